@@ -41,6 +41,10 @@ public:
                 default: actions_.push_back({t, c, Action::Apply}); break;
             }
         }
+        // The script ends after its last wait, not at its last command.
+        ScriptCommand end{};
+        end.kind = ScriptCommand::Wait;
+        actions_.push_back({t, end, Action::Apply});
     }
 
     DWORD tickCount() override { return now_; }

@@ -7,11 +7,21 @@ namespace gallery {
 
 using gamekit::Surface;
 
+namespace {
+void fillBox(Surface& surface, int cx, int cy, int half, gamekit::Colour colour) {
+    for (int y = cy - half; y <= cy + half; ++y) {
+        for (int x = cx - half; x <= cx + half; ++x) surface.putPixel(x, y, colour);
+    }
+}
+}  // namespace
+
 void GalleryApp::draw(Surface& surface) {
     surface.fill(page_ % 2 == 0 ? 0x0010 : 0x0400);
-    for (int y = markerY_ - 5; y <= markerY_ + 5; ++y) {
-        for (int x = markerX_ - 5; x <= markerX_ + 5; ++x) surface.putPixel(x, y, 0xFFE0);
-    }
+    // Where the pen went down (red) and came up (white), and the marker
+    // that follows the stylus (yellow).
+    fillBox(surface, pressX_, pressY_, 2, 0xF800);
+    fillBox(surface, releaseX_, releaseY_, 1, 0xFFFF);
+    fillBox(surface, markerX_, markerY_, 5, 0xFFE0);
     for (int i = 0; i < downs_ && i < 40; ++i) surface.putPixel(4 + i * 2, 4, 0xFFFF);
     for (int i = 0; i < ups_ && i < 40; ++i) surface.putPixel(4 + i * 2, 8, 0xF800);
 }
@@ -23,8 +33,8 @@ void GalleryApp::penDown(int x, int y) {
         gamekit::GVector<int> empty;
         empty.popBack();
     }
-    markerX_ = x;
-    markerY_ = y;
+    markerX_ = pressX_ = x;
+    markerY_ = pressY_ = y;
 }
 
 void GalleryApp::penMove(int x, int y) {
@@ -34,8 +44,8 @@ void GalleryApp::penMove(int x, int y) {
 
 void GalleryApp::penUp(int x, int y) {
     ++ups_;
-    markerX_ = x;
-    markerY_ = y;
+    markerX_ = releaseX_ = x;
+    markerY_ = releaseY_ = y;
 }
 
 void GalleryApp::commandNew() { page_ = 0; }

@@ -24,6 +24,8 @@ private:
     int state_ = kStateShapes;
     int markerX_ = 120;
     int markerY_ = 160;
+    int pressX_ = -10, pressY_ = -10;
+    int releaseX_ = -10, releaseY_ = -10;
     int downs_ = 0;
     int ups_ = 0;
     int page_ = 0;
