@@ -1,5 +1,6 @@
 #include "gamekit/graphics/BitmapFont.h"
 
+#include <climits>
 #include <cstring>
 
 #include "gamekit/graphics/GlyphTable.h"
@@ -33,28 +34,43 @@ int BitmapFont::measure(const char* text) const {
 
 int BitmapFont::draw(Surface& target, int x, int y, const char* text) const {
     if (text == nullptr) return 0;
-    int pen = x;
+    const int length = static_cast<int>(std::strlen(text));
+    // Text wholly above or below the target writes nothing; past this test
+    // y + row stays within int for every row.
+    if (y >= target.height() || static_cast<long>(y) + height_ <= 0) return length;
+    long pen = x;
     for (const char* p = text; *p != '\0'; ++p) {
+        // Everything from here on lies right of the target.
+        if (pen >= target.width()) break;
         const int16_t* g = glyph(static_cast<unsigned char>(*p));
-        pen += g ? drawGlyph(target, pen, y, g) : 1;
+        pen += g ? drawGlyph(target, static_cast<int>(pen), y, g) : 1;
     }
-    return static_cast<int>(std::strlen(text));
+    return length;
+}
+
+// A start column left of the int range only moves text that is off any
+// target anyway; clamping it keeps the subtraction defined.
+static int startColumn(int anchor, int offset) {
+    const long x = static_cast<long>(anchor) - offset;
+    return x < INT_MIN ? INT_MIN : static_cast<int>(x);
 }
 
 int BitmapFont::drawCentred(Surface& target, int centreX, int y, const char* text) const {
-    return draw(target, centreX - measure(text) / 2, y, text);
+    return draw(target, startColumn(centreX, measure(text) / 2), y, text);
 }
 
 int BitmapFont::drawRight(Surface& target, int rightX, int y, const char* text) const {
-    return draw(target, rightX - measure(text), y, text);
+    return draw(target, startColumn(rightX, measure(text)), y, text);
 }
 
 // Draws one glyph cell at (x, y) and returns the pen advance. Rows and columns
 // outside the target are skipped rather than written, so text running off
 // any edge can never spill into the next row or beyond the pixel array.
+// The caller guarantees x < target width, so x + cell width cannot overflow.
 int BitmapFont::drawGlyph(Surface& target, int x, int y, const int16_t* g) const {
     const int width = g[height_];
     const int cellWidth = transparent_ ? width : width + 1;
+    if (x <= -cellWidth) return width + 1;
     const int firstColumn = x < 0 ? -x : 0;
     const int endColumn = x + cellWidth > target.width() ? target.width() - x : cellWidth;
     if (firstColumn >= endColumn) return width + 1;

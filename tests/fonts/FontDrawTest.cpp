@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -159,6 +160,17 @@ TEST(FontAlign, CentredTextStartsHalfItsWidthLeftOfTheCentre) {
     EXPECT_EQ(centred.s.pixel(188 + 13, 0), kUntouched);
 }
 
+TEST(FontAlign, AnchorsAtTheEndsOfTheIntRangeDrawNothing) {
+    FontStyle style(font1(), kInk, kPaper, false);
+    GuardedSurface guarded(40, 20);
+    font1().drawCentred(guarded.surface(), INT_MIN, 0, "ok");
+    font1().drawRight(guarded.surface(), INT_MIN, 0, "ok");
+    font1().drawCentred(guarded.surface(), INT_MAX, INT_MAX, "ok");
+    font1().drawRight(guarded.surface(), INT_MAX, INT_MIN, "ok");
+    EXPECT_TRUE(guarded.guardsIntact());
+    EXPECT_EQ(countPixels(guarded.surface(), kUntouched), 40 * 20);
+}
+
 TEST(FontAlign, RightAlignedTextEndsJustLeftOfTheGivenColumn) {
     FontStyle style(font2(), kInk, kPaper, false);
     Canvas right(120, 11), plain(120, 11);
@@ -210,8 +222,13 @@ TEST_P(FontClipping, PixelsBeyondEveryEdgeAreDropped) {
                 }
             }
         }
-        for (const auto& p : {std::pair{-1000, -1000}, std::pair{1000, 1000}, std::pair{3, 500},
-                              std::pair{-3000, 3}, std::pair{3, -h - 50}}) {
+        // Far away, up to the ends of the int range: nothing is drawn and no
+        // coordinate arithmetic overflows.
+        for (const auto& p :
+             {std::pair{-1000, -1000}, std::pair{1000, 1000}, std::pair{3, 500},
+              std::pair{-3000, 3}, std::pair{3, -h - 50}, std::pair{INT_MAX, 3},
+              std::pair{INT_MAX - 3, 3}, std::pair{3, INT_MAX - 3}, std::pair{INT_MIN, 3},
+              std::pair{3, INT_MIN}, std::pair{INT_MIN, INT_MIN}, std::pair{INT_MAX, INT_MAX}}) {
             GuardedSurface guarded(40, 20);
             font->draw(guarded.surface(), p.first, p.second, line);
             EXPECT_EQ(countPixels(guarded.surface(), kUntouched), 40 * 20)
