@@ -34,16 +34,25 @@ bool waitForLogLine(const BackgroundRun& run, const std::string& line) {
 
 }  // namespace
 
-TEST(ShellEndToEnd, DownEndsWithZeroAndTheTaskBarShownAgain) {
+TEST(ShellEndToEnd, DownShowsTheFarewellAndATapEndsWithZero) {
     TempRoot root;
-    RunResult r = runHeadless(kGallery, root, "wait 100\nkey down\nwait 100\n");
+    std::string shot = root.file("farewell.png");
+    RunResult r = runHeadless(kGallery, root,
+                              "wait 100\nkey down\nwait 200\nshot " + shot + "\nwait 500\ntap 120 160\n"
+                              "wait 300\n");
     EXPECT_EQ(r.exitCode, 0);
     int hidden = r.logIndex("taskbar\thidden");
     int shown = r.logIndex("taskbar\tshown");
     ASSERT_GE(hidden, 0);
-    EXPECT_GT(shown, hidden);
+    EXPECT_GT(shown, r.logIndex("shot\t"));  // the panel waited for the tap
     EXPECT_EQ(r.log.back(), "exit\t0");
-    EXPECT_EQ(r.logIndex("script\tended"), -1);  // Down ended it, not the end of the script
+    EXPECT_EQ(r.logIndex("script\tended"), -1);  // the tap ended it, not the end of the script
+    PngImage image;
+    ASSERT_TRUE(image.load(shot));
+    EXPECT_EQ(image.at(100, 125), 0x000094u);  // the heading bar, dark blue 0x0012
+    EXPECT_EQ(image.at(194, 128), 0xFFFFFFu);  // the round "ok" mark
+    EXPECT_EQ(image.at(100, 190), 0xFFFFFFu);  // the body
+    EXPECT_EQ(image.at(35, 150), 0x000000u);   // its frame
 }
 
 TEST(ShellEndToEnd, ClosingTheWindowIsTheExitCommand) {
