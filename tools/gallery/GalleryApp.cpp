@@ -1,6 +1,9 @@
 #include "GalleryApp.h"
 
+#include "ShapesPage.h"
 #include "gamekit/containers/GVector.h"
+#include "gamekit/graphics/Primitives.h"
+#include "gamekit/graphics/Sprite.h"
 #include "gamekit/graphics/Surface.h"
 
 namespace gallery {
@@ -15,13 +18,21 @@ void fillBox(Surface& surface, int cx, int cy, int half, gamekit::Colour colour)
 }
 }  // namespace
 
+GalleryApp::GalleryApp() : ball_(kBallSize, kBallSize) {
+    // The ball is a Sprite picture: key colour around a yellow disc.
+    gamekit::Sprite(ball_).clearToKey();
+    gamekit::drawCircle(ball_, kBallSize / 2, kBallSize / 2, kBallSize / 2, gamekit::kShapeFilled, 0xFFE0,
+                        0xFFE0);
+}
+
 void GalleryApp::draw(Surface& surface) {
-    surface.fill(page_ % 2 == 0 ? 0x0010 : 0x0400);
-    // Where the pen went down (red) and came up (white), and the marker
-    // that follows the stylus (yellow).
+    drawShapesPage(surface);
+    // Where the pen went down (red) and came up (white), and the ball that
+    // follows the stylus, a Sprite over the scene.
     fillBox(surface, pressX_, pressY_, 2, 0xF800);
     fillBox(surface, releaseX_, releaseY_, 1, 0xFFFF);
-    fillBox(surface, markerX_, markerY_, 5, 0xFFE0);
+    gamekit::Sprite ball(ball_);
+    ball.moveTo(surface, markerX_ - kBallSize / 2, markerY_ - kBallSize / 2);
     for (int i = 0; i < downs_ && i < 40; ++i) surface.putPixel(4 + i * 2, 4, 0xFFFF);
     for (int i = 0; i < ups_ && i < 40; ++i) surface.putPixel(4 + i * 2, 8, 0xF800);
 }

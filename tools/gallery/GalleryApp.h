@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamekit/graphics/Surface.h"
 #include "gamekit/shell/GameApp.h"
 
 namespace gallery {
@@ -9,6 +10,7 @@ constexpr int kStateShapes = 2;
 
 class GalleryApp : public gamekit::GameApp {
 public:
+    GalleryApp();
     int state() const override { return state_; }
     bool soundOn() const override { return true; }
     void draw(gamekit::Surface& surface) override;
@@ -29,6 +31,8 @@ private:
     int downs_ = 0;
     int ups_ = 0;
     int page_ = 0;
+    static constexpr int kBallSize = 11;
+    gamekit::Surface ball_;
 };
 
 }  // namespace gallery
