@@ -39,8 +39,7 @@ void stepAlongX(Surface& s, Coord x1, Coord y1, Coord x2, Coord y2, Colour colou
     }
     const float step = static_cast<float>(dy) / static_cast<float>(dx);
     float y = static_cast<float>(y1);
-    if (s.contains(static_cast<int>(x1), static_cast<int>(y1)) &&
-        s.contains(static_cast<int>(x2), static_cast<int>(y2))) {
+    if (spans::inside(s, x1, y1) && spans::inside(s, x2, y2)) {
         // Both ends inside, the usual case: the row stays between the ends'
         // rows (the clamp only guards against float surprises).
         const int top = static_cast<int>(std::min(y1, y2)),
@@ -71,8 +70,7 @@ void stepAlongY(Surface& s, Coord x1, Coord y1, Coord x2, Coord y2, Colour colou
     const float step = std::abs(static_cast<float>(dx) / static_cast<float>(dy));
     const Coord rowStep = dy > 0 ? 1 : -1;
     float x = static_cast<float>(x1);
-    if (s.contains(static_cast<int>(x1), static_cast<int>(y1)) &&
-        s.contains(static_cast<int>(x2), static_cast<int>(y2)) && x1 <= x2) {
+    if (spans::inside(s, x1, y1) && spans::inside(s, x2, y2) && x1 <= x2) {
         // Both ends inside: the column only grows and never passes x2.
         uint16_t* p = s.row(static_cast<int>(y1)) + x1;
         const long rowStride = rowStep * s.width();
