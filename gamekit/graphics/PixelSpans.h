@@ -28,8 +28,12 @@ inline void fill(Surface& s, Coord y, Coord x0, Coord x1, Colour colour) {
     std::fill_n(s.row(static_cast<int>(y)) + x0, x1 - x0 + 1, colour);
 }
 
+inline bool inside(const Surface& s, Coord x, Coord y) {
+    return x >= 0 && y >= 0 && x < s.width() && y < s.height();
+}
+
 inline void put(Surface& s, Coord x, Coord y, Colour colour) {
-    if (x >= 0 && y >= 0 && x < s.width() && y < s.height()) s.row(static_cast<int>(y))[x] = colour;
+    if (inside(s, x, y)) s.row(static_cast<int>(y))[x] = colour;
 }
 
 // Copies pixels x0..x1 of row `from` onto row `to`; both rows must be inside.

@@ -39,6 +39,21 @@ void stepAlongX(Surface& s, Coord x1, Coord y1, Coord x2, Coord y2, Colour colou
     }
     const float step = static_cast<float>(dy) / static_cast<float>(dx);
     float y = static_cast<float>(y1);
+    if (spans::inside(s, x1, y1) && spans::inside(s, x2, y2)) {
+        // Both ends inside, the usual case: the row stays between the ends'
+        // rows (the clamp only guards against float surprises).
+        const int top = static_cast<int>(std::min(y1, y2)),
+                  bottom = static_cast<int>(std::max(y1, y2));
+        uint16_t* pixels = s.pixels();
+        const long width = s.width();
+        int row = static_cast<int>(y1);
+        for (int x = static_cast<int>(x1); x <= x2; ++x) {
+            pixels[row * width + x] = colour;
+            y += step;
+            row = std::clamp(static_cast<int>(y + 0.5f), top, bottom);
+        }
+        return;
+    }
     Coord row = y1;
     for (Coord x = x1; x <= x2 && x < s.width(); ++x) {
         spans::put(s, x, row, colour);
@@ -55,6 +70,22 @@ void stepAlongY(Surface& s, Coord x1, Coord y1, Coord x2, Coord y2, Colour colou
     const float step = std::abs(static_cast<float>(dx) / static_cast<float>(dy));
     const Coord rowStep = dy > 0 ? 1 : -1;
     float x = static_cast<float>(x1);
+    if (spans::inside(s, x1, y1) && spans::inside(s, x2, y2) && x1 <= x2) {
+        // Both ends inside: the column only grows and never passes x2.
+        uint16_t* p = s.row(static_cast<int>(y1)) + x1;
+        const long rowStride = rowStep * s.width();
+        Coord column = x1;
+        for (Coord i = 0; i <= std::abs(dy); ++i) {
+            *p = colour;
+            p += rowStride;
+            x += step;
+            if (static_cast<int>(x + 0.5f) > column && column < x2) {
+                ++column;
+                ++p;
+            }
+        }
+        return;
+    }
     Coord column = x1;
     Coord y = y1;
     for (Coord i = 0; i <= std::abs(dy); ++i) {

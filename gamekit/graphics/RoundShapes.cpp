@@ -2,6 +2,7 @@
 // table and drawn as "band" rows, each mirrored to the other half.
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 
@@ -12,8 +13,9 @@ namespace gamekit {
 
 using spans::Coord;
 
-bool quarterCircleTable(int radius, int table[kMaxShapeRadius + 1]) {
-    if (radius < kMinShapeRadius || radius > kMaxShapeRadius) return false;
+namespace {
+
+void computeTable(int radius, int* table) {
     for (int d = 0; d <= radius; ++d) table[d] = radius;
     // The step is whole degrees, so angles are visited from 90 down to the
     // last one not below 0; later (flatter) angles overwrite earlier rows.
@@ -25,6 +27,27 @@ bool quarterCircleTable(int radius, int table[kMaxShapeRadius + 1]) {
         const Coord halfWidth = spans::roundHalfUp(r * std::cos(radians));
         if (row >= 0 && row <= radius) table[row] = static_cast<int>(halfWidth);
     }
+}
+
+// A table depends on nothing but its radius, so each is worked out once:
+// a frame full of cards and pegs then costs no sine or cosine at all.
+const int* tableFor(int radius) {
+    if (radius < kMinShapeRadius || radius > kMaxShapeRadius) return nullptr;
+    using Tables = std::array<std::array<int, kMaxShapeRadius + 1>, kMaxShapeRadius + 1>;
+    static const Tables tables = [] {
+        Tables all{};
+        for (int r = kMinShapeRadius; r <= kMaxShapeRadius; ++r) computeTable(r, all[r].data());
+        return all;
+    }();
+    return tables[radius].data();
+}
+
+}  // namespace
+
+bool quarterCircleTable(int radius, int table[kMaxShapeRadius + 1]) {
+    const int* cached = tableFor(radius);
+    if (cached == nullptr) return false;
+    std::copy_n(cached, radius + 1, table);
     return true;
 }
 
@@ -90,8 +113,8 @@ void mirrorBandRow(Surface& s, Coord from, Coord to, Coord left, Coord right, Co
 // draws nothing.
 void drawCircle(Surface& surface, int cxi, int cyi, int radius, int mode, Colour edge,
                 Colour fill) {
-    int table[kMaxShapeRadius + 1];
-    if (!quarterCircleTable(radius, table)) return;
+    const int* table = tableFor(radius);
+    if (table == nullptr) return;
     const Coord cx = cxi, cy = cyi, r = radius;
     if (cx - r < 0 || cy - r < 0 || cx + r >= surface.width() || cy + r >= surface.height()) return;
     const BandPaint paint(mode, edge, fill);
@@ -114,8 +137,8 @@ void drawCircle(Surface& surface, int cxi, int cyi, int radius, int mode, Colour
 // drawn. A radius outside 1..45 draws nothing.
 void drawRoundRect(Surface& surface, int x1i, int y1i, int x2i, int y2i, int radius, int mode,
                    Colour edge, Colour fill) {
-    int table[kMaxShapeRadius + 1];
-    if (!quarterCircleTable(radius, table)) return;
+    const int* table = tableFor(radius);
+    if (table == nullptr) return;
     if (surface.width() <= 0 || surface.height() <= 0) return;
     const Coord x1 = x1i, y1 = y1i, x2 = x2i, y2 = y2i, r = radius;
     const BandPaint paint(mode, edge, fill);

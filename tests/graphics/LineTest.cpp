@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdlib>
+#include <random>
 
 #include "Canvas.h"
 #include "gamekit/graphics/Primitives.h"
@@ -126,4 +129,38 @@ TEST(DrawLine, EmptySurfaceIsLeftAlone) {
     Surface none(nullptr, 10, 10);
     drawLine(none, 0, 0, 5, 5, kEdge);
     EXPECT_EQ(none.width(), 0);
+}
+
+TEST(DrawLine, LinesInsideHaveOnePixelPerStepAndReachBothEnds) {
+    std::mt19937 engine(5);
+    auto coordinate = [&](int size) {
+        return std::uniform_int_distribution<int>(0, size - 1)(engine);
+    };
+    GuardedCanvas canvas(60, 45);
+    Surface& s = canvas.surface();
+    for (int i = 0; i < 400; ++i) {
+        const int x1 = coordinate(60), y1 = coordinate(45), x2 = coordinate(60),
+                  y2 = coordinate(45);
+        s.fill(kBackground);
+        drawLine(s, x1, y1, x2, y2, kEdge);
+        const bool alongX = std::abs(y2 - y1) <= std::abs(x2 - x1);
+        int count = 0;
+        for (int y = 0; y < 45; ++y) {
+            int inRow = 0;
+            for (int x = 0; x < 60; ++x) inRow += s.pixel(x, y) == kEdge;
+            count += inRow;
+            if (!alongX) {
+                ASSERT_LE(inRow, 1) << "row " << y;
+            }
+        }
+        for (int x = 0; x < 60 && alongX; ++x) {
+            int inColumn = 0;
+            for (int y = 0; y < 45; ++y) inColumn += s.pixel(x, y) == kEdge;
+            ASSERT_LE(inColumn, 1) << "column " << x;
+        }
+        ASSERT_EQ(count, std::max(std::abs(x2 - x1), std::abs(y2 - y1)) + 1)
+            << x1 << "," << y1 << " " << x2 << "," << y2;
+        ASSERT_EQ(s.pixel(x1, y1), kEdge);
+        ASSERT_EQ(s.pixel(x2, y2), kEdge);
+    }
 }
