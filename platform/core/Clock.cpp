@@ -1,12 +1,10 @@
-#include <chrono>
-#include <thread>
-
+#include "platform/Backend.h"
 #include "platform/Windows.h"
 
-DWORD GetTickCount() {
-    using namespace std::chrono;
-    return static_cast<DWORD>(
-        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
+DWORD GetTickCount() { return platform::backend().tickCount(); }
 
-void Sleep(DWORD milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+void Sleep(DWORD milliseconds) { platform::backend().sleep(milliseconds); }
+
+void GetSystemTime(SYSTEMTIME* time) {
+    if (time != nullptr) platform::backend().systemTime(time);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+
+namespace gamekit {
+
+constexpr int kScreenWidth = 240;
+constexpr int kScreenHeight = 320;
+
+// The display as the frame-buffer API describes it, noted once at start.
+struct DisplayInfo {
+    int32_t bitsPerPixel = 16;
+    int32_t xPitch = 2;
+    int32_t yPitch = 480;
+    bool fixedFrameBuffer = false;
+};
+
+// Copies the 240 x 320 5-6-5 image `back` to `destination`, the address of
+// the screen's top-left pixel, in the layout and depth `info` describes:
+// 16 bits with any pitches (a block copy for pitch 480, rows 512 bytes apart
+// for other x-pitch-2 layouts, per pixel otherwise), 8 bits as summed
+// fields, 4 bits as a landscape grey screen; other depths get nothing.
+void convertFrame(const uint16_t* back, const DisplayInfo& info, uint8_t* destination);
+
+// The fixed-frame-buffer device: the picture turned by a quarter into a
+// landscape buffer of 640 bytes a row, written from the cell that stands for
+// the device's fixed address.
+void convertFrameFixed(const uint16_t* back, uint8_t* fixedAddress);
+
+// The 8-bit value and 4-bit grey level of one 5-6-5 pixel.
+inline uint8_t eightBitValue(uint16_t p) {
+    return static_cast<uint8_t>(((p >> 9) & 0x60) + ((p >> 5) & 0x38) + ((p >> 3) & 0x03));
+}
+inline uint8_t greyLevel(uint16_t p) {
+    return static_cast<uint8_t>((((p >> 5) & 0x3F) + ((p >> 11) & 0x1F) + (p & 0x1F)) >> 3);
+}
+
+// Copies backBuffer to the display in use.
+void presentFrame();
+
+}  // namespace gamekit

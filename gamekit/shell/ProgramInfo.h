@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+
+namespace gamekit {
+
+// What differs between the programs in the shell, as one row of data.
+struct ProgramInfo {
+    const wchar_t* className;  // also the window title, and the single-instance key
+    const char* title;         // the same, 8-bit, for the farewell heading
+    const char* farewellText;
+    uint32_t framePeriodMs;
+    // Screen states in which the Up key does not start a new game.
+    int upIgnoredStates[4];
+    int upIgnoredCount;
+    bool hasLeftRight;  // the Left and Right keys run the program's commands
+    bool hasPenMove;    // drags reach the game's pen-move handler
+
+    bool ignoresUpIn(int state) const {
+        for (int i = 0; i < upIgnoredCount; ++i) {
+            if (upIgnoredStates[i] == state) return true;
+        }
+        return false;
+    }
+};
+
+}  // namespace gamekit

@@ -1,0 +1,112 @@
+#include "gamekit/shell/Shell.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "gamekit/shell/ShellState.h"
+#include "platform/Gx.h"
+#include "platform/Platform.h"
+
+namespace gamekit {
+namespace shell {
+
+State& state() {
+    static State s;
+    return s;
+}
+
+void taskbar(bool show) {
+    State& s = state();
+    HWND bar = FindWindowW(L"HHTaskbar", nullptr);
+    RECT r{0, 0, 0, 0};
+    bool haveWindow = s.window != nullptr && GetWindowRect(s.window, &r);
+    if (show) {
+        SHFullScreen(s.window, SHFS_SHOWTASKBAR | SHFS_SHOWSIPBUTTON | SHFS_SHOWSTARTICON);
+        ShowWindow(bar, SW_SHOW);
+        // The window moves down by the bar's 26 pixels and shrinks by 52,
+        // leaving room for the bar above and the menu bar below.
+        if (haveWindow) MoveWindow(s.window, r.left, r.top + 26, r.right, r.bottom - 52, TRUE);
+    } else {
+        SHFullScreen(s.window, SHFS_HIDETASKBAR | SHFS_HIDESIPBUTTON | SHFS_HIDESTARTICON);
+        ShowWindow(bar, SW_HIDE);
+        if (haveWindow) MoveWindow(s.window, r.left, r.top - 26, r.right, r.bottom + 26, TRUE);
+    }
+}
+
+}  // namespace shell
+
+using shell::state;
+
+uint16_t* backBuffer() { return state().backBuffer; }
+const DisplayInfo& displayInfo() { return state().display; }
+const ProgramInfo& currentProgram() { return *state().program; }
+GameApp* currentApp() { return state().app; }
+uint32_t frameStartTick() { return state().frameStartTick; }
+bool isSuspended() { return state().suspended; }
+
+bool takeTap() {
+    bool tap = state().input.tapPending;
+    state().input.tapPending = false;
+    return tap;
+}
+bool penIsDown() { return state().input.penDown; }
+int tapX() { return state().input.pressX; }
+int tapY() { return state().input.pressY; }
+int dragX() { return state().input.moveX; }
+int dragY() { return state().input.moveY; }
+
+namespace {
+bool takeLatch(int32_t& latch) {
+    bool pressed = latch != 0;
+    latch = 0;
+    return pressed;
+}
+}  // namespace
+
+bool takeUp() { return takeLatch(state().input.upPressed); }
+bool takeDown() { return takeLatch(state().input.downPressed); }
+bool takeLeft() { return takeLatch(state().input.leftPressed); }
+bool takeRight() { return takeLatch(state().input.rightPressed); }
+
+void pumpMessages(bool present) {
+    if (present && !state().suspended) presentFrame();
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) == TRUE) {
+        GetMessageW(&msg, nullptr, 0, 0);
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    if (state().suspended) Sleep(1);
+}
+
+void waitForMessages(uint32_t milliseconds) {
+    pumpMessages(false);
+    if (milliseconds > 0) {
+        MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+}
+
+void shutdownApp(int exitCode) {
+    shell::State& s = state();
+    shell::taskbar(true);
+    GXCloseInput();
+    GXCloseDisplay();
+    s.gxClosed = true;
+    std::free(s.backBuffer);
+    s.backBuffer = nullptr;
+    platform::exitProcess(exitCode);
+}
+
+void commandExit() {
+    if (GameApp* app = state().app) app->saveSettings();
+    shutdownApp(0);
+}
+
+void commandSuspend() {
+    HWND w = state().window;
+    SendMessageW(w, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(w));
+}
+
+void setFarewellPanel(FarewellPanel panel) { state().farewell = panel; }
+
+}  // namespace gamekit

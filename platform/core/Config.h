@@ -1,0 +1,26 @@
+#pragma once
+
+// Internal to platform/core: the values read from the environment at start.
+
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+struct Config {
+    std::string backend = "sdl";
+    DisplayKind display = DisplayKind::Portrait16;
+    std::string script;   // headless input script, empty for none
+    std::string logPath;  // headless event log, empty for stderr
+    unsigned long tick0 = 0;
+    int scale = 2;
+};
+
+const Config& config();
+Config& mutableConfig();
+
+// The device's file-system root on the host (created when missing).
+const std::string& rootDirectory();
+
+}  // namespace platform

@@ -1,0 +1,121 @@
+#include "Instance.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstddef>
+#include <cstring>
+#include <cwctype>
+#include <functional>
+
+#include "Config.h"
+#include "WindowSystem.h"
+#include "platform/Platform.h"
+
+namespace platform::instance {
+namespace {
+
+struct Record {
+    uint32_t message;
+    uint64_t wParam;
+};
+
+int lockFd = -1;
+int listenFd = -1;
+
+std::string baseName(const std::wstring& className) {
+    std::string name;
+    for (wchar_t c : className) {
+        wchar_t lower = std::towlower(c);
+        name += (lower < 128 && std::iswalnum(lower)) ? static_cast<char>(lower) : '_';
+    }
+    return rootDirectory() + "/run/" + name;
+}
+
+// A path that does not fit a socket address is replaced by an abstract
+// socket named after it.
+socklen_t socketAddress(const std::string& path, sockaddr_un* address) {
+    std::memset(address, 0, sizeof *address);
+    address->sun_family = AF_UNIX;
+    if (path.size() < sizeof address->sun_path) {
+        std::memcpy(address->sun_path, path.c_str(), path.size() + 1);
+        return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + path.size() + 1);
+    }
+    std::string name = "deckhollow-" + std::to_string(std::hash<std::string>{}(path));
+    std::memcpy(address->sun_path + 1, name.c_str(), name.size());
+    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+}
+
+}  // namespace
+
+bool claim(const std::wstring& className) {
+    std::string base = baseName(className);
+    ::mkdir((rootDirectory() + "/run").c_str(), 0755);
+    int fd = ::open((base + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    std::string pid = std::to_string(::getpid()) + "\n";
+    if (::ftruncate(fd, 0) == 0) (void)!::write(fd, pid.data(), pid.size());
+    lockFd = fd;
+
+    std::string socketPath = base + ".sock";
+    ::unlink(socketPath.c_str());  // left by a process that was killed
+    int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    sockaddr_un address;
+    socklen_t length = socketAddress(socketPath, &address);
+    if (s >= 0 && ::bind(s, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+        ::listen(s, 8) == 0) {
+        listenFd = s;
+    } else if (s >= 0) {
+        ::close(s);  // single instance still holds through the lock alone
+    }
+    return true;
+}
+
+bool heldElsewhere(const std::wstring& className) {
+    std::string lockPath = baseName(className) + ".lock";
+    int fd = ::open(lockPath.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);  // closing drops the probe's own lock, if it got one
+    return held;
+}
+
+void send(const std::wstring& className, UINT message, WPARAM wParam) {
+    int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (s < 0) return;
+    sockaddr_un address;
+    socklen_t length = socketAddress(baseName(className) + ".sock", &address);
+    if (::connect(s, reinterpret_cast<sockaddr*>(&address), length) == 0) {
+        Record record{message, static_cast<uint64_t>(wParam)};
+        (void)!::write(s, &record, sizeof record);
+    }
+    ::close(s);
+}
+
+void poll() {
+    if (listenFd < 0) return;
+    for (;;) {
+        int c = ::accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+        if (c < 0) return;
+        pollfd p{c, POLLIN, 0};
+        Record record{};
+        if (::poll(&p, 1, 200) > 0 && ::read(c, &record, sizeof record) == sizeof record) {
+            windows::post(windows::mainWindow(), record.message, record.wParam, 0);
+            logEvent("message\tfrom another instance\t" + std::to_string(record.message) + "\t" +
+                     std::to_string(record.wParam));
+        }
+        ::close(c);
+    }
+}
+
+}  // namespace platform::instance

@@ -1,0 +1,50 @@
+#pragma once
+
+// What the desktop needs beyond the handheld's own services: start-up from
+// the environment, the process exit, the event log and the screen image.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+enum class DisplayKind { Portrait16, Pitch512, Landscape16, Palette8, Gray4, Fixed };
+
+const char* displayKindName(DisplayKind kind);
+bool parseDisplayKind(const std::string& name, DisplayKind* kind);
+
+// The 240 x 320 screen decoded to 0xRRGGBB pixels, row-major.
+struct ScreenImage {
+    static constexpr int kWidth = 240;
+    static constexpr int kHeight = 320;
+    std::vector<uint32_t> pixels = std::vector<uint32_t>(kWidth * kHeight, 0);
+};
+
+// Reads the environment (DECKHOLLOW_BACKEND, _DISPLAY, _SCRIPT, _LOG, _TICK0,
+// _SCALE) and starts the chosen backend. A refused value is reported on
+// stderr and ends the process with exit code 2. `programTitle` names the
+// desktop window.
+void start(const std::wstring& programTitle);
+
+// Ends the process: the backend is closed and the headless log records the
+// exit code.
+[[noreturn]] void exitProcess(int code);
+
+// One line of the headless event log (tab-separated fields); ignored by the
+// desktop backend.
+void logEvent(const std::string& line);
+
+// The screen as the display currently shows it, decoded from the emulated
+// frame buffer of whatever display kind is in use.
+void decodeScreen(ScreenImage* image);
+
+// Writes an image as an 8-bit RGB PNG; false (with errno-style reason on
+// stderr) when the file cannot be written.
+bool writePng(const std::string& path, const ScreenImage& image);
+
+// Text helpers for the log and messages.
+std::string narrow(const wchar_t* text);
+std::string escapeForLog(const std::string& text);
+
+}  // namespace platform
