@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "gamekit/cards/CardGlyphs.h"
 #include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/PlayingCard.h"
+#include "gamekit/graphics/Primitives.h"
 #include "gamekit/graphics/Surface.h"
 #include "tools/installer/CardBacksArt.h"
 #include "tools/installer/SpriteSheets.h"
@@ -79,27 +79,6 @@ bool writePng(const std::string& path, const Surface& surface, int scale, std::s
     return std::fclose(file) == 0;
 }
 
-void stampCell(Surface& surface, const uint16_t* cell, int x, int y, bool red) {
-    for (int row = 0; row < gamekit::kGlyphHeight; ++row) {
-        for (int col = 0; col < gamekit::kGlyphWidth; ++col) {
-            const uint16_t p = cell[row * gamekit::kGlyphWidth + col];
-            if (p != gamekit::kGlyphTransparent)
-                surface.putPixel(x + col, y + row, red ? 0xF800 : p);
-        }
-    }
-}
-
-void stampFace(Surface& surface, int rank, int suit, int x, int y) {
-    for (int row = 0; row < 45; ++row) {
-        for (int col = 0; col < 30; ++col) {
-            const bool edge = row == 0 || row == 44 || col == 0 || col == 29;
-            surface.putPixel(x + col, y + row, edge ? 0x0000 : 0xE71C);
-        }
-    }
-    stampCell(surface, gamekit::rankGlyph(rank), x + 1, y + 1, suit >= 2);
-    stampCell(surface, gamekit::suitGlyph(suit), x + 1, y + 14, false);
-}
-
 }  // namespace
 
 bool writePreview(const std::string& path, int scale, std::string& error) {
@@ -120,25 +99,27 @@ bool writePreview(const std::string& path, int scale, std::string& error) {
     const std::vector<uint16_t> backs = canvasTo565(strip);
     gamekit::GArray<gamekit::CardTheme*> themes = gamekit::makeStandardThemes(backs.data());
 
-    // Rows 0..3: every face in suit order; row 4 the same ace and king
-    // selected; row 5 the nine backs, each on its own theme's table colour.
+    // Rows 0..3: every face in suit order; row 4: a few selected faces and a
+    // face-down card; row 5: the nine backs, each on its own theme's table.
     for (int suit = 0; suit < 4; ++suit) {
         for (int rank = 0; rank < 13; ++rank) {
-            stampFace(surface, rank, suit, 6 + rank * kPitchX, 6 + suit * kPitchY);
+            gamekit::PlayingCard card(rank, suit, true);
+            card.draw(surface, themes[0], 6 + rank * kPitchX, 6 + suit * kPitchY, 0, 0, false);
         }
     }
+    for (int suit = 0; suit < 4; ++suit) {
+        gamekit::PlayingCard card(suit == 0 ? 0 : 9 + suit, suit, true);
+        card.draw(surface, themes[suit], 6 + suit * kPitchX, 6 + 4 * kPitchY, 0, 0, true);
+    }
+    gamekit::PlayingCard(0, 0, false)
+        .draw(surface, themes[0], 6 + 5 * kPitchX, 6 + 4 * kPitchY, 0, 0, true);
+    gamekit::PlayingCard(0, 0, false)
+        .draw(surface, nullptr, 6 + 6 * kPitchX, 6 + 4 * kPitchY, 0, 0, true);
     for (int i = 0; i < gamekit::kThemeCount; ++i) {
         const int x = 6 + i * kPitchX, y = 6 + 5 * kPitchY;
-        for (int yy = y - 3; yy < y + 49; ++yy) {
-            for (int xx = x - 3; xx < x + 33; ++xx)
-                surface.putPixel(xx, yy, themes[i]->tableColour);
-        }
-        for (int row = 0; row < kBackHeight; ++row) {
-            for (int col = 0; col < kBackWidth; ++col) {
-                surface.putPixel(x + 1 + col, y + 1 + row,
-                                 backs[row * strip.width() + i * kBackWidth + col]);
-            }
-        }
+        gamekit::drawRect(surface, x - 3, y - 3, x + 32, y + 48, gamekit::kShapeFilled,
+                          themes[i]->tableColour, themes[i]->tableColour);
+        themes[i]->drawBack(surface, x, y, 240, 320, false);
     }
     int sheetX = 4;
     for (int i = 0; i < sheetCount; ++i) {
