@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -163,4 +164,17 @@ TEST(InstallProgram, PrintsOneLineAndRefusesUnknownArguments) {
     EXPECT_NE(line.find("nothing to do"), std::string::npos) << line;
     EXPECT_EQ(runProgram("--frobnicate", line), 2);
     EXPECT_EQ(runProgram("--root", line), 2);
+}
+
+TEST(InstallProgram, PreviewWritesAPngAndInstallsNothing) {
+    TempRoot root;
+    const std::string png = root.path() + "/preview.png";
+    std::string line;
+    EXPECT_EQ(runProgram("--root '" + root.path() + "' --preview '" + png + "'", line), 0) << line;
+    const std::vector<uint8_t> bytes = readBytes(png);
+    ASSERT_GT(bytes.size(), 8u);
+    const uint8_t signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    EXPECT_TRUE(std::equal(signature, signature + 8, bytes.begin()));
+    EXPECT_FALSE(fs::exists(root.installDir()));
+    EXPECT_EQ(runProgram("--preview '" + root.path() + "/no/such/dir/p.png'", line), 1);
 }
