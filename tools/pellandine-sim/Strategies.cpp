@@ -1,6 +1,9 @@
 #include "tools/pellandine-sim/Strategies.h"
 
+#include <string>
 #include <unordered_map>
+
+#include "games/pellandine/rules/Refill.h"
 
 namespace pellandine_sim {
 
@@ -28,15 +31,19 @@ public:
 };
 
 // Looks at the table only (never at the hidden deck): for each group, the
-// most cards that removals alone can then clear, searched exhaustively over
-// the sets of cards still lying. Ties go to the group that leaves the most
-// choices open, then to the earlier one.
+// most cards that removals can then clear, searched exhaustively over the
+// cards still lying. In Pairs and Sum 11 the search also goes on past up to
+// four deck taps, sliding the known cards as a tap would (exact once the deck
+// is empty; before that a lower bound, since dealt cards only fill gaps). Ties go
+// to the group that leaves the most choices open, then to the earlier one.
 class LookaheadStrategy : public Strategy {
 public:
+    explicit LookaheadStrategy(int slideMode) : slideMode_(slideMode) {}
+
     size_t choose(const TableGrid& grid, const std::vector<Group>& groups) override {
         memo_.clear();
         TableGrid work = grid;
-        const uint32_t mask = occupiedMask(work);
+        slides_ = pellandine::variationInfo(grid.gameType()).movesCardsUp;
         size_t best = 0;
         int bestValue = -1;
         int bestChoices = -1;
@@ -45,7 +52,7 @@ public:
             const Group& g = groups[k];
             TableSlot saved[pellandine::kSelectionPlaces];
             take(work, g, saved);
-            const int value = pellandine::groupCardCount(grid, g) + bestAfter(work, mask & ~maskOf(g));
+            const int value = pellandine::groupCardCount(grid, g) + bestAfter(work, 0);
             pellandine::findGroups(work, after);
             const int choices = static_cast<int>(after.size());
             restore(work, g, saved);
@@ -60,20 +67,7 @@ public:
 
 private:
     static constexpr size_t kStateBudget = 200000;
-
-    static uint32_t occupiedMask(const TableGrid& grid) {
-        uint32_t mask = 0;
-        for (int i = 0; i < pellandine::kSlotCount; ++i) {
-            if (grid.at(i).holdsCard()) mask |= 1u << i;
-        }
-        return mask;
-    }
-
-    static uint32_t maskOf(const Group& g) {
-        uint32_t mask = 0;
-        for (int k = 0; k < g.size; ++k) mask |= 1u << g.index[k];
-        return mask;
-    }
+    static constexpr int kSlideDepth = 4;
 
     static void take(TableGrid& grid, const Group& g, TableSlot* saved) {
         for (int k = 0; k < g.size; ++k) {
@@ -86,10 +80,20 @@ private:
         for (int k = 0; k < g.size; ++k) grid.at(g.index[k]) = saved[k];
     }
 
-    // The most cards removals alone can clear from the table in `work`,
-    // whose lying cards are `mask`.
-    int bestAfter(TableGrid& work, uint32_t mask) {
-        auto found = memo_.find(mask);
+    // The cards by place, and how many slides deep the search is.
+    static std::string keyOf(const TableGrid& grid, int slideLevel) {
+        std::string key(pellandine::kSlotCount + 1, '\0');
+        key[0] = static_cast<char>(slideLevel);
+        for (int i = 0; i < pellandine::kSlotCount; ++i) {
+            const TableSlot& s = grid.at(i);
+            if (s.holdsCard()) key[i + 1] = static_cast<char>(1 + s.card->suit * 13 + s.card->rank);
+        }
+        return key;
+    }
+
+    int bestAfter(TableGrid& work, int slideLevel) {
+        const std::string key = keyOf(work, slideLevel);
+        auto found = memo_.find(key);
         if (found != memo_.end()) return found->second;
         if (memo_.size() >= kStateBudget) return 0;
         std::vector<Group> groups;
@@ -99,23 +103,31 @@ private:
             const int here = pellandine::groupCardCount(work, g);
             TableSlot saved[pellandine::kSelectionPlaces];
             take(work, g, saved);
-            const int value = here + bestAfter(work, mask & ~maskOf(g));
+            const int value = here + bestAfter(work, slideLevel);
             restore(work, g, saved);
             if (value > best) best = value;
         }
-        memo_[mask] = best;
+        if (groups.empty() && slides_ && slideLevel < kSlideDepth) {
+            TableGrid slid = work;
+            std::vector<pellandine::TableEvent> moves;
+            pellandine::slideCards(slid, slideMode_, moves);
+            if (!moves.empty()) best = bestAfter(slid, slideLevel + 1);
+        }
+        memo_[key] = best;
         return best;
     }
 
-    std::unordered_map<uint32_t, int> memo_;
+    int slideMode_;
+    bool slides_ = false;
+    std::unordered_map<std::string, int> memo_;
 };
 
 }  // namespace
 
-std::unique_ptr<Strategy> makeStrategy(const std::string& name) {
+std::unique_ptr<Strategy> makeStrategy(const std::string& name, int slideMode) {
     if (name == "random") return std::make_unique<RandomStrategy>();
     if (name == "first") return std::make_unique<FirstStrategy>();
-    if (name == "lookahead") return std::make_unique<LookaheadStrategy>();
+    if (name == "lookahead") return std::make_unique<LookaheadStrategy>(slideMode);
     return nullptr;
 }
 

@@ -22,8 +22,9 @@ public:
     virtual void startDeal(uint32_t seed) { (void)seed; }
 };
 
-// "random", "first" or "lookahead"; null for any other name.
-std::unique_ptr<Strategy> makeStrategy(const std::string& name);
+// "random", "first" or "lookahead" (which needs the refill mode); null for
+// any other name.
+std::unique_ptr<Strategy> makeStrategy(const std::string& name, int slideMode);
 
 struct GameOutcome {
     int removed = 0;

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "pellandine-sim: %s\n%s", error.c_str(), simUsage());
         return 2;
     }
-    std::unique_ptr<Strategy> strategy = makeStrategy(options.strategy);
+    std::unique_ptr<Strategy> strategy = makeStrategy(options.strategy, options.slideMode);
     Totals totals;
     if (options.hasDeck) {
         pellandine::PellandineRules rules(0, options.gameType, options.slideMode);
