@@ -67,14 +67,14 @@ TEST(Layout, SlotAtHitsInclusiveRectanglesOfCardsOnly) {
         const TableSlot* s = const_cast<TableGrid&>(grid).slotAt(x, y);
         return s == nullptr ? -1 : s->readingIndex();
     };
-    EXPECT_EQ(hit(60, 97), 0);       // top-left corner
-    EXPECT_EQ(hit(90, 142), 0);      // bottom-right corner, inclusive
-    EXPECT_EQ(hit(92, 120), -1);     // the gap between columns 0 and 1
+    EXPECT_EQ(hit(60, 97), 0);    // top-left corner
+    EXPECT_EQ(hit(90, 142), 0);   // bottom-right corner, inclusive
+    EXPECT_EQ(hit(92, 120), -1);  // the gap between columns 0 and 1
     EXPECT_EQ(hit(95, 120), 1);
-    EXPECT_EQ(hit(70, 160), -1);     // row 2 column 0 is not part of Sum 10
+    EXPECT_EQ(hit(70, 160), -1);  // row 2 column 0 is not part of Sum 10
     EXPECT_EQ(hit(100, 160), 6);
-    EXPECT_EQ(hit(60, 199), 10);     // row 3 starts at 97 + 102
-    EXPECT_EQ(hit(70, 250), -1);     // below the three rows in use
+    EXPECT_EQ(hit(60, 199), 10);  // row 3 starts at 97 + 102
+    EXPECT_EQ(hit(70, 250), -1);  // below the three rows in use
     EXPECT_EQ(hit(59, 97), -1);
 
     // An emptied slot is no longer found.
@@ -132,18 +132,19 @@ TEST(Prompts, LinesOfEachCaseAreTheGameOwnTexts) {
                      "select another pair / 10-J-Q-K"));
     EXPECT_TRUE(same(promptLines(Prompt::AfterRemovalEmpty, kSum10),
                      "Tap cards to select another pair or", "10-J-Q-K"));
-    EXPECT_TRUE(same(promptLines(Prompt::AfterRemovalEmpty, kSum11), "Tap deck to move cards up, or",
-                     "select another pair for sum 11."));
+    EXPECT_TRUE(same(promptLines(Prompt::AfterRemovalEmpty, kSum11),
+                     "Tap deck to move cards up, or", "select another pair for sum 11."));
     EXPECT_TRUE(same(promptLines(Prompt::AfterRemoval, kSum14), "Tap deck to deal more cards, or",
                      "select a new set (J=11, Q=12, K=13)."));
     EXPECT_TRUE(same(promptLines(Prompt::Instructions, kPairs),
-                     "Select 2 adjacent cards (pairs can be", "horizontal, vertical or diagonal)."));
+                     "Select 2 adjacent cards (pairs can be",
+                     "horizontal, vertical or diagonal)."));
     EXPECT_TRUE(same(promptLines(Prompt::Instructions, kSum14), "Select cards that sum to 14 where",
                      "J=11, Q=12, K=13 and A=1."));
     EXPECT_TRUE(same(promptLines(Prompt::GameOver, kSum11), "Tap deck to start a new game, or",
                      "use menu to change game variation."));
-    EXPECT_TRUE(same(promptLines(Prompt::BeforeFirstGame, kPairs), "Tap deck to deal, or use menu to",
-                     "change game variation."));
+    EXPECT_TRUE(same(promptLines(Prompt::BeforeFirstGame, kPairs),
+                     "Tap deck to deal, or use menu to", "change game variation."));
     EXPECT_TRUE(same(promptLines(Prompt::None, kPairs), "", ""));
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "games/pellandine/rules/DeckOrder.h"
 #include "games/pellandine/rules/GroupRules.h"

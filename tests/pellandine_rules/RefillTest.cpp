@@ -249,9 +249,9 @@ TEST(Sum11Refill, AWinByTheLastFaceCardsIsAWin) {
 
 TEST(Sum11Refill, TheDealMorePromptAsksTheShoeNotACountWithCoveredFaceCards) {
     const auto pairs = sum11Pairs();
-    auto rules = stacked(kSum11, sum11FaceCards() + twoRowsOfPairs(pairs, 0) +
-                                     twoRowsOfPairs(pairs, 5) + twoRowsOfPairs(pairs, 10) +
-                                     twoRowsOfPairs(pairs, 15));
+    auto rules =
+        stacked(kSum11, sum11FaceCards() + twoRowsOfPairs(pairs, 0) + twoRowsOfPairs(pairs, 5) +
+                            twoRowsOfPairs(pairs, 10) + twoRowsOfPairs(pairs, 15));
     ASSERT_EQ(rules->grid().slot(0, 0).cardCount, 13);
     for (int round = 0; round < 2; ++round) {
         for (int c = 0; c < kColumns; ++c) {

@@ -52,7 +52,7 @@ TEST(Pairs, EndOfOneRowAndStartOfTheNextAreNotNeighbours) {
 TEST(Pairs, DiagonalAndVerticalPairsAreRemovedButDifferentValuesAreNot) {
     auto rules = stacked(kPairs, "7S 2C 3C 4C 5C 6C 7C 8H 9H 10H 6D");
     tap(*rules, 0, 0);
-    EXPECT_TRUE(tap(*rules, 1, 1).removed);  // 7S over 7C diagonally
+    EXPECT_TRUE(tap(*rules, 1, 1).removed);   // 7S over 7C diagonally
     tap(*rules, 1, 0);                        // 6C
     EXPECT_FALSE(tap(*rules, 1, 2).removed);  // 8H: another value
     EXPECT_EQ(rules->selectionCount(), 1);
@@ -130,9 +130,9 @@ TEST(Sum10, HonoursOfOneSuitStaySelectedUntilTheFourthAndAnOtherSuitIsDropped) {
 
 TEST(Sum10, TenJackQueenKingInAnotherOrderAreRemovedToo) {
     auto rules = stacked(kSum10, "KD 2C 10D 3C 4C QD 5H JD");
-    tap(*rules, 1, 3);  // J♦
-    tap(*rules, 0, 0);  // K♦
-    tap(*rules, 0, 2);  // 10♦
+    tap(*rules, 1, 3);                       // J♦
+    tap(*rules, 0, 0);                       // K♦
+    tap(*rules, 0, 2);                       // 10♦
     EXPECT_TRUE(tap(*rules, 1, 1).removed);  // Q♦
     EXPECT_EQ(rules->score(), 4);
 }

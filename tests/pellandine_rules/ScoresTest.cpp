@@ -50,13 +50,16 @@ TEST(ScoreList, AScoreEntersOnlyAboveAnEntryAndPushesTheRestDown) {
     ScoreLists lists;
     fill(lists.list(kSum11), {50, 44, 40, 40, 30, 20, 18, 12, 10, 8});
     EXPECT_EQ(lists.recordScore(kSum11, 8), -1);  // equal to the lowest: out
-    EXPECT_EQ(entries(lists.list(kSum11)), (std::vector<int>{50, 44, 40, 40, 30, 20, 18, 12, 10, 8}));
+    EXPECT_EQ(entries(lists.list(kSum11)),
+              (std::vector<int>{50, 44, 40, 40, 30, 20, 18, 12, 10, 8}));
     EXPECT_EQ(lists.recordScore(kSum11, 9), 9);  // one higher replaces the tenth
     EXPECT_EQ(lists.list(kSum11)[9], 9);
     EXPECT_EQ(lists.recordScore(kSum11, 40), 4);  // below the equal entries
-    EXPECT_EQ(entries(lists.list(kSum11)), (std::vector<int>{50, 44, 40, 40, 40, 30, 20, 18, 12, 10}));
+    EXPECT_EQ(entries(lists.list(kSum11)),
+              (std::vector<int>{50, 44, 40, 40, 40, 30, 20, 18, 12, 10}));
     EXPECT_EQ(lists.recordScore(kSum11, 52), 0);
-    EXPECT_EQ(entries(lists.list(kSum11)), (std::vector<int>{52, 50, 44, 40, 40, 40, 30, 20, 18, 12}));
+    EXPECT_EQ(entries(lists.list(kSum11)),
+              (std::vector<int>{52, 50, 44, 40, 40, 40, 30, 20, 18, 12}));
 }
 
 TEST(ScoreList, ResetEmptiesOnlyTheVariationShown) {
@@ -98,7 +101,8 @@ TEST(ScoreString, AnythingButTenNumbersFrom0To52IsUnreadableAndChangesNothing) {
         EXPECT_FALSE(parseScoreList(std::string_view(text), list)) << text;
         EXPECT_EQ(entries(list), (std::vector<int>{5, 4, 3, 2, 1, 0, 0, 0, 0, 0})) << text;
     }
-    EXPECT_FALSE(parseScoreList(std::string_view(std::string(95, ' ') + "1 2 3 4 5 6 7 8 9 0"), list));
+    EXPECT_FALSE(
+        parseScoreList(std::string_view(std::string(95, ' ') + "1 2 3 4 5 6 7 8 9 0"), list));
     EXPECT_FALSE(parseScoreList(std::wstring_view(L"1 2 3 4 5 6 7 8 9 \u00e9"), list));
 }
 
@@ -111,7 +115,8 @@ TEST(GameEnd, AWonGameEntersTheListOnceWhateverFollows) {
     EXPECT_EQ(win.offer.place, 0);
     EXPECT_STREQ(win.offer.message(), "You made the high score list");
     EXPECT_STREQ(ScoreOffer::caption(), "Congratulations!");
-    EXPECT_EQ(entries(rules.scores().list(kSum14)), (std::vector<int>{52, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(entries(rules.scores().list(kSum14)),
+              (std::vector<int>{52, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 
     // New from the high-score screen, or a new variation chosen after the
     // win: the won game is not offered again.
@@ -119,14 +124,16 @@ TEST(GameEnd, AWonGameEntersTheListOnceWhateverFollows) {
     EXPECT_FALSE(next.offer.offered);
     rules.setGameType(kPairs);
     EXPECT_EQ(rules.newGame(78).offer.place, -1);  // the fresh Sum 14 game had scored 0
-    EXPECT_EQ(entries(rules.scores().list(kSum14)), (std::vector<int>{52, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(entries(rules.scores().list(kSum14)),
+              (std::vector<int>{52, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(entries(rules.scores().list(kPairs)), std::vector<int>(10, 0));
 
     // A second win enters again, below the equal entry.
     rules.setGameType(kSum14);
     winSum14(rules, &win);
     EXPECT_EQ(win.offer.place, 1);
-    EXPECT_EQ(entries(rules.scores().list(kSum14)), (std::vector<int>{52, 52, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(entries(rules.scores().list(kSum14)),
+              (std::vector<int>{52, 52, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(GameEnd, AWinOffAFullListOfWinsIsStillToldAsAWin) {

@@ -13,7 +13,8 @@ inline std::vector<std::pair<std::string, std::string>> sum14Pairs() {
     const char* high[6] = {"K", "Q", "J", "10", "9", "8"};
     const char* low[6] = {"A", "2", "3", "4", "5", "6"};
     for (int v = 0; v < 6; ++v) {
-        for (const char* s : suits) pairs.push_back({std::string(high[v]) + s, std::string(low[v]) + s});
+        for (const char* s : suits)
+            pairs.push_back({std::string(high[v]) + s, std::string(low[v]) + s});
     }
     pairs.push_back({"7S", "7C"});
     pairs.push_back({"7H", "7D"});
@@ -27,7 +28,8 @@ inline std::vector<std::pair<std::string, std::string>> sum11Pairs() {
     const char* high[5] = {"10", "9", "8", "7", "6"};
     const char* low[5] = {"A", "2", "3", "4", "5"};
     for (int v = 0; v < 5; ++v) {
-        for (const char* s : suits) pairs.push_back({std::string(low[v]) + s, std::string(high[v]) + s});
+        for (const char* s : suits)
+            pairs.push_back({std::string(low[v]) + s, std::string(high[v]) + s});
     }
     return pairs;
 }

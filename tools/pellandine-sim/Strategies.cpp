@@ -14,19 +14,19 @@ using pellandine::TableSlot;
 namespace {
 
 class RandomStrategy : public Strategy {
-public:
+  public:
     void startDeal(uint32_t seed) override { engine_.seed(seed * 2654435761u + 17u); }
     size_t choose(const TableGrid&, const std::vector<Group>& groups) override {
         std::uniform_int_distribution<size_t> pick(0, groups.size() - 1);
         return pick(engine_);
     }
 
-private:
+  private:
     std::mt19937 engine_;
 };
 
 class FirstStrategy : public Strategy {
-public:
+  public:
     size_t choose(const TableGrid&, const std::vector<Group>&) override { return 0; }
 };
 
@@ -37,7 +37,7 @@ public:
 // is empty; before that a lower bound, since dealt cards only fill gaps). Ties go
 // to the group that leaves the most choices open, then to the earlier one.
 class LookaheadStrategy : public Strategy {
-public:
+  public:
     explicit LookaheadStrategy(int slideMode) : slideMode_(slideMode) {}
 
     size_t choose(const TableGrid& grid, const std::vector<Group>& groups) override {
@@ -65,7 +65,7 @@ public:
         return best;
     }
 
-private:
+  private:
     static constexpr size_t kStateBudget = 200000;
     static constexpr int kSlideDepth = 4;
 

@@ -14,7 +14,7 @@ namespace pellandine_sim {
 // A player: given the table and the groups it allows (never none), picks the
 // group to remove. The deck is tapped only when no group is allowed.
 class Strategy {
-public:
+  public:
     virtual ~Strategy() = default;
     virtual size_t choose(const pellandine::TableGrid& grid,
                           const std::vector<pellandine::Group>& groups) = 0;

@@ -4,32 +4,31 @@ namespace pellandine {
 
 namespace {
 
+char upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 int suitOf(char c) {
-    switch (c) {
-        case 'S': case 's': return 0;
-        case 'C': case 'c': return 1;
-        case 'H': case 'h': return 2;
-        case 'D': case 'd': return 3;
-        default: return -1;
+    const char* suits = "SCHD";
+    for (int s = 0; s < 4; ++s) {
+        if (upper(c) == suits[s]) return s;
     }
+    return -1;
 }
 
 int rankOf(std::string_view r) {
     if (r == "10") return 9;
     if (r.size() != 1) return -1;
-    const char c = r[0];
-    if (c >= '2' && c <= '9') return c - '1';
-    switch (c) {
-        case 'A': case 'a': return 0;
-        case 'T': case 't': return 9;
-        case 'J': case 'j': return 10;
-        case 'Q': case 'q': return 11;
-        case 'K': case 'k': return 12;
-        default: return -1;
+    const char* ranks = "A23456789TJQK";
+    for (int k = 0; k < 13; ++k) {
+        if (upper(r[0]) == ranks[k]) return k;
     }
+    return -1;
 }
 
-bool isSeparator(char c) { return c == ' ' || c == ',' || c == '\t' || c == '\n' || c == '\r'; }
+bool isSeparator(char c) {
+    return c == ' ' || c == ',' || c == '\t' || c == '\n' || c == '\r';
+}
 
 }  // namespace
 
@@ -43,7 +42,7 @@ bool parseCardCode(std::string_view text, CardCode& out) {
 }
 
 std::string cardCodeName(const CardCode& code) {
-    static const char* const kRanks[13] = {"A", "2", "3", "4", "5", "6", "7",
+    static const char* const kRanks[13] = {"A", "2", "3",  "4", "5", "6", "7",
                                            "8", "9", "10", "J", "Q", "K"};
     static const char kSuits[4] = {'S', 'C', 'H', 'D'};
     if (code.rank < 0 || code.rank > 12 || code.suit < 0 || code.suit > 3) return "??";

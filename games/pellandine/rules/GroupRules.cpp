@@ -6,7 +6,9 @@ namespace pellandine {
 
 namespace {
 
-bool isHonour(const TableSlot& s) { return s.value >= 10 && s.value <= 13; }
+bool isHonour(const TableSlot& s) {
+    return s.value >= 10 && s.value <= 13;
+}
 
 // The start (or all) of a 10-J-Q-K of one suit.
 bool sameSuitHonours(const TableSlot* const* selected, int count) {
@@ -113,7 +115,9 @@ bool collect(void* context, const Group& group) {
     return true;
 }
 
-bool stopAtFirst(void*, const Group&) { return false; }
+bool stopAtFirst(void*, const Group&) {
+    return false;
+}
 
 }  // namespace
 
@@ -168,7 +172,9 @@ void findGroups(const TableGrid& grid, std::vector<Group>& out) {
     if (grid.gameType() == kSum10) std::sort(out.begin(), out.end());
 }
 
-bool hasAllowedGroup(const TableGrid& grid) { return !forEachGroup(grid, nullptr, &stopAtFirst); }
+bool hasAllowedGroup(const TableGrid& grid) {
+    return !forEachGroup(grid, nullptr, &stopAtFirst);
+}
 
 int groupCardCount(const TableGrid& grid, const Group& group) {
     int n = 0;

@@ -141,8 +141,7 @@ PlayResult PellandineRules::tapDeck() {
 
 PlayResult PellandineRules::tapTable(int x, int y, uint32_t seedForNewGame) {
     if (grid_.onDeck(x, y)) {
-        PlayResult result =
-            phase_ == GamePhase::Playing ? tapDeck() : newGame(seedForNewGame);
+        PlayResult result = phase_ == GamePhase::Playing ? tapDeck() : newGame(seedForNewGame);
         if (result.dealt) result.tap = TapKind::NewGame;
         return result;
     }

@@ -49,20 +49,21 @@ struct PlayResult {
     TableGrid before;
     std::vector<TableEvent> events;
     TapKind tap = TapKind::None;
-    bool dealt = false;       // a new deal (New, Restart, or a deck tap starting one)
-    bool removed = false;     // a group left the table (the click sound)
-    int cardsRemoved = 0;     // by removal, and stranded face cards
-    bool gameWon = false;     // this step made the score 52
-    ScoreOffer offer;         // at a win, or the unfinished game a New replaced
+    bool dealt = false;    // a new deal (New, Restart, or a deck tap starting one)
+    bool removed = false;  // a group left the table (the click sound)
+    int cardsRemoved = 0;  // by removal, and stranded face cards
+    bool gameWon = false;  // this step made the score 52
+    ScoreOffer offer;      // at a win, or the unfinished game a New replaced
 };
 
 // The rules of Pellandine: the grid, the selection, the one-deck shoe, the
 // score, the deck and the high-score lists. It takes seeds from the caller
 // (the program passes the tick count), so a game is reproducible from them.
 class PellandineRules {
-public:
+  public:
     // A one-deck shoe given three swap passes; no cards on the table yet.
-    explicit PellandineRules(uint32_t startSeed, int gameType = kPairs, int slideMode = kSlideZigZag);
+    explicit PellandineRules(uint32_t startSeed, int gameType = kPairs,
+                             int slideMode = kSlideZigZag);
     PellandineRules(const PellandineRules&) = delete;
     PellandineRules& operator=(const PellandineRules&) = delete;
 
@@ -118,7 +119,7 @@ public:
     const ScoreLists& scores() const { return scores_; }
     const gamekit::PokerShoe& shoe() const { return shoe_; }
 
-private:
+  private:
     PlayResult startResult() const;
     // Empties the table and lays out the next cards of the shoe.
     void deal(PlayResult& result);

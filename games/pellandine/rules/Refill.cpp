@@ -37,7 +37,8 @@ void slideStraightUp(TableGrid& grid, std::vector<TableEvent>& events) {
             for (int column = 0; column < kColumns; ++column) {
                 TableSlot& from = grid.slot(row, column);
                 TableSlot& to = grid.slot(row - 1, column);
-                if (from.holdsCard() && to.active && to.empty) moveWithEvent(grid, from, to, events);
+                if (from.holdsCard() && to.active && to.empty)
+                    moveWithEvent(grid, from, to, events);
             }
         }
     }

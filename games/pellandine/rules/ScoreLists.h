@@ -12,7 +12,7 @@ constexpr int kScoreListSize = 10;
 // The four high-score lists of cards removed, one per variation, each sorted
 // from best to worst with 0 for a free place.
 class ScoreLists {
-public:
+  public:
     ScoreLists();
 
     // The list of a variation (normalised).
@@ -28,7 +28,7 @@ public:
     // Every entry of the variation's list back to 0.
     void resetScores(int gameType);
 
-private:
+  private:
     gamekit::GArray<int> lists_[4];
 };
 

@@ -9,7 +9,7 @@ namespace pellandine {
 // filled front to back; removing one compacts the rest to the front, so the
 // first `count()` places always hold the selection in tapping order.
 class Selection {
-public:
+  public:
     int count() const { return count_; }
     bool full() const { return count_ >= kSelectionPlaces; }
     TableSlot* at(int place) const;  // null for a free place
@@ -29,7 +29,7 @@ public:
 
     int valueSum() const;
 
-private:
+  private:
     TableSlot* places_[kSelectionPlaces] = {};
     int count_ = 0;
 };

@@ -22,7 +22,9 @@ void TableGrid::setLayout(int gameType) {
     }
 }
 
-int TableGrid::firstRowY() const { return variationInfo(gameType_).firstRowY; }
+int TableGrid::firstRowY() const {
+    return variationInfo(gameType_).firstRowY;
+}
 
 TableSlot& TableGrid::slot(int row, int column) {
     if (row < 0 || row >= kRows || column < 0 || column >= kColumns) {

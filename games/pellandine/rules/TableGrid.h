@@ -10,7 +10,7 @@ namespace pellandine {
 // copying it is how the table keeps the picture it is animating from and how
 // a player strategy tries moves.
 class TableGrid {
-public:
+  public:
     TableGrid();
 
     // Positions and active flags for a variation (normalised); cards stay.
@@ -46,7 +46,7 @@ public:
 
     static bool areNeighbours(const TableSlot& a, const TableSlot& b);
 
-private:
+  private:
     TableSlot slots_[kSlotCount];
     int gameType_ = kPairs;
 };

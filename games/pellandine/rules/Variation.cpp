@@ -34,7 +34,9 @@ const PromptLines kAfterRemovalEmpty[4] = {
     {"Tap cards to select a new set", "(J=11, Q=12, K=13)."},
 };
 
-int indexOf(int gameType) { return normalizeGameType(gameType) - 1; }
+int indexOf(int gameType) {
+    return normalizeGameType(gameType) - 1;
+}
 
 }  // namespace
 
@@ -44,9 +46,13 @@ int normalizeGameType(int raw) {
     return raw;
 }
 
-int normalizeSlideMode(int raw) { return raw == kSlideStraightUp ? kSlideStraightUp : kSlideZigZag; }
+int normalizeSlideMode(int raw) {
+    return raw == kSlideStraightUp ? kSlideStraightUp : kSlideZigZag;
+}
 
-const VariationInfo& variationInfo(int gameType) { return kVariations[indexOf(gameType)]; }
+const VariationInfo& variationInfo(int gameType) {
+    return kVariations[indexOf(gameType)];
+}
 
 bool isActivePosition(int gameType, int row, int column) {
     if (row < 0 || row >= kRows || column < 0 || column >= kColumns) return false;

@@ -19,7 +19,7 @@ int normalizeSlideMode(int raw);
 constexpr int kRows = 4;
 constexpr int kColumns = 5;
 constexpr int kSlotCount = kRows * kColumns;
-constexpr int kCardWidth = 30;   // a slot's rectangle is x..x+30, y..y+45 inclusive
+constexpr int kCardWidth = 30;  // a slot's rectangle is x..x+30, y..y+45 inclusive
 constexpr int kCardHeight = 45;
 constexpr int kColumnX0 = 60;
 constexpr int kColumnStep = 35;
@@ -37,25 +37,25 @@ struct PromptLines {
 // What the instruction box shows, decided by the rules; the table shows the
 // lines when the DisplayPrompts option is on.
 enum class Prompt {
-    None,              // cleared (at a win)
-    BeforeFirstGame,   // the table before any game
-    Instructions,      // at a deal and after every deck tap
-    AfterRemoval,      // a group was removed and the deck still has cards
-    AfterRemovalEmpty, // a group was removed and the deck is empty
-    GameOver,          // after a win
+    None,               // cleared (at a win)
+    BeforeFirstGame,    // the table before any game
+    Instructions,       // at a deal and after every deck tap
+    AfterRemoval,       // a group was removed and the deck still has cards
+    AfterRemovalEmpty,  // a group was removed and the deck is empty
+    GameOver,           // after a win
 };
 
 struct VariationInfo {
     int gameType;
-    const char* bannerName;     // "Pairs", "Sum 10", ...
-    const char* listName;       // the high-score screen's column text
-    const char* registryName;   // the registry value of its high-score list
-    int tableSize;              // active slots
+    const char* bannerName;    // "Pairs", "Sum 10", ...
+    const char* listName;      // the high-score screen's column text
+    const char* registryName;  // the registry value of its high-score list
+    int tableSize;             // active slots
     int firstRowY;
-    int rowsUsed;               // rows from the top that hold active slots
-    bool needsAdjacency;        // groups must be neighbours
-    bool movesCardsUp;          // a deck tap slides the cards before refilling
-    bool stacksFaceCards;       // face cards go under the next card dealt
+    int rowsUsed;          // rows from the top that hold active slots
+    bool needsAdjacency;   // groups must be neighbours
+    bool movesCardsUp;     // a deck tap slides the cards before refilling
+    bool stacksFaceCards;  // face cards go under the next card dealt
 };
 
 // The data of a variation; the argument is normalised first.
