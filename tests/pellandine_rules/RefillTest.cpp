@@ -299,6 +299,8 @@ TEST(Replay, RestartGivesTheSameCardsInTheSamePlacesAndNewAFreshDeal) {
     EXPECT_EQ(rules.cardsInShoe(), 32);
     ASSERT_EQ(r.events.size(), 20u);
     EXPECT_EQ(r.events[19].kind, EventKind::Fill);
+    EXPECT_EQ(r.before.emptySlotCount(), 20);  // the deal flies onto a cleared table
+    expectReplayMatches(rules, r);
 
     rules.newGame(98765);
     int same = 0;

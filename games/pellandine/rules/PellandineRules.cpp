@@ -73,6 +73,8 @@ void PellandineRules::deal(PlayResult& result) {
     phase_ = GamePhase::Playing;
     dealtOnce_ = true;
     result.dealt = true;
+    // The deal is shown on a cleared table: every card flies in from the deck.
+    result.before = grid_;
     refill(result);
 }
 

@@ -43,8 +43,9 @@ enum class TapKind {
 };
 
 // The outcome of anything that changes the table, for the table to show: the
-// grid as it was, then each step in order (replay them on `before` with
-// TableGrid::apply to animate), then what the player should be told.
+// grid as it was (for a deal, the cleared table in the new layout), then each
+// step in order (replay them on `before` with TableGrid::apply to animate),
+// then what the player should be told.
 struct PlayResult {
     TableGrid before;
     std::vector<TableEvent> events;
