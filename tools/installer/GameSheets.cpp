@@ -1,7 +1,6 @@
-// Stand-in sheets for the solitaires, so that a fresh install has every file
-// a program opens. Each game replaces its function here with one drawn from
-// its own sprite-map header; until then the sheet holds the standard start-up
-// pieces at their usual places and is transparent elsewhere.
+// Stand-in sheet for reflection, so that a fresh install has every file the
+// program opens; until it is drawn from its own sprite-map header it holds the
+// standard start-up pieces at their usual places and is transparent elsewhere.
 #include "tools/installer/SheetArt.h"
 #include "tools/installer/SpriteSheets.h"
 
@@ -22,10 +21,6 @@ void drawStandardPieces(Canvas& sheet, const char* name) {
 }
 
 }  // namespace
-
-void drawPellandineSheet(Canvas& sheet) {
-    drawStandardPieces(sheet, "PELLANDINE");
-}
 
 void drawReflectionSheet(Canvas& sheet) {
     drawStandardPieces(sheet, "REFLECTION");

@@ -1,5 +1,6 @@
 #include "tools/installer/SpriteSheets.h"
 
+#include "games/pellandine/PellandineSprites.h"
 #include "tools/gallery/GallerySprites.h"
 
 namespace installer {
@@ -9,7 +10,8 @@ namespace {
 const SheetGenerator kSheets[] = {
     {gallery_sprites::kSheetFile, gallery_sprites::kSheetWidth, gallery_sprites::kSheetHeight,
      drawGallerySheet},
-    {"Pellandine_Images.bmp", 240, 380, drawPellandineSheet},
+    {pellandine_sprites::kSheetFile, pellandine_sprites::kSheetWidth,
+     pellandine_sprites::kSheetHeight, drawPellandineSheet},
     {"Reflection_Images.bmp", 226, 305, drawReflectionSheet},
 };
 
