@@ -1,0 +1,200 @@
+#include "games/reflection/rules/DealSolver.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace reflection {
+
+namespace {
+
+constexpr int kKingRank = 12;
+constexpr int kMaxMoves = 30;
+
+int64_t nowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+uint64_t mix(uint64_t h, uint64_t v) {
+    h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
+    return h * 0xff51afd7ed558ccdULL;
+}
+
+}  // namespace
+
+DealSolver::DealSolver(const int codes[kDeckSize], bool expert) : expert_(expert) {
+    for (int i = 0; i < kDeckSize; ++i) ranks_[i] = static_cast<uint8_t>(codes[i] % 13);
+}
+
+SolveResult DealSolver::solve(long long nodeBudget, int milliseconds) {
+    lost_.clear();
+    line_.clear();
+    nodes_ = 0;
+    nodeBudget_ = nodeBudget;
+    deadline_ = milliseconds > 0 ? nowMs() + milliseconds : 0;
+    aborted_ = false;
+    State start;
+    SolveResult result;
+    if (search(start)) {
+        result.outcome = SolveOutcome::Won;
+        result.moves = line_;
+    } else {
+        result.outcome = aborted_ ? SolveOutcome::Unknown : SolveOutcome::Lost;
+    }
+    result.nodes = nodes_;
+    return result;
+}
+
+bool DealSolver::outOfBudget() {
+    if (aborted_) return true;
+    if (nodeBudget_ > 0 && nodes_ >= nodeBudget_) aborted_ = true;
+    if (deadline_ != 0 && (nodes_ & 1023) == 0 && nowMs() >= deadline_) aborted_ = true;
+    return aborted_;
+}
+
+uint64_t DealSolver::key(const State& s) const {
+    // Talons by content, sorted, so a position does not depend on which talon
+    // holds which pile.
+    int order[kStoreTalonCount] = {0, 1, 2, 3};
+    std::sort(order, order + kStoreTalonCount, [&s](int a, int b) {
+        return std::lexicographical_compare(s.talon[a], s.talon[a] + s.talonLen[a], s.talon[b],
+                                            s.talon[b] + s.talonLen[b]);
+    });
+    uint64_t h = s.deckPos;
+    h = mix(h, static_cast<uint64_t>(s.dealt + 1));
+    for (int i = 0; i < kSequenceCount; ++i) h = mix(h, s.seqLen[i]);
+    h = mix(h, s.kings);
+    for (int t : order) {
+        h = mix(h, 100 + s.talonLen[t]);
+        for (int i = 0; i < s.talonLen[t]; ++i) h = mix(h, s.talon[t][i]);
+    }
+    return h;
+}
+
+int DealSolver::wantedIn(const State& s, int rank) const {
+    int best = 99;
+    for (int q = 0; q < kSequenceCount; ++q) {
+        const int wanted = positionOfRank(q, rank) - s.seqLen[q];
+        if (wanted >= 0 && wanted < best) best = wanted;
+    }
+    return best;
+}
+
+bool DealSolver::apply(State& s, const Move& m) const {
+    switch (m.kind) {
+        case MoveKind::DealCard:
+            if (s.dealt >= 0 || s.deckPos >= kDeckSize) return false;
+            s.dealt = static_cast<int8_t>(ranks_[s.deckPos++]);
+            return true;
+        case MoveKind::DealtToTalon:
+            s.talon[m.to][s.talonLen[m.to]++] = static_cast<uint8_t>(s.dealt);
+            s.dealt = -1;
+            return true;
+        case MoveKind::DealtToKings:
+            ++s.kings;
+            s.dealt = -1;
+            return true;
+        case MoveKind::DealtToSequence:
+            ++s.seqLen[m.to];
+            ++s.placed;
+            s.dealt = -1;
+            return true;
+        case MoveKind::TalonToSequence:
+            --s.talonLen[m.from];
+            ++s.seqLen[m.to];
+            ++s.placed;
+            return true;
+        case MoveKind::KingsToSequence:
+            --s.kings;
+            ++s.seqLen[m.to];
+            ++s.placed;
+            return true;
+    }
+    return false;
+}
+
+void DealSolver::generate(const State& s, Move* out, int& count) const {
+    count = 0;
+    // A king waiting on the kings talon completes any sequence of 12 at no
+    // cost: all kings are alike, and each sequence needs exactly one.
+    for (int q = 0; q < kSequenceCount; ++q) {
+        if (s.kings > 0 && s.seqLen[q] == kSequenceLength - 1) {
+            out[count++] = Move::kingsToSequence(q);
+            return;
+        }
+    }
+    for (int q = 0; q < kSequenceCount; ++q) {
+        if (s.dealt >= 0 && rankFits(q, s.seqLen[q], s.dealt)) out[count++] = Move::dealtToSequence(q);
+    }
+    for (int t = 0; t < kStoreTalonCount; ++t) {
+        if (s.talonLen[t] == 0) continue;
+        const int top = s.talon[t][s.talonLen[t] - 1];
+        for (int q = 0; q < kSequenceCount; ++q) {
+            if (rankFits(q, s.seqLen[q], top)) out[count++] = Move::talonToSequence(t, q);
+        }
+    }
+    if (s.dealt < 0) {
+        if (s.deckPos < kDeckSize) out[count++] = Move::dealCard();
+        return;
+    }
+    if (!expert_ && s.dealt == kKingRank) {
+        out[count++] = Move::dealtToKings();
+        return;
+    }
+    // Parking: one talon of each distinct content, the least harmful first.
+    const int dealtNeed = wantedIn(s, s.dealt);
+    int candidates[kStoreTalonCount];
+    int weights[kStoreTalonCount];
+    int n = 0;
+    for (int t = 0; t < kStoreTalonCount; ++t) {
+        if (s.talonLen[t] >= kStoreTalonCapacity) continue;
+        bool same = false;
+        for (int k = 0; k < n && !same; ++k) {
+            const int u = candidates[k];
+            same = s.talonLen[u] == s.talonLen[t] &&
+                   std::equal(s.talon[u], s.talon[u] + s.talonLen[u], s.talon[t]);
+        }
+        if (same) continue;
+        int weight;
+        if (s.talonLen[t] == 0) {
+            weight = 1000;
+        } else {
+            const int topNeed = wantedIn(s, s.talon[t][s.talonLen[t] - 1]);
+            weight = topNeed >= dealtNeed ? 500 - (topNeed - dealtNeed) : topNeed;
+        }
+        candidates[n] = t;
+        weights[n++] = weight;
+    }
+    for (int i = 0; i < n; ++i) {
+        int best = i;
+        for (int k = i + 1; k < n; ++k) {
+            if (weights[k] > weights[best]) best = k;
+        }
+        std::swap(candidates[i], candidates[best]);
+        std::swap(weights[i], weights[best]);
+        out[count++] = Move::dealtToTalon(candidates[i]);
+    }
+}
+
+bool DealSolver::search(State& s) {
+    if (s.placed == kDeckSize) return true;
+    ++nodes_;
+    if (outOfBudget()) return false;
+    const uint64_t k = key(s);
+    if (lost_.count(k) != 0) return false;
+    Move moves[kMaxMoves];
+    int count = 0;
+    generate(s, moves, count);
+    for (int i = 0; i < count; ++i) {
+        State next = s;
+        if (!apply(next, moves[i])) continue;
+        line_.push_back(moves[i]);
+        if (search(next)) return true;
+        line_.pop_back();
+        if (aborted_) return false;
+    }
+    lost_.insert(k);
+    return false;
+}
+
+}  // namespace reflection
