@@ -48,7 +48,8 @@ DealResult playDeal(ReflectionGame& game, const SimOptions& options) {
         DealSolver solver(codes, options.expert);
         const auto t0 = std::chrono::steady_clock::now();
         SolveResult solved = solver.solve(options.nodeBudget, options.budgetMs);
-        r.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+        r.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
+                   .count();
         r.solve = solved.outcome;
         r.nodes = solved.nodes;
         for (const Move& m : solved.moves) {
@@ -98,13 +99,15 @@ void report(const char* label, const DealResult& r, const SimOptions& options, T
 void printTotals(const Totals& t, const SimOptions& options) {
     const double n = t.deals > 0 ? static_cast<double>(t.deals) : 1.0;
     static const char* const kNames[] = {"greedy", "careful", "solver"};
-    std::printf("strategy %s, %s mode: %ld deals, %ld won (%.1f%%), mean cards %.2f, mean score %.1f\n",
-                kNames[static_cast<int>(options.strategy)], options.expert ? "expert" : "normal",
-                t.deals, t.won, 100.0 * t.won / n, t.cards / n, t.score / n);
+    std::printf(
+        "strategy %s, %s mode: %ld deals, %ld won (%.1f%%), mean cards %.2f, mean score %.1f\n",
+        kNames[static_cast<int>(options.strategy)], options.expert ? "expert" : "normal", t.deals,
+        t.won, 100.0 * t.won / n, t.cards / n, t.score / n);
     if (options.strategy == Strategy::Solver) {
-        std::printf("solver: %ld proven lost, %ld open (budget spent), %.2f ms per deal (max %.1f), "
-                    "%.0f positions per deal\n",
-                    t.lost, t.unknown, t.ms / n, t.maxMs, t.nodes / n);
+        std::printf(
+            "solver: %ld proven lost, %ld open (budget spent), %.2f ms per deal (max %.1f), "
+            "%.0f positions per deal\n",
+            t.lost, t.unknown, t.ms / n, t.maxMs, t.nodes / n);
     }
 }
 

@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kKingRank = 12;
 constexpr int kMaxMoves = 30;
+constexpr int kExhausted = 1 << 30;
 
 int64_t nowMs() {
     using namespace std::chrono;
@@ -33,13 +34,21 @@ SolveResult DealSolver::solve(long long nodeBudget, int milliseconds) {
     nodeBudget_ = nodeBudget;
     deadline_ = milliseconds > 0 ? nowMs() + milliseconds : 0;
     aborted_ = false;
-    State start;
     SolveResult result;
-    if (search(start)) {
-        result.outcome = SolveOutcome::Won;
-        result.moves = line_;
-    } else {
-        result.outcome = aborted_ ? SolveOutcome::Unknown : SolveOutcome::Lost;
+    result.outcome = SolveOutcome::Unknown;
+    for (int discrepancies = 0; !aborted_; ++discrepancies) {
+        State start;
+        bool complete = true;
+        line_.clear();
+        if (search(start, discrepancies, complete)) {
+            result.outcome = SolveOutcome::Won;
+            result.moves = line_;
+            break;
+        }
+        if (complete && !aborted_) {
+            result.outcome = SolveOutcome::Lost;
+            break;
+        }
     }
     result.nodes = nodes_;
     return result;
@@ -124,7 +133,8 @@ void DealSolver::generate(const State& s, Move* out, int& count) const {
         }
     }
     for (int q = 0; q < kSequenceCount; ++q) {
-        if (s.dealt >= 0 && rankFits(q, s.seqLen[q], s.dealt)) out[count++] = Move::dealtToSequence(q);
+        if (s.dealt >= 0 && rankFits(q, s.seqLen[q], s.dealt))
+            out[count++] = Move::dealtToSequence(q);
     }
     for (int t = 0; t < kStoreTalonCount; ++t) {
         if (s.talonLen[t] == 0) continue;
@@ -176,24 +186,35 @@ void DealSolver::generate(const State& s, Move* out, int& count) const {
     }
 }
 
-bool DealSolver::search(State& s) {
+bool DealSolver::search(State& s, int discrepancies, bool& complete) {
     if (s.placed == kDeckSize) return true;
     ++nodes_;
     if (outOfBudget()) return false;
     const uint64_t k = key(s);
-    if (lost_.count(k) != 0) return false;
+    const auto seen = lost_.find(k);
+    if (seen != lost_.end() && seen->second >= discrepancies) {
+        if (seen->second != kExhausted) complete = false;
+        return false;
+    }
     Move moves[kMaxMoves];
     int count = 0;
     generate(s, moves, count);
+    bool subtreeComplete = true;
     for (int i = 0; i < count; ++i) {
+        if (i > discrepancies) {
+            subtreeComplete = false;
+            break;
+        }
         State next = s;
         if (!apply(next, moves[i])) continue;
         line_.push_back(moves[i]);
-        if (search(next)) return true;
+        if (search(next, discrepancies - i, subtreeComplete)) return true;
         line_.pop_back();
         if (aborted_) return false;
     }
-    lost_.insert(k);
+    if (!subtreeComplete) complete = false;
+    int& entry = lost_[k];
+    entry = std::max(entry, subtreeComplete ? kExhausted : discrepancies);
     return false;
 }
 

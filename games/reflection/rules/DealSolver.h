@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 #include "games/reflection/rules/Move.h"
@@ -27,16 +27,18 @@ struct SolveResult {
 // equal talons tried once, and a memo of positions already found to lose
 // (positions compare by ranks, since suits play no part, with the talons
 // sorted, since they are interchangeable). Every move makes progress, so the
-// search is finite.
+// search is finite. The search runs in rounds of limited discrepancy (the
+// preferred move is free, the i-th costs i), so a budget spent is spent
+// near the heuristic line rather than deep in one early mistake.
 class DealSolver {
-public:
+  public:
     // `codes`: the deck, top first (card code = suit * 13 + rank).
     DealSolver(const int codes[kDeckSize], bool expert);
 
     // Stops after `nodeBudget` positions or `milliseconds` (0: no limit).
     SolveResult solve(long long nodeBudget, int milliseconds = 0);
 
-private:
+  private:
     struct State {
         uint8_t deckPos = kOpeningCards;
         int8_t dealt = -1;  // rank of the dealt card, or -1
@@ -47,7 +49,10 @@ private:
         int placed = kOpeningCards;
     };
 
-    bool search(State& s);
+    // Depth-first search that may leave the preferred move order at most
+    // `discrepancies` times (taking the i-th move costs i). Sets `complete`
+    // when no move was skipped for lack of discrepancies.
+    bool search(State& s, int discrepancies, bool& complete);
     bool outOfBudget();
     uint64_t key(const State& s) const;
     bool apply(State& s, const Move& m) const;
@@ -56,7 +61,9 @@ private:
 
     uint8_t ranks_[kDeckSize];
     bool expert_;
-    std::unordered_set<uint64_t> lost_;
+    // Positions that lost, with the discrepancies they were searched with
+    // (kExhausted when searched completely).
+    std::unordered_map<uint64_t, int> lost_;
     std::vector<Move> line_;
     long long nodes_ = 0;
     long long nodeBudget_ = 0;
