@@ -23,6 +23,50 @@ uint64_t mix(uint64_t h, uint64_t v) {
 
 }  // namespace
 
+void DealSolver::LostTable::clear() {
+    keys_.assign(1 << 16, 0);
+    values_.assign(1 << 16, 0);
+    used_ = 0;
+}
+
+int DealSolver::LostTable::find(uint64_t key) const {
+    if (key == 0) key = 1;
+    const size_t mask = keys_.size() - 1;
+    for (size_t i = key & mask;; i = (i + 1) & mask) {
+        if (keys_[i] == key) return values_[i];
+        if (keys_[i] == 0) return -1;
+    }
+}
+
+void DealSolver::LostTable::raise(uint64_t key, int value) {
+    if (key == 0) key = 1;
+    if ((used_ + 1) * 2 > keys_.size()) grow();
+    const size_t mask = keys_.size() - 1;
+    for (size_t i = key & mask;; i = (i + 1) & mask) {
+        if (keys_[i] == key) {
+            values_[i] = std::max(values_[i], value);
+            return;
+        }
+        if (keys_[i] == 0) {
+            keys_[i] = key;
+            values_[i] = value;
+            ++used_;
+            return;
+        }
+    }
+}
+
+void DealSolver::LostTable::grow() {
+    std::vector<uint64_t> keys(keys_.size() * 2, 0);
+    std::vector<int> values(keys.size(), 0);
+    keys.swap(keys_);
+    values.swap(values_);
+    used_ = 0;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        if (keys[i] != 0) raise(keys[i], values[i]);
+    }
+}
+
 DealSolver::DealSolver(const int codes[kDeckSize], bool expert) : expert_(expert) {
     for (int i = 0; i < kDeckSize; ++i) ranks_[i] = static_cast<uint8_t>(codes[i] % 13);
 }
@@ -77,7 +121,7 @@ uint64_t DealSolver::key(const State& s) const {
         h = mix(h, 100 + s.talonLen[t]);
         for (int i = 0; i < s.talonLen[t]; ++i) h = mix(h, s.talon[t][i]);
     }
-    return h;
+    return h ^ (h >> 31);  // the table indexes by the low bits
 }
 
 int DealSolver::wantedIn(const State& s, int rank) const {
@@ -191,9 +235,9 @@ bool DealSolver::search(State& s, int discrepancies, bool& complete) {
     ++nodes_;
     if (outOfBudget()) return false;
     const uint64_t k = key(s);
-    const auto seen = lost_.find(k);
-    if (seen != lost_.end() && seen->second >= discrepancies) {
-        if (seen->second != kExhausted) complete = false;
+    const int seen = lost_.find(k);
+    if (seen >= discrepancies) {
+        if (seen != kExhausted) complete = false;
         return false;
     }
     Move moves[kMaxMoves];
@@ -213,8 +257,7 @@ bool DealSolver::search(State& s, int discrepancies, bool& complete) {
         if (aborted_) return false;
     }
     if (!subtreeComplete) complete = false;
-    int& entry = lost_[k];
-    entry = std::max(entry, subtreeComplete ? kExhausted : discrepancies);
+    lost_.raise(k, subtreeComplete ? kExhausted : discrepancies);
     return false;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "games/reflection/rules/Move.h"
@@ -61,9 +61,22 @@ class DealSolver {
 
     uint8_t ranks_[kDeckSize];
     bool expert_;
-    // Positions that lost, with the discrepancies they were searched with
-    // (kExhausted when searched completely).
-    std::unordered_map<uint64_t, int> lost_;
+    // Positions that lost, with the discrepancies they were searched with:
+    // an open-addressed table of (key, value), key 0 marking a free slot.
+    class LostTable {
+      public:
+        void clear();
+        // The value stored for `key`, or -1.
+        int find(uint64_t key) const;
+        void raise(uint64_t key, int value);
+
+      private:
+        void grow();
+        std::vector<uint64_t> keys_;
+        std::vector<int> values_;
+        size_t used_ = 0;
+    };
+    LostTable lost_;
     std::vector<Move> line_;
     long long nodes_ = 0;
     long long nodeBudget_ = 0;
