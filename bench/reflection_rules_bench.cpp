@@ -15,7 +15,7 @@ using namespace reflection;
 namespace {
 
 // A game of the seed played `greedyMoves` greedy moves in, so the talons
-// hold cards and several moves are open.
+// hold cards, with a dealt card waiting.
 void midGame(ReflectionGame& game, uint32_t seed, int greedyMoves) {
     game.newGame(seed);
     game.dealOpeningCards();
@@ -23,6 +23,8 @@ void midGame(ReflectionGame& game, uint32_t seed, int greedyMoves) {
     for (int i = 0; i < greedyMoves && nextGreedyMove(game, ParkingRule::Shortest, move); ++i) {
         game.tryMove(move);
     }
+    // With a card waiting every kind of placement is open, not just the deal.
+    if (game.dealtCard() == nullptr) game.tryMove(Move::dealCard());
 }
 
 void BM_LegalMoves(benchmark::State& state) {

@@ -114,6 +114,17 @@ TEST(Deal, ArrangeDeckRefusesBadOrders) {
     EXPECT_FALSE(game.arrangeDeck(outOfRange.data()));
     EXPECT_FALSE(game.arrangeDeck(badOpening.data()));
     EXPECT_EQ(deckCodes(game)[4], 4);  // unchanged
+    game.newGame(8);
+    game.dealOpeningCards();
+    ASSERT_TRUE(game.tryMove(Move::dealCard()));
+    EXPECT_FALSE(game.arrangeDeck(dup.data()));
+    EXPECT_NE(game.dealtCard(), nullptr);  // a refused order leaves the game alone
     EXPECT_TRUE(game.arrangeDeck(good.data()));
     EXPECT_EQ(deckCodes(game), good);
+    // The old table is gone: nothing dealt, nothing on the piles.
+    EXPECT_EQ(game.dealtCard(), nullptr);
+    EXPECT_EQ(game.cardsOnSequences(), 0);
+    EXPECT_EQ(game.score(), 0);
+    EXPECT_FALSE(game.isPlaying());
+    EXPECT_EQ(game.deck().nextCard, 0);
 }

@@ -76,7 +76,7 @@ bool ReflectionGame::arrangeDeck(const int codes[kDeckSize]) {
     }
     gamekit::PokerDeck& source = deck_.decks[0];
     for (int i = 0; i < kDeckSize; ++i) deck_.cards[i] = source.cardAt(codes[i]);
-    deck_.nextCard = 0;
+    restartGame();
     return true;
 }
 

@@ -49,9 +49,10 @@ class ReflectionGame {
     void dealOpeningCards();
     int openingCardsDealt() const { return openingCardsDealt_; }
 
-    // Puts the deck in the given order (card codes, top first) and rewinds
-    // it. Refused (false, nothing changed) unless the 52 codes are distinct
-    // and the first four are an ace, two, three and four in that order.
+    // Puts the deck in the given order (card codes, top first) and clears the
+    // table as restartGame does, ready for the opening cards. Refused (false,
+    // nothing changed) unless the 52 codes are distinct and the first four
+    // are an ace, two, three and four in that order.
     bool arrangeDeck(const int codes[kDeckSize]);
 
     // --- Mode and state -------------------------------------------------
