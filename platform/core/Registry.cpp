@@ -59,7 +59,9 @@ HKEY newHandle(const std::wstring& path) {
 LONG keyOf(HKEY key, const Key*& found) {
     std::wstring path;
     if (!pathOf(key, path)) return ERROR_INVALID_HANDLE;
-    found = platform::registry::store().view().find(path);
+    auto& store = platform::registry::store();
+    store.refresh();  // what another program wrote since is seen, too
+    found = store.view().find(path);
     return found == nullptr ? ERROR_KEY_DELETED : ERROR_SUCCESS;
 }
 

@@ -17,12 +17,22 @@ namespace {
 // Past this the file is not something our programs wrote.
 constexpr off_t kMaxFileBytes = 16 * 1024 * 1024;
 
-enum class ReadOutcome { Read, Missing, Unreadable };
+enum class ReadOutcome { Read, Missing, Unreadable, Busy };
+
+// Errors that say nothing about the file itself: the file must not be moved
+// aside (or written over) because of them.
+bool isPassing(int error) {
+    return error == EMFILE || error == ENFILE || error == ENOMEM || error == EAGAIN ||
+           error == EINTR;
+}
 
 ReadOutcome readWhole(const std::string& path, std::string& out) {
     out.clear();
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return errno == ENOENT ? ReadOutcome::Missing : ReadOutcome::Unreadable;
+    if (fd < 0) {
+        if (errno == ENOENT) return ReadOutcome::Missing;
+        return isPassing(errno) ? ReadOutcome::Busy : ReadOutcome::Unreadable;
+    }
     struct stat info;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileBytes) {
         ::close(fd);
@@ -33,8 +43,9 @@ ReadOutcome readWhole(const std::string& path, std::string& out) {
         ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
+            int error = errno;
             ::close(fd);
-            return ReadOutcome::Unreadable;
+            return isPassing(error) ? ReadOutcome::Busy : ReadOutcome::Unreadable;
         }
         if (got == 0) break;
         out.append(buffer, static_cast<size_t>(got));
@@ -104,21 +115,23 @@ Store::Stamp Store::stampOf(const std::string& path) {
     return stamp;
 }
 
-void Store::readFile(Hive& hive, Stamp& stamp) const {
+bool Store::readFile(Hive& hive, Stamp& stamp) const {
     std::string path = registryFilePath();
     std::string bytes;
     stamp = stampOf(path);
     ReadOutcome outcome = readWhole(path, bytes);
     if (outcome == ReadOutcome::Read && parseRegistryText(bytes, hive) == ParseResult::Ok) {
-        return;
+        return true;
     }
     hive = Hive();
+    if (outcome == ReadOutcome::Busy) return false;
     if (outcome != ReadOutcome::Missing) {
         // Keep the damaged file for whoever wants to look at it, and start
         // over from an empty registry.
         ::rename(path.c_str(), (path + ".bad").c_str());
         stamp = stampOf(path);
     }
+    return true;
 }
 
 void Store::refresh() {
@@ -127,12 +140,13 @@ void Store::refresh() {
     if (root != root_) pending_.clear();  // changes made on another device stay there
     root_ = root;
     FileLock lock(root_);
-    readFile(view_, stamp_);
+    // A file that could not be read for the moment is read again next time.
+    loaded_ = readFile(view_, stamp_);
     for (const Change& change : pending_) view_.apply(change);
-    loaded_ = true;
 }
 
 void Store::record(const Change& change) {
+    if (!loaded_) refresh();
     static bool exitHookInstalled = false;
     if (!exitHookInstalled) {
         // A program that ends without closing its keys still keeps its values.
@@ -145,12 +159,12 @@ void Store::record(const Change& change) {
 
 bool Store::commit() {
     if (pending_.empty()) return true;
-    if (!loaded_ || deviceRoot() != root_) return false;
+    if (deviceRoot() != root_) return false;
     FileLock lock(root_);
     if (!lock.held()) return false;
     Hive current;
     Stamp stamp;
-    readFile(current, stamp);
+    if (!readFile(current, stamp)) return false;  // never write over what was not read
     for (const Change& change : pending_) current.apply(change);
 
     std::string path = registryFilePath();

@@ -23,7 +23,7 @@ class BitmapFile : public ::testing::Test {
     void SetUp() override { gamekit::setDefaultInstallDir(); }
     void TearDown() override { gamekit::setDefaultInstallDir(); }
 
-    // Writes the file into \Windows and loads it at the spec's own size.
+    // Writes the file into \Windows and loads it at the size written in its header.
     bool load(const BitmapSpec& spec, std::vector<uint16_t>& pixels, int width = 0,
               int height = 0) {
         root.write("Windows/Test.bmp", makeBitmap(spec));

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -238,4 +241,40 @@ TEST(Registry, OnlyThisProgramsChangesAreWrittenOverAnothersFile) {
     EXPECT_EQ(readDword(L"SOFTWARE\\Other", L"Theirs"), 7);
     EXPECT_EQ(readDword(kKey, L"Mine"), 2);
     EXPECT_EQ(readDword(kKey, L"Gone"), -1);
+}
+
+TEST(Registry, AFileThatCannotBeOpenedForTheMomentIsNeitherMovedNorOverwritten) {
+    TempDeviceRoot root;
+    HKEY key = createKey(kKey);
+    setDword(key, L"Kept", 5);
+    ASSERT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    std::string before = root.read("registry.reg");
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Leave exactly one descriptor free: the lock takes it and the
+        // registry file itself then cannot be opened.
+        struct rlimit limit = {64, 64};
+        if (::setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(9);
+        int last = -1;
+        for (int fd = ::dup(0); fd >= 0; fd = ::dup(0)) last = fd;
+        if (last < 0) _exit(9);
+        ::close(last);
+        TempDeviceRoot::restart();
+        HKEY opened = nullptr;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, 0, &opened) == ERROR_SUCCESS) _exit(2);
+        HKEY created = nullptr;
+        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\New", 0, nullptr, 0, 0, nullptr,
+                            &created, nullptr) != ERROR_SUCCESS) {
+            _exit(3);
+        }
+        if (RegCloseKey(created) == ERROR_SUCCESS) _exit(4);  // the write must not happen
+        TempDeviceRoot::restart();  // and nothing is left to write at exit
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    EXPECT_FALSE(root.exists("registry.reg.bad"));
+    EXPECT_EQ(root.read("registry.reg"), before);
 }

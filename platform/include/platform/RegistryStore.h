@@ -43,8 +43,10 @@ class Store {
 
     static Stamp stampOf(const std::string& path);
     // Reads the file into `hive`; a file that is not a registry at all is
-    // moved aside to registry.reg.bad and reads as empty.
-    void readFile(Hive& hive, Stamp& stamp) const;
+    // moved aside to registry.reg.bad and reads as empty. False when the file
+    // could not be read for a passing reason (no file descriptor or memory
+    // left), so that nothing is written over it.
+    bool readFile(Hive& hive, Stamp& stamp) const;
 
     std::string root_;
     bool loaded_ = false;
