@@ -16,7 +16,6 @@ namespace pellandine_e2e {
 
 namespace {
 
-const wchar_t* const kInstallKey = L"SOFTWARE\\Apps\\Tarnwick Software, Inc. Deckhollow";
 const wchar_t* const kProgramKey = L"Software\\Tarnwick Software\\Deckhollow\\Pellandine";
 
 void setString(HKEY key, const wchar_t* name, const std::wstring& value) {
@@ -69,14 +68,10 @@ constexpr int kLeft = 1, kTop = 1, kRight = 11, kBottom = 28;
 Device::Device() {
     const std::string command =
         std::string("\"") + INSTALLER_PATH + "\" --root \"" + root_.path() + "\" >/dev/null";
-    installed_ = std::system(command.c_str()) == 0;
-    // The installer of this tree draws the files; the install key is written
-    // here, as the device's installer does, when it has not written it.
-    if (registryText().find("\"InstallDir\"") == std::string::npos) {
-        HKEY key = openForWriting(root_.path(), kInstallKey);
-        setString(key, L"InstallDir", L"\\Program Files\\Tarnwick Software\\Deckhollow");
-        RegCloseKey(key);
-    }
+    // The installer draws the files and writes "InstallDir", as the
+    // device's installer does.
+    installed_ = std::system(command.c_str()) == 0 &&
+                 registryText().find("\"InstallDir\"") != std::string::npos;
 }
 
 testing_support::RunResult Device::run(const std::string& script, unsigned tick0) {
