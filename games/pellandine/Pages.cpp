@@ -60,8 +60,9 @@ SettingsTap settingsTap(int x, int y, gamekit::Button& ok) {
     return tap;
 }
 
-void drawHighScorePage(Surface& surface, const gamekit::MenuBar& bar, const gamekit::GArray<int>& list,
-                       int gameType, gamekit::Button& reset, gamekit::Button& ok) {
+void drawHighScorePage(Surface& surface, const gamekit::MenuBar& bar,
+                       const gamekit::GArray<int>& list, int gameType, gamekit::Button& reset,
+                       gamekit::Button& ok) {
     gamekit::drawHighScoreFrame(surface, bar, "High Score List", "Game", "Score");
     gamekit::BitmapFont& font = gamekit::font1();
     gamekit::FontStyle style(font, gamekit::colours::kBlack, gamekit::colours::kWhite, true);

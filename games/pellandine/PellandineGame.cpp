@@ -37,7 +37,8 @@ gamekit::ScreenSprites screenSprites(const uint16_t* sheet) {
 void messageBox(const char* text, const char* caption) {
     wchar_t wideText[100] = {};
     wchar_t wideCaption[50] = {};
-    for (int i = 0; text[i] != '\0' && i < 99; ++i) wideText[i] = static_cast<unsigned char>(text[i]);
+    for (int i = 0; text[i] != '\0' && i < 99; ++i)
+        wideText[i] = static_cast<unsigned char>(text[i]);
     for (int i = 0; caption[i] != '\0' && i < 49; ++i) {
         wideCaption[i] = static_cast<unsigned char>(caption[i]);
     }
@@ -49,7 +50,8 @@ void messageBox(const char* text, const char* caption) {
 PellandineGame::PellandineGame(gamekit::SettingsRecord& record)
     : record_(record),
       backs_(static_cast<size_t>(gamekit::kBackStripWidth) * gamekit::kBackStripHeight),
-      sheet_(static_cast<size_t>(pellandine_sprites::kSheetWidth) * pellandine_sprites::kSheetHeight),
+      sheet_(static_cast<size_t>(pellandine_sprites::kSheetWidth) *
+             pellandine_sprites::kSheetHeight),
       themes_(gamekit::makeStandardThemes()),
       bar_(&gamekit::font1()),
       ok_(60, 20, "OK", 160, 280, &gamekit::font1()),
@@ -185,8 +187,8 @@ void PellandineGame::draw(Surface& surface) {
             showDeal(surface);
             break;
         case kScreenHighScores:
-            drawHighScorePage(surface, bar_, rules.scores().list(rules.gameType()), rules.gameType(),
-                              reset_, ok_);
+            drawHighScorePage(surface, bar_, rules.scores().list(rules.gameType()),
+                              rules.gameType(), reset_, ok_);
             break;
         case kScreenAppearance:
             appearance_->draw(surface, bar_, sprites_, themes_, ok_);

@@ -46,10 +46,10 @@ constexpr SheetRect kCheckBoxTicked{202, 45, 10, 10};
 
 // The start-up and About pieces every program has. The banners take the
 // top of this sheet, so they lie below them.
-constexpr SheetRect kLogo{0, 60, 175, 30};           // start-up screen, on blue
-constexpr SheetRect kAboutLogo{0, 93, 175, 30};      // About screen, on white
-constexpr SheetRect kNameArt{0, 126, 186, 45};       // start-up screen, on blue
-constexpr SheetRect kEmblem{178, 60, 10, 10};        // start-up screen
-constexpr SheetRect kAboutEmblem{178, 70, 10, 10};   // About screen
+constexpr SheetRect kLogo{0, 60, 175, 30};          // start-up screen, on blue
+constexpr SheetRect kAboutLogo{0, 93, 175, 30};     // About screen, on white
+constexpr SheetRect kNameArt{0, 126, 186, 45};      // start-up screen, on blue
+constexpr SheetRect kEmblem{178, 60, 10, 10};       // start-up screen
+constexpr SheetRect kAboutEmblem{178, 70, 10, 10};  // About screen
 
 }  // namespace pellandine_sprites

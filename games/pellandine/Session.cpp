@@ -4,7 +4,8 @@ namespace pellandine {
 
 PellandineSession::PellandineSession(uint32_t startSeed, PellandineOptions& options)
     : options_(options),
-      rules_(startSeed, options.gameType, options.slideChallenge ? kSlideStraightUp : kSlideZigZag) {}
+      rules_(startSeed, options.gameType,
+             options.slideChallenge ? kSlideStraightUp : kSlideZigZag) {}
 
 void PellandineSession::follow(const PlayResult& result, Announcement& announcement) {
     const ScoreOffer& offer = result.offer;

@@ -54,7 +54,8 @@ class PellandineSession {
     // Game Settings: a different variation deals a new game of it at once
     // (offering the unfinished game's score first) and returns true; the one
     // already set changes nothing.
-    bool chooseVariation(int gameType, uint32_t seed, PlayResult& result, Announcement& announcement);
+    bool chooseVariation(int gameType, uint32_t seed, PlayResult& result,
+                         Announcement& announcement);
     void toggleSlideChallenge();
 
     // "Reset" on the high-score screen: the shown variation's list only.

@@ -21,8 +21,8 @@ void playFills(gamekit::Surface& target, const PlayResult& result, const gamekit
     for (const TableEvent& event : result.events) {
         const TableSlot& slot = grid.slot(event.row, event.column);
         if (event.kind == EventKind::Fill) {
-            gamekit::animateCardMovePaused(target, event.card, &theme, kDeckX, deckY, slot.x, slot.y,
-                                           steps, pauseMs);
+            gamekit::animateCardMovePaused(target, event.card, &theme, kDeckX, deckY, slot.x,
+                                           slot.y, steps, pauseMs);
         } else if (event.kind == EventKind::Stranded) {
             drawEmptyPlace(target, theme, slot.x, slot.y);
         }
@@ -32,7 +32,8 @@ void playFills(gamekit::Surface& target, const PlayResult& result, const gamekit
 
 }  // namespace
 
-void animateDeal(gamekit::Surface& target, const PlayResult& result, const gamekit::CardTheme& theme) {
+void animateDeal(gamekit::Surface& target, const PlayResult& result,
+                 const gamekit::CardTheme& theme) {
     playFills(target, result, theme, kDealSteps, kDealPauseMs);
 }
 

@@ -15,7 +15,8 @@ namespace pellandine {
 
 // A deal: every card flies from the deck to its place in six positions,
 // 10 ms apart.
-void animateDeal(gamekit::Surface& target, const PlayResult& result, const gamekit::CardTheme& theme);
+void animateDeal(gamekit::Surface& target, const PlayResult& result,
+                 const gamekit::CardTheme& theme);
 
 // A deck tap: the cards that move up leave an empty place behind and fly to
 // their new places, then, after a short pause, the new cards fly in from the

@@ -10,10 +10,10 @@
 namespace {
 
 const gamekit::ProgramInfo kPellandine = {
-    L"PellandineSolitaire",      // window class and title
-    "Pellandine Solitaire",      // farewell heading
-    "Thank you for playing!",    // farewell text
-    25,                          // frame period, ms
+    L"PellandineSolitaire",                                  // window class and title
+    "Pellandine Solitaire",                                  // farewell heading
+    "Thank you for playing!",                                // farewell text
+    25,                                                      // frame period, ms
     {pellandine::kScreenStartup, pellandine::kScreenAbout},  // Up does not deal here
     2,
     true,   // Left restarts, Right shows the high scores
@@ -25,7 +25,8 @@ const gamekit::ProgramInfo kPellandine = {
 void farewellBox(const char* text, const char* heading) {
     wchar_t wideText[64] = {};
     wchar_t wideHeading[64] = {};
-    for (int i = 0; text[i] != '\0' && i < 63; ++i) wideText[i] = static_cast<unsigned char>(text[i]);
+    for (int i = 0; text[i] != '\0' && i < 63; ++i)
+        wideText[i] = static_cast<unsigned char>(text[i]);
     for (int i = 0; heading[i] != '\0' && i < 63; ++i) {
         wideHeading[i] = static_cast<unsigned char>(heading[i]);
     }

@@ -166,7 +166,8 @@ std::string tapsFor(const pellandine::TableGrid& grid, const int* indices, int c
     std::string script;
     for (int k = 0; k < count; ++k) {
         const pellandine::TableSlot& slot = grid.at(indices[k]);
-        script += "tap " + std::to_string(slot.x + 15) + " " + std::to_string(slot.y + 22) + "\nwait 200\n";
+        script += "tap " + std::to_string(slot.x + 15) + " " + std::to_string(slot.y + 22) +
+                  "\nwait 200\n";
     }
     return script;
 }

@@ -25,8 +25,8 @@ const std::string kDealScript =
 
 // Configure -> Game... -> a variation row -> OK: the new variation is dealt.
 std::string chooseVariation(int gameType) {
-    return "tap 55 8\nwait 150\ntap 60 46\nwait 150\ntap 50 " + std::to_string(70 + 20 * (gameType - 1) + 4) +
-           "\nwait 150\ntap 190 290\nwait 2500\n";
+    return "tap 55 8\nwait 150\ntap 60 46\nwait 150\ntap 50 " +
+           std::to_string(70 + 20 * (gameType - 1) + 4) + "\nwait 150\ntap 190 290\nwait 2500\n";
 }
 
 const char* kFarewellLine = "messagebox\tPellandine Solitaire\tThank you for playing!";
@@ -72,10 +72,10 @@ TEST(PellandineEndToEnd, ARemovalReadFromTheScreenScoresAndNewEntersItInTheList)
     const std::string again = device.shot("sum14_again");
     const std::string removed = device.shot("sum14_removed");
     const std::string scores = device.shot("sum14_scores");
-    RunResult second = device.run(kDealScript + "shot " + again + "\n" +
-                                  tapsFor(table.grid, group.index, group.size) + "wait 300\nshot " +
-                                  removed + "\nkey up\nwait 2500\nkey right\nwait 200\nshot " + scores +
-                                  "\n");
+    RunResult second =
+        device.run(kDealScript + "shot " + again + "\n" +
+                   tapsFor(table.grid, group.index, group.size) + "wait 300\nshot " + removed +
+                   "\nkey up\nwait 2500\nkey right\nwait 200\nshot " + scores + "\n");
     ASSERT_EQ(second.exitCode, 0);
     device.keep("sum14_removed");
     device.keep("sum14_scores");
@@ -110,7 +110,8 @@ TEST(PellandineEndToEnd, EachVariationDealsItsOwnTable) {
     const int expected[5] = {0, 20, 13, 20, 10};
     std::string script = "wait 300\ntap 120 160\nwait 300\n";
     for (int type = pellandine::kPairs; type <= pellandine::kSum11; ++type) {
-        script += chooseVariation(type) + "shot " + device.shot("variation" + std::to_string(type)) + "\n";
+        script += chooseVariation(type) + "shot " +
+                  device.shot("variation" + std::to_string(type)) + "\n";
     }
     script += "tap 25 115\nwait 2500\nshot " + device.shot("variation4") + "\n";
     script += chooseVariation(pellandine::kSum11);  // back to a variation already set: no deal
@@ -141,10 +142,11 @@ TEST(PellandineEndToEnd, EachVariationDealsItsOwnTable) {
 
 TEST(PellandineEndToEnd, AChangedVariationAndTheFirstThemeSurviveARestart) {
     Device device;
-    RunResult first = device.run("wait 300\ntap 120 160\nwait 300\n" + chooseVariation(pellandine::kSum10) +
-                                 "tap 55 8\nwait 150\ntap 60 30\nwait 150\n"  // Configure -> Appearance...
-                                 "tap 60 119\nwait 150\n"                     // "Standard 1"
-                                 "tap 190 290\nwait 150\nkey down\nwait 300\n");
+    RunResult first =
+        device.run("wait 300\ntap 120 160\nwait 300\n" + chooseVariation(pellandine::kSum10) +
+                   "tap 55 8\nwait 150\ntap 60 30\nwait 150\n"  // Configure -> Appearance...
+                   "tap 60 119\nwait 150\n"                     // "Standard 1"
+                   "tap 190 290\nwait 150\nkey down\nwait 300\n");
     ASSERT_EQ(first.exitCode, 0);
     EXPECT_EQ(device.dword("GameType"), 2);
     EXPECT_EQ(device.dword("CardBack"), 0);
@@ -167,9 +169,15 @@ TEST(PellandineEndToEnd, AChangedVariationAndTheFirstThemeSurviveARestart) {
 
 TEST(PellandineEndToEnd, AStoredGameTypeZeroIsPairsAndIsStoredCorrected) {
     Device device;
-    device.writeSettings({{L"MinorVersion", 0}, {L"MajorVersion", 2}, {L"CardBack", 2},
-                          {L"DisplayCardsLeft", 1}, {L"DisplayPrompts", 1}, {L"DisplayDialogs", 1},
-                          {L"SlideChallenge", 0}, {L"SoundsOn", 1}, {L"GameType", 0}});
+    device.writeSettings({{L"MinorVersion", 0},
+                          {L"MajorVersion", 2},
+                          {L"CardBack", 2},
+                          {L"DisplayCardsLeft", 1},
+                          {L"DisplayPrompts", 1},
+                          {L"DisplayDialogs", 1},
+                          {L"SlideChallenge", 0},
+                          {L"SoundsOn", 1},
+                          {L"GameType", 0}});
     const std::string shot = device.shot("gametype0");
     RunResult r = device.run(kDealScript + "shot " + shot + "\n");
     ASSERT_EQ(r.exitCode, 0);

@@ -34,12 +34,14 @@ const std::string kPastStartup = "wait 300\ntap 120 160\nwait 300\n";
 
 TEST(PellandinePages, AppearanceSwitchesTheCardsLeftCounterOffAndPicksATheme) {
     Device device;
-    RunResult r = device.run(kPastStartup + "tap 55 8\nwait 150\ntap 60 30\nwait 200\nshot " +
-                             device.shot("appearance") +
-                             "\ntap 60 33\nwait 150\n"    // "Show cards left" off
-                             "tap 60 171\nwait 150\nshot " +  // "Zen": (171 - 115) / 17 = 3 ... see below
-                             device.shot("appearance_changed") + "\ntap 190 290\nwait 200\nshot " +
-                             device.shot("appearance_table") + "\nkey down\nwait 200\n");
+    RunResult r =
+        device.run(kPastStartup + "tap 55 8\nwait 150\ntap 60 30\nwait 200\nshot " +
+                   device.shot("appearance") +
+                   "\ntap 60 33\nwait 150\n"        // "Show cards left" off
+                   "tap 60 171\nwait 150\nshot " +  // "Zen": (171 - 115) / 17 = 3 ... see below
+                   device.shot("appearance_changed") +
+                   "\ntap 190 290\nwait 200\nshot " + device.shot("appearance_table") +
+                   "\nkey down\nwait 200\n");
     ASSERT_EQ(r.exitCode, 0);
     PngImage before = load(device, "appearance");
     PngImage after = load(device, "appearance_changed");
@@ -93,16 +95,17 @@ TEST(PellandinePages, RulesHaveThreePagesThatWrapAndHelpHasOne) {
 
 TEST(PellandinePages, UpDealsNothingOnTheStartupAndAboutScreens) {
     Device device;
-    RunResult r = device.run("wait 300\nkey up\nwait 2000\nshot " + device.shot("startup_up") +
-                             "\ntap 120 160\nwait 300\ntap 225 8\nwait 150\ntap 200 62\nwait 200\n"
-                             "key up\nwait 2000\nshot " + device.shot("about_up") +
-                             "\ntap 190 290\nwait 200\nkey up\nwait 2500\nshot " + device.shot("dealt_by_up") +
-                             "\n");
+    RunResult r =
+        device.run("wait 300\nkey up\nwait 2000\nshot " + device.shot("startup_up") +
+                   "\ntap 120 160\nwait 300\ntap 225 8\nwait 150\ntap 200 62\nwait 200\n"
+                   "key up\nwait 2000\nshot " +
+                   device.shot("about_up") + "\ntap 190 290\nwait 200\nkey up\nwait 2500\nshot " +
+                   device.shot("dealt_by_up") + "\n");
     ASSERT_EQ(r.exitCode, 0);
     PngImage startup = load(device, "startup_up");
     EXPECT_EQ(pixel565(startup, 5, 300), 0x001F);  // still the blue start-up screen
     PngImage about = load(device, "about_up");
-    EXPECT_EQ(pixel565(about, 5, 300), 0xFFFF);  // still About's white page
+    EXPECT_EQ(pixel565(about, 5, 300), 0xFFFF);                    // still About's white page
     EXPECT_GT(countColour(about, 20, 162, 100, 173, 0x0000), 10);  // "Version 2.0"
     PngImage dealt = load(device, "dealt_by_up");
     ReadTable table = readTable(dealt, pellandine::kSum14);

@@ -20,7 +20,9 @@ struct Record {
     int32_t& operator[](const wchar_t* name) {
         return gamekit::settingValue(pellandineSettings, record, name);
     }
-    int32_t* list(const wchar_t* name) { return gamekit::settingList(pellandineSettings, record, name); }
+    int32_t* list(const wchar_t* name) {
+        return gamekit::settingList(pellandineSettings, record, name);
+    }
 };
 
 }  // namespace

@@ -41,7 +41,8 @@ TEST(PellandineRulesText, EveryLineFitsBetweenTheMarginAndTheScreenEdge) {
         EXPECT_LE(widthOf(kRulesLines[i]), 228) << kRulesLines[i];
         EXPECT_LT(std::string(kRulesLines[i]).size(), 50u);
     }
-    for (int i = 0; i < kHelpLineCount; ++i) EXPECT_LE(widthOf(kHelpLines[i]), 228) << kHelpLines[i];
+    for (int i = 0; i < kHelpLineCount; ++i)
+        EXPECT_LE(widthOf(kHelpLines[i]), 228) << kHelpLines[i];
 }
 
 TEST(PellandineRulesText, TheHelpNamesEveryHardwareKey) {

@@ -52,9 +52,11 @@ struct Fixture {
         findGroups(session->rules().grid(), groups);
         for (const Group& g : groups) {
             bool beside = true;
-            for (int k = 0; k < g.size; ++k) beside &= session->rules().grid().at(g.index[k]).cardCount == 1;
+            for (int k = 0; k < g.size; ++k)
+                beside &= session->rules().grid().at(g.index[k]).cardCount == 1;
             if (!beside) continue;
-            for (int k = 0; k < g.size; ++k) tapCard(g.index[k] / kColumns, g.index[k] % kColumns, a);
+            for (int k = 0; k < g.size; ++k)
+                tapCard(g.index[k] / kColumns, g.index[k] % kColumns, a);
             return true;
         }
         return false;
@@ -76,7 +78,8 @@ struct Fixture {
 // is won after five deck taps.
 std::string winnableSum14() {
     std::string order;
-    for (const auto& pair : pellandine_test::sum14Pairs()) order += pair.first + " " + pair.second + " ";
+    for (const auto& pair : pellandine_test::sum14Pairs())
+        order += pair.first + " " + pair.second + " ";
     return order;
 }
 
@@ -212,7 +215,8 @@ TEST(PellandineSession, Sum11PromptAfterARemovalAsksForTheDeckOnlyWhileItHasCard
         }
         // The shoe is empty; the covered face cards make the cards left
         // outnumber what lies face up, yet the deck has nothing to deal.
-        EXPECT_GT(f.session->rules().cardsLeft() - 20 + f.session->rules().grid().emptySlotCount(), 0);
+        EXPECT_GT(f.session->rules().cardsLeft() - 20 + f.session->rules().grid().emptySlotCount(),
+                  0);
         EXPECT_STREQ(f.session->rules().promptLines().first, "Tap deck to move cards up, or");
         break;
     }
@@ -302,5 +306,6 @@ TEST(PellandineSession, RestartBeforeTheFirstDealDoesNothingAndAfterItDealsTheSa
     PlayResult r = f.session->restartGame(a);
     EXPECT_TRUE(r.dealt);
     EXPECT_EQ(f.session->screen(), kScreenDealing);
-    for (int i = 0; i < kSlotCount; ++i) EXPECT_EQ(f.session->rules().grid().at(i).card, first.at(i).card);
+    for (int i = 0; i < kSlotCount; ++i)
+        EXPECT_EQ(f.session->rules().grid().at(i).card, first.at(i).card);
 }

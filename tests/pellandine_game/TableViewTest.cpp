@@ -86,7 +86,9 @@ TEST(PellandineTable, EachVariationShowsItsOwnPlacesAndCounterRows) {
             }
         }
         const CounterPlaces p = counterPlaces(type);
-        EXPECT_GT(t.count(p.scoreLabelX, p.scoreLabelY, p.scoreLabelX + 30, p.scoreLabelY + 10, 0x0000), 0);
+        EXPECT_GT(
+            t.count(p.scoreLabelX, p.scoreLabelY, p.scoreLabelX + 30, p.scoreLabelY + 10, 0x0000),
+            0);
         EXPECT_GT(t.count(p.cardsX, p.cardsY, p.cardsX + 12, p.cardsY + 10, 0x0000), 0) << "52";
         // In the column under the deck's label, left of the cards, cards above score.
         EXPECT_GT(p.cardsLabelY, grid.firstRowY() + 57 + 11);
