@@ -1,0 +1,135 @@
+// The end-to-end test's hands and eyes where xdotool has none: reads the
+// screenshots the program writes, and asks a window to close the way a window
+// manager's close button does.
+//
+//   window_probe marker FILE.png     prints "left top right bottom" of the
+//                                    yellow marker, or "none"
+//   window_probe same A.png B.png    exit 0 when both pictures are equal
+//   window_probe close WINDOW-ID     sends WM_DELETE_WINDOW
+//   window_probe unfocus             gives the keyboard focus to the root
+//                                    window, away from every program
+
+#include <X11/Xlib.h>
+#include <png.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgb;  // 3 bytes a pixel, row-major
+};
+
+bool readPng(const char* path, Picture* picture) {
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path)) {
+        std::fprintf(stderr, "%s: %s\n", path, image.message);
+        return false;
+    }
+    image.format = PNG_FORMAT_RGB;
+    picture->width = static_cast<int>(image.width);
+    picture->height = static_cast<int>(image.height);
+    picture->rgb.resize(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, picture->rgb.data(), 0, nullptr)) {
+        std::fprintf(stderr, "%s: %s\n", path, image.message);
+        return false;
+    }
+    return true;
+}
+
+// The marker is drawn in 0xFFE0, pure yellow; nothing else on the gallery's
+// screen has strong red and green with little blue.
+int marker(const char* path) {
+    Picture p;
+    if (!readPng(path, &p)) return 2;
+    int left = p.width, top = p.height, right = -1, bottom = -1;
+    for (int y = 0; y < p.height; ++y) {
+        for (int x = 0; x < p.width; ++x) {
+            const unsigned char* c = &p.rgb[(static_cast<size_t>(y) * p.width + x) * 3];
+            if (c[0] >= 200 && c[1] >= 200 && c[2] <= 80) {
+                if (x < left) left = x;
+                if (x > right) right = x;
+                if (y < top) top = y;
+                if (y > bottom) bottom = y;
+            }
+        }
+    }
+    if (right < 0) {
+        std::printf("none\n");
+    } else {
+        std::printf("%d %d %d %d\n", left, top, right, bottom);
+    }
+    return 0;
+}
+
+int same(const char* a, const char* b) {
+    Picture pa, pb;
+    if (!readPng(a, &pa) || !readPng(b, &pb)) return 2;
+    if (pa.width != pb.width || pa.height != pb.height) {
+        std::printf("sizes differ: %dx%d and %dx%d\n", pa.width, pa.height, pb.width, pb.height);
+        return 1;
+    }
+    size_t differ = 0;
+    for (size_t i = 0; i < pa.rgb.size(); i += 3) {
+        if (std::memcmp(&pa.rgb[i], &pb.rgb[i], 3) != 0) {
+            if (differ == 0) {
+                size_t pixel = i / 3;
+                std::printf("first difference at (%zu, %zu)\n", pixel % pa.width, pixel / pa.width);
+            }
+            ++differ;
+        }
+    }
+    if (differ != 0) std::printf("%zu pixels differ\n", differ);
+    return differ == 0 ? 0 : 1;
+}
+
+int withDisplay(int (*action)(Display*, const char*), const char* argument) {
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        std::fprintf(stderr, "cannot open the X display\n");
+        return 2;
+    }
+    int status = action(display, argument);
+    XSync(display, False);
+    XCloseDisplay(display);
+    return status;
+}
+
+int closeWindow(Display* display, const char* id) {
+    Window window = static_cast<Window>(std::strtoul(id, nullptr, 0));
+    XEvent event;
+    std::memset(&event, 0, sizeof event);
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    return XSendEvent(display, window, False, NoEventMask, &event) != 0 ? 0 : 1;
+}
+
+int unfocus(Display* display, const char*) {
+    XSetInputFocus(display, DefaultRootWindow(display), RevertToNone, CurrentTime);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string command = argc > 1 ? argv[1] : "";
+    if (command == "marker" && argc == 3) return marker(argv[2]);
+    if (command == "same" && argc == 4) return same(argv[2], argv[3]);
+    if (command == "close" && argc == 3) return withDisplay(&closeWindow, argv[2]);
+    if (command == "unfocus" && argc == 2) return withDisplay(&unfocus, nullptr);
+    std::fprintf(stderr,
+                 "usage: window_probe marker FILE | same A B | close WINDOW-ID | unfocus\n");
+    return 2;
+}

@@ -1,0 +1,216 @@
+#!/usr/bin/env bash
+# The desktop window end to end: the gallery in a real SDL window on a virtual
+# X server, driven by xdotool. Checks the window's size at two scales, that a
+# click reaches the device pixel under it (also letterboxed after a resize and
+# on the bars beside the picture), that F12 writes the same picture the
+# headless backend shoots, that a click wakes a program that lost the focus,
+# and that the Down key and the window's close button end it with code 0.
+#
+#   window_test.sh GALLERY WINDOW_PROBE
+set -uo pipefail
+
+gallery=$1
+probe=$2
+here=$(cd "$(dirname "$0")" && pwd)
+
+for tool in xvfb-run xdotool; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed"
+        exit 77
+    fi
+done
+if [[ -z "${DECKHOLLOW_WINDOW_TEST_INNER:-}" ]]; then
+    export DECKHOLLOW_WINDOW_TEST_INNER=1
+    # 1280 x 1024 holds the 3x window (720 x 960).
+    exec timeout 110 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export DECKHOLLOW_ROOT=$work/root
+mkdir -p "$DECKHOLLOW_ROOT"
+export DECKHOLLOW_BACKEND=sdl
+unset DECKHOLLOW_SCRIPT DECKHOLLOW_LOG DECKHOLLOW_DISPLAY
+export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+log=$work/gallery.log
+failures=0
+pid=
+wid=
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# Starts the gallery at DECKHOLLOW_SCALE=$1 and waits for its window.
+start() {
+    echo "--- run at scale $1" >>"$log"
+    DECKHOLLOW_SCALE=$1 "$gallery" 2>>"$log" &
+    pid=$!
+    wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^DeckhollowGallery$' 2>/dev/null | head -n 1)
+    if [[ -z "$wid" ]]; then
+        fail "no gallery window appeared at scale $1"
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        return 1
+    fi
+}
+
+# Prints the window's inner size as "WIDTHxHEIGHT".
+size() {
+    local WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$wid" | grep -E '^(WIDTH|HEIGHT)=')"
+    echo "${WIDTH}x${HEIGHT}"
+}
+
+expect_size() {
+    local got
+    for _ in $(seq 50); do
+        got=$(size)
+        [[ "$got" == "$1" ]] && return 0
+        sleep 0.1
+    done
+    fail "window is $got, expected $1 ($2)"
+}
+
+click() {
+    xdotool mousemove --window "$wid" "$1" "$2" click 1
+}
+
+# Presses F12 and prints the path of the screenshot it wrote.
+shoot() {
+    local before after newest
+    before=$(ls "$DECKHOLLOW_ROOT/screenshots" 2>/dev/null | wc -l)
+    xdotool key --window "$wid" F12
+    for _ in $(seq 50); do
+        after=$(ls "$DECKHOLLOW_ROOT/screenshots" 2>/dev/null | wc -l)
+        if [[ $after -gt $before ]]; then
+            newest=$(ls -t "$DECKHOLLOW_ROOT/screenshots"/*.png | head -n 1)
+            sleep 0.1  # the file is complete once the program has said so
+            echo "$newest"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Expects the marker's box "left top right bottom" in an F12 screenshot;
+# shoots again for a while, since the frame after the click may still be on
+# its way.
+expect_marker() {
+    local want=$1 what=$2 shot got
+    for _ in $(seq 10); do
+        shot=$(shoot) || { fail "F12 wrote no screenshot ($what)"; return 1; }
+        got=$("$probe" marker "$shot")
+        if [[ "$got" == "$want" ]]; then
+            last_shot=$shot
+            return 0
+        fi
+        sleep 0.2
+    done
+    fail "marker at $got, expected $want ($what)"
+    return 1
+}
+
+box() {  # the 11 x 11 marker centred on a device pixel, clipped to the screen
+    local l=$(($1 - 5)) t=$(($2 - 5)) r=$(($1 + 5)) b=$(($2 + 5))
+    ((l < 0)) && l=0
+    ((t < 0)) && t=0
+    ((r > 239)) && r=239
+    ((b > 319)) && b=319
+    echo "$l $t $r $b"
+}
+
+# Waits for the gallery to end and checks its exit code.
+expect_exit() {
+    local code
+    for _ in $(seq 150); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        fail "the gallery did not end ($1)"
+        kill -9 "$pid"
+    fi
+    wait "$pid"
+    code=$?
+    [[ $code -eq 0 ]] || fail "exit code $code, expected 0 ($1)"
+}
+
+cpu_ticks() {  # utime + stime of the gallery, in clock ticks
+    awk '{ sub(/^.*\) /, ""); print $12 + $13 }' "/proc/$pid/stat"
+}
+
+# Scale 2: the window, a click, the same picture as headless, Down ends it.
+if start 2; then
+    expect_size 480x640 "scale 2"
+    click $((37 * 2 + 1)) $((251 * 2 + 1))
+    if expect_marker "$(box 37 251)" "click at scale 2"; then
+        cp "$last_shot" "$work/desktop.png"
+    fi
+    ticks0=$(cpu_ticks)
+    sleep 2
+    ticks1=$(cpu_ticks)
+    echo "idle: $((ticks1 - ticks0)) clock ticks of CPU in 2 s ($(getconf CLK_TCK) a second)"
+    xdotool key --window "$wid" Down
+    expect_exit "Down key"
+fi
+
+# The same scene in the headless backend, shot by its script.
+mkdir -p "$work/headless-root"
+printf 'tap 37 251\nwait 300\nshot %s\n' "$work/headless.png" >"$work/scene.txt"
+DECKHOLLOW_ROOT=$work/headless-root DECKHOLLOW_BACKEND=headless DECKHOLLOW_SCRIPT=$work/scene.txt \
+    DECKHOLLOW_LOG=$work/headless.log "$gallery" 2>>"$log" || fail "headless run failed"
+if [[ -f "$work/desktop.png" && -f "$work/headless.png" ]]; then
+    "$probe" same "$work/desktop.png" "$work/headless.png" ||
+        fail "the F12 screenshot differs from the headless one"
+else
+    fail "missing screenshot for the headless comparison"
+fi
+
+# Scale 3, then the window's close button.
+if start 3; then
+    expect_size 720x960 "scale 3"
+    click $((200 * 3 + 1)) $((30 * 3 + 2))
+    expect_marker "$(box 200 30)" "click at scale 3"
+    "$probe" close "$wid"
+    expect_exit "window closed"
+fi
+
+# Resized: letterboxed at the largest whole scale, the bars clamp to the
+# edge; shrunk below 1:1 it still maps; focus lost and won back by a click.
+if start 2; then
+    xdotool windowsize "$wid" 1000 700
+    expect_size 1000x700 "resized"
+    # The picture is 480 x 640 at (260, 30).
+    click $((260 + 120 * 2 + 1)) $((30 + 300 * 2 + 1))
+    expect_marker "$(box 120 300)" "click letterboxed"
+    click 10 350
+    expect_marker "$(box 0 160)" "click on the left bar"
+    xdotool windowsize "$wid" 120 160
+    expect_size 120x160 "shrunk"
+    click 60 40
+    expect_marker "$(box 120 80)" "click shrunk"
+    xdotool windowsize "$wid" 480 640
+    expect_size 480x640 "back to 2x"
+
+    xdotool windowfocus --sync "$wid" 2>/dev/null
+    sleep 0.5
+    "$probe" unfocus
+    sleep 0.5
+    click $((50 * 2)) $((50 * 2))  # wakes the program only
+    sleep 0.3
+    expect_marker "$(box 120 80)" "the waking click does not move the marker"
+    click $((60 * 2)) $((70 * 2))
+    expect_marker "$(box 60 70)" "click after waking"
+    xdotool key --window "$wid" Down
+    expect_exit "Down key after resizing"
+fi
+
+if [[ $failures -ne 0 ]]; then
+    echo "--- the gallery's output:"
+    cat "$log"
+    exit 1
+fi
+echo "all window checks passed"
