@@ -1,12 +1,46 @@
 #include "SdlAudio.h"
 
+#include <dlfcn.h>
+
 #include <cstring>
 #include <vector>
 
 namespace platform::sdl {
 
+namespace {
+
+// Without a sound card the ALSA library prints a screenful of its own probe
+// failures. No device is no error here (sounds are skipped), so the probe is
+// kept quiet; ALSA's messages come back once the device is open or given up.
+class QuietAlsa {
+  public:
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    QuietAlsa() {
+        library_ = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
+        if (library_ != nullptr) {
+            setHandler_ =
+                reinterpret_cast<int (*)(Handler)>(dlsym(library_, "snd_lib_error_set_handler"));
+        }
+        if (setHandler_ != nullptr) setHandler_(&silent);
+    }
+    ~QuietAlsa() {
+        if (setHandler_ != nullptr) setHandler_(nullptr);
+        if (library_ != nullptr) dlclose(library_);
+    }
+    QuietAlsa(const QuietAlsa&) = delete;
+    QuietAlsa& operator=(const QuietAlsa&) = delete;
+
+  private:
+    static void silent(const char*, int, const char*, int, const char*, ...) {}
+    void* library_ = nullptr;
+    int (*setHandler_)(Handler) = nullptr;
+};
+
+}  // namespace
+
 bool SdlAudio::open() {
     if (device_ != 0) return true;
+    QuietAlsa quiet;
     if (!subsystem_) {
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
         subsystem_ = true;

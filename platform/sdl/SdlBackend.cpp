@@ -6,9 +6,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "../core/Display.h"
 #include "Screenshot.h"
 #include "SdlAudio.h"
 #include "SdlWindow.h"
@@ -35,12 +38,25 @@ class SdlBackend : public Backend {
         SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-            *error = std::string("cannot open the desktop display (") + SDL_GetError() +
+            *error = std::string("Cannot open the desktop display (") + SDL_GetError() +
                      "); to run without a window: DECKHOLLOW_BACKEND=headless "
                      "DECKHOLLOW_SCRIPT=script.txt";
             return false;
         }
         video_ = true;
+        // Without a display SDL falls back to drawing off screen: a window
+        // nobody sees and nobody can close. Only a driver asked for by name
+        // may be one of those.
+        const char* driver = SDL_GetCurrentVideoDriver();
+        bool invisible = driver != nullptr && (std::strcmp(driver, "offscreen") == 0 ||
+                                               std::strcmp(driver, "dummy") == 0);
+        if (invisible && std::getenv("SDL_VIDEODRIVER") == nullptr) {
+            *error =
+                "Cannot open the desktop display (no X11 or Wayland server answers); to run "
+                "without a window: DECKHOLLOW_BACKEND=headless DECKHOLLOW_SCRIPT=script.txt";
+            closeAll();
+            return false;
+        }
         if (!window_.open(title_, scale, error)) {
             closeAll();
             return false;
@@ -70,9 +86,16 @@ class SdlBackend : public Backend {
     }
 
     void framePresented() override {
-        ScreenImage image;
-        decodeScreen(&image);
-        window_.show(image);
+        // The whole screen is presented every frame, and mostly nothing has
+        // changed: comparing the frame buffer itself is cheaper than
+        // decoding it first.
+        const std::vector<uint8_t>& memory = display::memory();
+        if (!framesSeen_ || memory != lastFrame_) {
+            framesSeen_ = true;
+            lastFrame_ = memory;
+            decodeScreen(&image_);
+            window_.show(image_);
+        }
         timing_.framePresented();
     }
 
@@ -233,6 +256,9 @@ class SdlBackend : public Backend {
     SdlWindow window_;
     SdlAudio audio_;
     StartTiming timing_;
+    bool framesSeen_ = false;
+    std::vector<uint8_t> lastFrame_;
+    ScreenImage image_;
     // The program starts in front, as on the device: the first focus event
     // of the desktop is no news to it.
     bool focused_ = true;

@@ -8,6 +8,9 @@
 //   window_probe close WINDOW-ID     sends WM_DELETE_WINDOW
 //   window_probe unfocus             gives the keyboard focus to the root
 //                                    window, away from every program
+//   window_probe dialog TITLE OWNER  prints the id of a top-level window
+//                                    titled TITLE that belongs to the window
+//                                    OWNER, or exits 1
 
 #include <X11/Xlib.h>
 #include <png.h>
@@ -121,6 +124,45 @@ int unfocus(Display* display, const char*) {
     return 0;
 }
 
+std::string title(Display* display, Window window) {
+    Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    std::string text;
+    // xdotool reads only the legacy name; SDL sets the UTF-8 one.
+    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024,
+                           False, utf8, &type, &format, &count, &after, &data) == Success &&
+        data != nullptr) {
+        text.assign(reinterpret_cast<char*>(data), count);
+    }
+    if (data != nullptr) XFree(data);
+    return text;
+}
+
+std::string dialogTitle;
+
+int findDialog(Display* display, const char* owner) {
+    Window root, parent, *children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
+        return 1;
+    }
+    Window ownerId = static_cast<Window>(std::strtoul(owner, nullptr, 0));
+    int status = 1;
+    for (unsigned int i = 0; i < count && status != 0; ++i) {
+        Window transientFor = 0;
+        if (title(display, children[i]) == dialogTitle &&
+            XGetTransientForHint(display, children[i], &transientFor) && transientFor == ownerId) {
+            std::printf("%lu\n", children[i]);
+            status = 0;
+        }
+    }
+    if (children != nullptr) XFree(children);
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -129,7 +171,12 @@ int main(int argc, char** argv) {
     if (command == "same" && argc == 4) return same(argv[2], argv[3]);
     if (command == "close" && argc == 3) return withDisplay(&closeWindow, argv[2]);
     if (command == "unfocus" && argc == 2) return withDisplay(&unfocus, nullptr);
+    if (command == "dialog" && argc == 4) {
+        dialogTitle = argv[2];
+        return withDisplay(&findDialog, argv[3]);
+    }
     std::fprintf(stderr,
-                 "usage: window_probe marker FILE | same A B | close WINDOW-ID | unfocus\n");
+                 "usage: window_probe marker FILE | same A B | close WINDOW-ID | unfocus | "
+                 "dialog TITLE OWNER-ID\n");
     return 2;
 }
