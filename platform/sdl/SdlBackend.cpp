@@ -108,6 +108,16 @@ class SdlBackend : public Backend {
         }
     }
 
+    void raiseWindow() override {
+        if (window_.handle() == nullptr) return;
+        // Restoring a maximised window would shrink it: only a minimised
+        // one is brought back.
+        if (SDL_GetWindowFlags(window_.handle()) & SDL_WINDOW_MINIMIZED) {
+            SDL_RestoreWindow(window_.handle());
+        }
+        SDL_RaiseWindow(window_.handle());
+    }
+
     void shutdown(int) override { closeAll(); }
 
   private:

@@ -177,6 +177,12 @@ if start 3; then
     expect_size 720x960 "scale 3"
     click $((200 * 3 + 1)) $((30 * 3 + 2))
     expect_marker "$(box 200 30)" "click at scale 3"
+    # A second start only brings the running one to the front.
+    code=$(DECKHOLLOW_SCALE=3 timeout 20 "$gallery" 2>>"$log"; echo $?)
+    [[ $code -eq 0 ]] || fail "a second instance ended with $code, expected 0"
+    kill -0 "$pid" 2>/dev/null || fail "the first instance ended when a second started"
+    [[ $(xdotool search --onlyvisible --name '^DeckhollowGallery$' | wc -l) -eq 1 ]] ||
+        fail "a second window appeared"
     "$probe" close "$wid"
     expect_exit "window closed"
 fi
