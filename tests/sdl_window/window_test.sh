@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The desktop window end to end: the gallery in a real SDL window on a virtual
-# X server, driven by xdotool. Checks the window's size at two scales, that a
+# X server, driven by xdotool. Checks the window's size at each scale, that a
 # click reaches the device pixel under it (also letterboxed after a resize and
 # on the bars beside the picture), that F12 writes the same picture the
 # headless backend shoots, that a click wakes a program that lost the focus,
-# and that the Down key and the window's close button end it with code 0.
+# that a second start leaves the first one alone, that the Down key and the
+# window's close button end it with code 0, that a message box is a dialog of
+# the window, and that a missing display is refused with one line.
 #
 #   window_test.sh GALLERY WINDOW_PROBE
 set -uo pipefail
@@ -185,6 +187,14 @@ if start 3; then
         fail "a second window appeared"
     "$probe" close "$wid"
     expect_exit "window closed"
+fi
+
+# A scale too large for the desktop starts at the largest that fits: 5x
+# would be 1600 high on a 1024-high screen, 3x fits.
+if start 5; then
+    expect_size 720x960 "scale 5 on a 1280 x 1024 desktop"
+    xdotool key --window "$wid" Down
+    expect_exit "Down key at scale 5"
 fi
 
 # Resized: letterboxed at the largest whole scale, the bars clamp to the
