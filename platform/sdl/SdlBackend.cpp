@@ -57,11 +57,12 @@ class SdlBackend : public Backend {
             closeAll();
             return false;
         }
+        timing_.step("display opened");
         if (!window_.open(title_, scale, error)) {
             closeAll();
             return false;
         }
-        audio_.open();
+        timing_.step("window created");
         return true;
     }
 
@@ -97,9 +98,13 @@ class SdlBackend : public Backend {
             window_.show(image_);
         }
         timing_.framePresented();
+        openAudio();
     }
 
-    bool playWave(const std::string& hostPath) override { return audio_.play(hostPath); }
+    bool playWave(const std::string& hostPath) override {
+        openAudio();
+        return audio_.play(hostPath);
+    }
 
     void messageBox(const std::string& caption, const std::string& text) override {
         if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption.c_str(), text.c_str(),
@@ -121,6 +126,16 @@ class SdlBackend : public Backend {
     void shutdown(int) override { closeAll(); }
 
   private:
+    // Finding the audio device can take a tenth of a second, more when there
+    // is none: it is done once the first picture shows, or when the first
+    // sound wants it.
+    void openAudio() {
+        if (audioTried_) return;
+        audioTried_ = true;
+        audio_.open();
+        timing_.step(audio_.isOpen() ? "audio device opened" : "no audio device found");
+    }
+
     void closeAll() {
         audio_.close();
         window_.close();
@@ -265,6 +280,7 @@ class SdlBackend : public Backend {
     bool video_ = false;
     SdlWindow window_;
     SdlAudio audio_;
+    bool audioTried_ = false;
     StartTiming timing_;
     bool framesSeen_ = false;
     std::vector<uint8_t> lastFrame_;

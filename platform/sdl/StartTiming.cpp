@@ -17,6 +17,11 @@ StartTiming::StartTiming() {
     enabled_ = flag != nullptr && std::strcmp(flag, "1") == 0;
 }
 
+void StartTiming::step(const char* what) {
+    if (enabled_)
+        std::fprintf(stderr, "%s %.0f ms after the process started\n", what, processAgeMs());
+}
+
 void StartTiming::framePresented() {
     if (!enabled_ || reported_) return;
     reported_ = true;

@@ -1,13 +1,16 @@
 #pragma once
 
 // With DECKHOLLOW_DEBUG_TIMING=1, says on stderr how long after the process
-// started its first frame reached the window.
+// started the window opened, the audio device was tried and the first frame
+// reached the window.
 
 namespace platform::sdl {
 
 class StartTiming {
   public:
     StartTiming();
+    // Notes how long after the start a step of the start-up ended.
+    void step(const char* what);
     void framePresented();
 
   private:

@@ -14,20 +14,41 @@ set -uo pipefail
 gallery=$1
 probe=$2
 
-for tool in xvfb-run xdotool; do
+for tool in Xvfb xdotool; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed"
         exit 77
     fi
 done
-if [[ -z "${DECKHOLLOW_WINDOW_TEST_INNER:-}" ]]; then
-    export DECKHOLLOW_WINDOW_TEST_INNER=1
-    # 1280 x 1024 holds the 3x window (720 x 960).
-    exec timeout 110 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+xvfb=
+pid=
+cleanup() {
+    [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
+    [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+# A virtual X server of our own. The server picks a free display number and
+# tells it, so several of these tests (and other programs' tests) running at
+# once never share a display. 1280 x 1024 holds the 3x window (720 x 960).
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do
+    [[ -s "$work/display" ]] && break
+    sleep 0.1
+done
+if [[ ! -s "$work/display" ]]; then
+    echo "FAIL: the virtual X server did not start"
+    cat "$work/xvfb.log"
+    exit 1
+fi
+export DISPLAY=:$(tr -d '[:space:]' <"$work/display")
+unset XAUTHORITY WAYLAND_DISPLAY
+
 export DECKHOLLOW_ROOT=$work/root
 mkdir -p "$DECKHOLLOW_ROOT"
 export DECKHOLLOW_BACKEND=sdl
@@ -39,7 +60,6 @@ unset DECKHOLLOW_SCRIPT DECKHOLLOW_LOG DECKHOLLOW_DISPLAY
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 log=$work/gallery.log
 failures=0
-pid=
 wid=
 
 fail() {
