@@ -66,7 +66,7 @@ class SdlBackend : public Backend {
         return true;
     }
 
-    DWORD tickCount() override { return static_cast<DWORD>(SDL_GetTicks64()); }
+    DWORD tickCount() override { return uptimeMs(); }
 
     void sleep(DWORD milliseconds) override { SDL_Delay(milliseconds); }
 

@@ -29,6 +29,13 @@ void StartTiming::framePresented() {
                  processAgeMs());
 }
 
+uint32_t uptimeMs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<uint32_t>(static_cast<uint64_t>(now.tv_sec) * 1000u +
+                                 static_cast<uint64_t>(now.tv_nsec) / 1000000u);
+}
+
 double processAgeMs() {
     std::ifstream in("/proc/self/stat");
     std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
