@@ -8,13 +8,18 @@
 //   window_probe close WINDOW-ID     sends WM_DELETE_WINDOW
 //   window_probe unfocus             gives the keyboard focus to the root
 //                                    window, away from every program
+//   window_probe shows WINDOW SHOT   exit 0 when the window shows the 240 x 320
+//                                    SHOT at the largest whole scale that
+//                                    fits, centred between black bars
 //   window_probe dialog TITLE OWNER  prints the id of a top-level window
 //                                    titled TITLE that belongs to the window
 //                                    OWNER, or exits 1
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -141,6 +146,64 @@ std::string title(Display* display, Window window) {
     return text;
 }
 
+std::string expectedShot;
+
+int shift(unsigned long mask) {
+    int n = 0;
+    while (mask != 0 && (mask & 1) == 0) {
+        mask >>= 1;
+        ++n;
+    }
+    return n;
+}
+
+// What the window must show, worked out from the picture alone: every device
+// pixel a square of s x s window pixels, s the largest whole scale that fits,
+// the picture centred and the rest black.
+int windowShows(Display* display, const char* id) {
+    Picture shot;
+    if (!readPng(expectedShot.c_str(), &shot)) return 2;
+    Window window = static_cast<Window>(std::strtoul(id, nullptr, 0));
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes)) return 2;
+    int w = attributes.width, h = attributes.height;
+    int s = std::min(w / shot.width, h / shot.height);
+    if (s < 1) {
+        std::printf("window %dx%d is smaller than the picture\n", w, h);
+        return 2;
+    }
+    int left = (w - shot.width * s) / 2, top = (h - shot.height * s) / 2;
+    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(w),
+                              static_cast<unsigned>(h), AllPlanes, ZPixmap);
+    if (image == nullptr) return 2;
+    int rs = shift(image->red_mask), gs = shift(image->green_mask), bs = shift(image->blue_mask);
+    size_t differ = 0;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            unsigned long p = XGetPixel(image, x, y);
+            unsigned char got[3] = {static_cast<unsigned char>((p & image->red_mask) >> rs),
+                                    static_cast<unsigned char>((p & image->green_mask) >> gs),
+                                    static_cast<unsigned char>((p & image->blue_mask) >> bs)};
+            unsigned char want[3] = {0, 0, 0};
+            int dx = x - left, dy = y - top;
+            if (dx >= 0 && dy >= 0 && dx < shot.width * s && dy < shot.height * s) {
+                std::memcpy(want,
+                            &shot.rgb[(static_cast<size_t>(dy / s) * shot.width + dx / s) * 3], 3);
+            }
+            if (std::memcmp(got, want, 3) != 0) {
+                if (differ == 0) {
+                    std::printf("window pixel (%d, %d) is %02x%02x%02x, expected %02x%02x%02x\n", x,
+                                y, got[0], got[1], got[2], want[0], want[1], want[2]);
+                }
+                ++differ;
+            }
+        }
+    }
+    XDestroyImage(image);
+    if (differ != 0) std::printf("%zu window pixels differ (scale %d)\n", differ, s);
+    return differ == 0 ? 0 : 1;
+}
+
 std::string dialogTitle;
 
 int findDialog(Display* display, const char* owner) {
@@ -171,12 +234,16 @@ int main(int argc, char** argv) {
     if (command == "same" && argc == 4) return same(argv[2], argv[3]);
     if (command == "close" && argc == 3) return withDisplay(&closeWindow, argv[2]);
     if (command == "unfocus" && argc == 2) return withDisplay(&unfocus, nullptr);
+    if (command == "shows" && argc == 4) {
+        expectedShot = argv[3];
+        return withDisplay(&windowShows, argv[2]);
+    }
     if (command == "dialog" && argc == 4) {
         dialogTitle = argv[2];
         return withDisplay(&findDialog, argv[3]);
     }
     std::fprintf(stderr,
                  "usage: window_probe marker FILE | same A B | close WINDOW-ID | unfocus | "
-                 "dialog TITLE OWNER-ID\n");
+                 "shows WINDOW-ID SHOT | dialog TITLE OWNER-ID\n");
     return 2;
 }

@@ -138,6 +138,16 @@ expect_marker() {
     return 1
 }
 
+# Expects the window to show the last screenshot, scaled and letterboxed.
+expect_window_shows() {
+    local out
+    for _ in $(seq 10); do
+        out=$("$probe" shows "$wid" "$last_shot") && return 0
+        sleep 0.2
+    done
+    fail "the window does not show the screen ($1): $out"
+}
+
 box() {  # the 11 x 11 marker centred on a device pixel, clipped to the screen
     local l=$(($1 - 5)) t=$(($2 - 5)) r=$(($1 + 5)) b=$(($2 + 5))
     ((l < 0)) && l=0
@@ -173,6 +183,7 @@ if start 2; then
     click $((37 * 2 + 1)) $((251 * 2 + 1))
     if expect_marker "$(box 37 251)" "click at scale 2"; then
         cp "$last_shot" "$work/desktop.png"
+        expect_window_shows "scale 2"
     fi
     ticks0=$(cpu_ticks)
     sleep 2
@@ -194,11 +205,36 @@ else
     fail "missing screenshot for the headless comparison"
 fi
 
+# Another display kind (a landscape frame buffer seen in portrait) at 1:1:
+# the window shows the decoded picture, the same one the headless run shoots.
+export DECKHOLLOW_DISPLAY=landscape16
+if start 1; then
+    expect_size 240x320 "scale 1"
+    click 200 20
+    if expect_marker "$(box 200 20)" "click on a landscape frame buffer"; then
+        cp "$last_shot" "$work/landscape-desktop.png"
+        expect_window_shows "landscape frame buffer"
+    fi
+    xdotool key --window "$wid" Down
+    expect_exit "Down key on a landscape frame buffer"
+fi
+printf 'tap 200 20\nwait 300\nshot %s\n' "$work/landscape-headless.png" >"$work/landscape.txt"
+rm -rf "$work/headless-root" && mkdir -p "$work/headless-root"
+DECKHOLLOW_ROOT=$work/headless-root DECKHOLLOW_BACKEND=headless DECKHOLLOW_SCRIPT=$work/landscape.txt \
+    DECKHOLLOW_LOG=$work/headless.log "$gallery" 2>>"$log" || fail "headless landscape run failed"
+if [[ -f "$work/landscape-desktop.png" && -f "$work/landscape-headless.png" ]]; then
+    "$probe" same "$work/landscape-desktop.png" "$work/landscape-headless.png" ||
+        fail "the landscape F12 screenshot differs from the headless one"
+else
+    fail "missing landscape screenshot for the headless comparison"
+fi
+unset DECKHOLLOW_DISPLAY
+
 # Scale 3, then the window's close button.
 if start 3; then
     expect_size 720x960 "scale 3"
     click $((200 * 3 + 1)) $((30 * 3 + 2))
-    expect_marker "$(box 200 30)" "click at scale 3"
+    expect_marker "$(box 200 30)" "click at scale 3" && expect_window_shows "scale 3"
     # A second start only brings the running one to the front.
     code=$(DECKHOLLOW_SCALE=3 timeout 20 "$gallery" 2>>"$log"; echo $?)
     [[ $code -eq 0 ]] || fail "a second instance ended with $code, expected 0"
@@ -220,11 +256,12 @@ fi
 # Resized: letterboxed at the largest whole scale, the bars clamp to the
 # edge; shrunk below 1:1 it still maps; focus lost and won back by a click.
 if start 2; then
+    xdotool windowmove "$wid" 0 0  # all of it on the screen, for the grab
     xdotool windowsize "$wid" 1000 700
     expect_size 1000x700 "resized"
     # The picture is 480 x 640 at (260, 30).
     click $((260 + 120 * 2 + 1)) $((30 + 300 * 2 + 1))
-    expect_marker "$(box 120 300)" "click letterboxed"
+    expect_marker "$(box 120 300)" "click letterboxed" && expect_window_shows "letterboxed"
     click 10 350
     expect_marker "$(box 0 160)" "click on the left bar"
     xdotool windowsize "$wid" 120 160
