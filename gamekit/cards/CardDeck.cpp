@@ -34,7 +34,9 @@ void swapPass(GVector<PlayingCard*>& cards) {
     }
 }
 
-CardDeck::CardDeck(const CardDeck& other) { copyCardsFrom(other); }
+CardDeck::CardDeck(const CardDeck& other) {
+    copyCardsFrom(other);
+}
 
 CardDeck& CardDeck::operator=(const CardDeck& other) {
     if (this != &other) {
@@ -44,7 +46,9 @@ CardDeck& CardDeck::operator=(const CardDeck& other) {
     return *this;
 }
 
-CardDeck::~CardDeck() { deleteCards(); }
+CardDeck::~CardDeck() {
+    deleteCards();
+}
 
 void CardDeck::deleteCards() {
     for (int i = 0; i < cards.iSize; ++i) delete cards[i];
@@ -61,7 +65,9 @@ void CardDeck::copyCardsFrom(const CardDeck& other) {
     nextCard = other.nextCard;
 }
 
-void CardDeck::shuffle() { shuffleSeeded(GetTickCount()); }
+void CardDeck::shuffle() {
+    shuffleSeeded(GetTickCount());
+}
 
 void CardDeck::shuffleSeeded(uint32_t seed) {
     seedRandom(seed);
@@ -69,20 +75,28 @@ void CardDeck::shuffleSeeded(uint32_t seed) {
     nextCard = 0;
 }
 
-PlayingCard* CardDeck::deal(bool faceUp) { return dealFrom(cards, nextCard, faceUp); }
+PlayingCard* CardDeck::deal(bool faceUp) {
+    return dealFrom(cards, nextCard, faceUp);
+}
 
-PlayingCard* CardDeck::cardAt(int index) { return cardFrom(cards, index); }
+PlayingCard* CardDeck::cardAt(int index) {
+    return cardFrom(cards, index);
+}
 
-PokerDeck::PokerDeck(int jokers) { initialCards(jokers); }
+PokerDeck::PokerDeck(int jokers) {
+    initialCards(jokers);
+}
 
 void PokerDeck::initialCards(int jokers) {
     if (jokers < 0 || jokers > 2) {
-        fatalErrorf("in PokerDeck initialCards: Number of jokers is %d. Must be 0, 1, or 2", jokers);
+        fatalErrorf("in PokerDeck initialCards: Number of jokers is %d. Must be 0, 1, or 2",
+                    jokers);
     }
     deleteCards();
     cards = GVector<PlayingCard*>(52 + jokers);
     for (int suit = kSpades; suit <= kDiamonds; ++suit) {
-        for (int rank = kAce; rank <= kKing; ++rank) cards[cards.iSize] = new PlayingCard(rank, suit);
+        for (int rank = kAce; rank <= kKing; ++rank)
+            cards[cards.iSize] = new PlayingCard(rank, suit);
     }
     for (int j = 0; j < jokers; ++j) cards[cards.iSize] = new PlayingCard(0, kJoker);
     nextCard = 0;

@@ -9,7 +9,7 @@ namespace gamekit {
 
 // A list of cards the deck owns, with the index of the next card to deal.
 class CardDeck {
-public:
+  public:
     CardDeck() = default;
     CardDeck(const CardDeck& other);
     CardDeck& operator=(const CardDeck& other);
@@ -31,7 +31,7 @@ public:
     GVector<PlayingCard*> cards;
     int nextCard = 0;
 
-protected:
+  protected:
     void deleteCards();
     void copyCardsFrom(const CardDeck& other);
 };
@@ -39,7 +39,7 @@ protected:
 // 52 cards, suit-major (spades, clubs, hearts, diamonds; ace to king), then
 // 0 to 2 jokers; all face up.
 class PokerDeck : public CardDeck {
-public:
+  public:
     explicit PokerDeck(int jokers = 0);
     PokerDeck(const PokerDeck& other) = default;
     PokerDeck& operator=(const PokerDeck& other) = default;

@@ -11,7 +11,7 @@ enum Rank { kAce = 0, kJack = 10, kQueen = 11, kKing = 12 };
 // The small base of every drawable card: a destructor and a draw that draws
 // nothing.
 class CardBase {
-public:
+  public:
     virtual ~CardBase() = default;
     virtual void draw(Surface& surface, const CardTheme* theme, int x, int y, int clipWidth,
                       int clipHeight, bool selected) const;
@@ -21,8 +21,16 @@ public:
 // spades, clubs, hearts, diamonds, 4 a joker. Cards are owned by the deck that
 // made them; everything else holds pointers.
 class PlayingCard : public CardBase {
-public:
+  public:
     PlayingCard(int rank, int suit, bool faceUp = true) : rank(rank), suit(suit), faceUp(faceUp) {}
+
+    // Face up: the rounded white body with the rank and suit glyphs in its
+    // top-left corner, on a block in the highlight colour when selected.
+    // Face down: the theme's back, never showing the selection. A null theme
+    // draws with a black frame, a white highlight and a plain back. A clip
+    // size of 0 means the surface's size.
+    void draw(Surface& surface, const CardTheme* theme, int x, int y, int clipWidth, int clipHeight,
+              bool selected) const override;
 
     bool isRed() const { return suit == kHearts || suit == kDiamonds; }
     int value() const { return rank + 1; }

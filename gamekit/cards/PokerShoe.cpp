@@ -22,9 +22,15 @@ PokerShoe::PokerShoe(int deckCount) : decks(deckCount > 0 && deckCount <= 8 ? de
     nextCard = 0;
 }
 
-void PokerShoe::shuffle() { riffleShuffleSeeded(GetTickCount()); }
-void PokerShoe::swapShuffle() { swapShuffleSeeded(GetTickCount()); }
-void PokerShoe::shuffle(int from, int to) { rangeShuffleSeeded(GetTickCount(), from, to); }
+void PokerShoe::shuffle() {
+    riffleShuffleSeeded(GetTickCount());
+}
+void PokerShoe::swapShuffle() {
+    swapShuffleSeeded(GetTickCount());
+}
+void PokerShoe::shuffle(int from, int to) {
+    rangeShuffleSeeded(GetTickCount(), from, to);
+}
 
 void PokerShoe::riffleShuffleSeeded(uint32_t seed) {
     const int n = cards.iSize;

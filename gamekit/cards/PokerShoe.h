@@ -10,7 +10,7 @@ namespace gamekit {
 // One to eight decks combined into one list of card pointers (the decks own
 // the cards), shuffled by imitating hand shuffling.
 class PokerShoe {
-public:
+  public:
     explicit PokerShoe(int deckCount);
     PokerShoe(const PokerShoe&) = delete;
     PokerShoe& operator=(const PokerShoe&) = delete;

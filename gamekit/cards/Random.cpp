@@ -6,7 +6,9 @@ namespace {
 uint32_t state = 1;
 }
 
-void seedRandom(uint32_t seed) { state = seed; }
+void seedRandom(uint32_t seed) {
+    state = seed;
+}
 
 int nextRandom() {
     state = state * 1103515245u + 12345u;

@@ -3,6 +3,7 @@
 
 #include "gamekit/cards/Random.h"
 #include "gamekit/containers/FatalError.h"
+#include "gamekit/graphics/MessagePanel.h"
 #include "gamekit/graphics/Surface.h"
 #include "gamekit/shell/ShellState.h"
 #include "platform/Gx.h"
@@ -32,8 +33,11 @@ void farewell(State& s) {
     if (s.app) s.app->saveSettings();
     if (s.farewell) {
         s.farewell(s.program->farewellText, s.program->title);
-        pumpMessages(true);
+    } else {
+        Surface surface(s.backBuffer, kScreenWidth, kScreenHeight);
+        messagePanel(surface, s.program->farewellText, s.program->title);
     }
+    pumpMessages(true);
     shutdownApp(0);
 }
 

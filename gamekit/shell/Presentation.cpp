@@ -59,6 +59,7 @@ void convertFrameFixed(const uint16_t* back, uint8_t* fixedAddress) {
 }
 
 void presentFrame() {
+    if (backBuffer() == nullptr) return;  // before start-up or after shutdown
     const DisplayInfo& info = displayInfo();
     if (info.fixedFrameBuffer) {
         uint8_t* address = platform::fixedFrameBufferAddress();

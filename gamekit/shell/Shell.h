@@ -55,8 +55,8 @@ uint32_t frameStartTick();
 [[noreturn]] void commandExit();  // save the settings, then end (no farewell panel)
 void commandSuspend();  // the program deactivates itself
 
-// How the farewell of the Down key is shown; the default ends without a
-// panel. Set once the fonts exist.
+// How the farewell of the Down key is shown when a program does not use the
+// message panel (Pellandine shows a message box instead).
 using FarewellPanel = void (*)(const char* text, const char* heading);
 void setFarewellPanel(FarewellPanel panel);
 

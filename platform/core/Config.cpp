@@ -1,8 +1,6 @@
 #include "Config.h"
 
-#include <sys/stat.h>
-
-#include <cstdlib>
+#include "platform/Device.h"
 
 namespace platform {
 
@@ -13,25 +11,7 @@ Config& mutableConfig() {
 
 const Config& config() { return mutableConfig(); }
 
-const std::string& rootDirectory() {
-    static const std::string root = [] {
-        std::string r;
-        if (const char* env = std::getenv("DECKHOLLOW_ROOT"); env && *env) {
-            r = env;
-        } else if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
-            r = std::string(xdg) + "/deckhollow";
-        } else {
-            const char* home = std::getenv("HOME");
-            r = std::string(home ? home : ".") + "/.local/share/deckhollow";
-        }
-        // Create each missing component of the path.
-        for (size_t i = 1; i <= r.size(); ++i) {
-            if (i == r.size() || r[i] == '/') ::mkdir(r.substr(0, i).c_str(), 0755);
-        }
-        return r;
-    }();
-    return root;
-}
+const std::string& rootDirectory() { return deviceRoot(); }
 
 const char* displayKindName(DisplayKind kind) {
     switch (kind) {

@@ -20,7 +20,7 @@ struct Config {
 const Config& config();
 Config& mutableConfig();
 
-// The device's file-system root on the host (created when missing).
+// The device's file-system root on the host (platform::deviceRoot()).
 const std::string& rootDirectory();
 
 }  // namespace platform

@@ -41,6 +41,10 @@ public:
                 default: actions_.push_back({t, c, Action::Apply}); break;
             }
         }
+        // The script ends after its last wait, not at its last command.
+        ScriptCommand end{};
+        end.kind = ScriptCommand::Wait;
+        actions_.push_back({t, end, Action::Apply});
     }
 
     DWORD tickCount() override { return now_; }
@@ -50,17 +54,8 @@ public:
     void systemTime(SYSTEMTIME* time) override {
         // A run's wall clock starts at a fixed moment and follows its own
         // virtual clock, so runs are repeatable.
-        std::time_t seconds = kEpoch + static_cast<std::time_t>((now_ - start_) / 1000);
-        std::tm utc{};
-        gmtime_r(&seconds, &utc);
-        time->wYear = static_cast<WORD>(utc.tm_year + 1900);
-        time->wMonth = static_cast<WORD>(utc.tm_mon + 1);
-        time->wDayOfWeek = static_cast<WORD>(utc.tm_wday);
-        time->wDay = static_cast<WORD>(utc.tm_mday);
-        time->wHour = static_cast<WORD>(utc.tm_hour);
-        time->wMinute = static_cast<WORD>(utc.tm_min);
-        time->wSecond = static_cast<WORD>(utc.tm_sec);
-        time->wMilliseconds = static_cast<WORD>((now_ - start_) % 1000);
+        toSystemTime(kEpoch + static_cast<std::time_t>((now_ - start_) / 1000), (now_ - start_) % 1000,
+                     time);
     }
 
     void pumpEvents(DWORD waitMs) override {
@@ -78,10 +73,7 @@ public:
 
     void framePresented() override { ++frames_; }
 
-    bool playWave(const std::string& path) override {
-        log("sound\t" + path);
-        return true;
-    }
+    bool playWave(const std::string&) override { return true; }
 
     void messageBox(const std::string&, const std::string&) override {}
 

@@ -1,0 +1,83 @@
+// Drawing of card faces and backs: the one place that turns a PlayingCard and
+// its CardTheme into pixels.
+#include "gamekit/cards/CardGlyphs.h"
+#include "gamekit/cards/CardTheme.h"
+#include "gamekit/cards/PlayingCard.h"
+#include "gamekit/containers/FatalError.h"
+#include "gamekit/graphics/Blit.h"
+#include "gamekit/graphics/Primitives.h"
+#include "gamekit/graphics/Surface.h"
+
+namespace gamekit {
+
+namespace {
+
+constexpr Colour kCardFill = 0xE71C;
+constexpr Colour kRed = 0xF800;
+constexpr int kCornerRadius = 5;
+
+// Stamps the visible pixels of a glyph cell, in `colour` when it is given.
+// putPixel drops whatever falls outside the surface, so a cell near an edge
+// is cut there instead of writing past it.
+void stampGlyph(Surface& surface, const uint16_t* cell, int x, int y, bool recolour,
+                Colour colour) {
+    if (cell == nullptr) return;
+    for (int row = 0; row < kGlyphHeight; ++row) {
+        for (int col = 0; col < kGlyphWidth; ++col) {
+            const uint16_t pixel = cell[row * kGlyphWidth + col];
+            if (pixel != kGlyphTransparent) {
+                surface.putPixel(x + col, y + row, recolour ? colour : pixel);
+            }
+        }
+    }
+}
+
+// A back for a card that has no theme to take one from: a plain field in the
+// same frame as a theme's back.
+void drawPlainBack(Surface& surface, int x, int y, Colour frame) {
+    drawRect(surface, x + 1, y + 1, x + kBackWidth, y + kBackHeight, kShapeFilled,
+             colours::kDarkBlue, colours::kDarkBlue);
+    drawRoundRect(surface, x, y, x + kBackWidth + 1, y + kBackHeight + 2, kCornerRadius,
+                  kShapeOutline, frame, frame);
+}
+
+}  // namespace
+
+void CardTheme::drawBack(Surface& surface, int x, int y, int, int, bool selected) const {
+    if (backPixels == nullptr) fatalError("CardTheme: no cardBack!");
+    // Every back lies in the strip's first row; only its column differs.
+    blitOpaque(surface, x + 1, y + 1, backPixels, stripWidth, stripX, 0, backWidth, backHeight);
+    const Colour frame = selected ? highlightColour : borderColour;
+    drawRoundRect(surface, x, y, x + backWidth + 1, y + backHeight + 2, kCornerRadius,
+                  kShapeOutline, frame, frame);
+}
+
+void PlayingCard::draw(Surface& surface, const CardTheme* theme, int x, int y, int clipWidth,
+                       int clipHeight, bool selected) const {
+    const Colour highlight = theme != nullptr ? theme->highlightColour : colours::kWhite;
+    const Colour border = theme != nullptr ? theme->borderColour : colours::kBlack;
+    if (clipWidth == 0) clipWidth = surface.width();
+    if (clipHeight == 0) clipHeight = surface.height();
+    const int right = x + 29 < clipWidth - 1 ? x + 29 : clipWidth - 1;
+    const int bottom = y + 45 < clipHeight - 1 ? y + 45 : clipHeight - 1;
+
+    if (!faceUp) {
+        // A face-down card never shows the selection.
+        if (theme != nullptr) {
+            theme->drawBack(surface, x, y, 240, 320, false);
+        } else {
+            drawPlainBack(surface, x, y, border);
+        }
+        return;
+    }
+    if (selected) {
+        drawRoundRect(surface, x - 2, y - 2, x + 31, y + 47, kCornerRadius, kShapeFilled, highlight,
+                      highlight);
+    }
+    drawRoundRect(surface, x, y, right, bottom, kCornerRadius, kShapeOutlineFilled, border,
+                  kCardFill);
+    stampGlyph(surface, rankGlyph(rank), x + 1, y + 1, isRed(), kRed);
+    stampGlyph(surface, suitGlyph(suit), x + 1, y + 14, false, 0);
+}
+
+}  // namespace gamekit

@@ -1,0 +1,126 @@
+#include "gamekit/graphics/BitmapFont.h"
+
+#include <climits>
+#include <cstring>
+
+#include "gamekit/graphics/GlyphTable.h"
+
+namespace gamekit {
+
+BitmapFont::BitmapFont(int height, const int16_t* packed) : height_(height), packed_(packed) {}
+
+BitmapFont::~BitmapFont() = default;
+
+const int16_t* BitmapFont::glyph(unsigned char c) const {
+    const int slot = glyphs::slotOf(c);
+    if (slot < 0 || packed_ == nullptr) return nullptr;
+    return packed_ + slot * (height_ + 1);
+}
+
+int BitmapFont::glyphWidth(unsigned char c) const {
+    const int16_t* g = glyph(c);
+    return g ? g[height_] : 0;
+}
+
+int BitmapFont::measure(const char* text) const {
+    if (text == nullptr) return 0;
+    int width = 0;
+    for (const char* p = text; *p != '\0'; ++p) {
+        const int w = glyphWidth(static_cast<unsigned char>(*p));
+        if (w > 0) width += w + 1;
+    }
+    return width;
+}
+
+int BitmapFont::draw(Surface& target, int x, int y, const char* text) const {
+    if (text == nullptr) return 0;
+    const int length = static_cast<int>(std::strlen(text));
+    // Text wholly above or below the target writes nothing; past this test
+    // y + row stays within int for every row.
+    if (y >= target.height() || static_cast<long>(y) + height_ <= 0) return length;
+    long pen = x;
+    for (const char* p = text; *p != '\0'; ++p) {
+        // Everything from here on lies right of the target.
+        if (pen >= target.width()) break;
+        const int16_t* g = glyph(static_cast<unsigned char>(*p));
+        pen += g ? drawGlyph(target, static_cast<int>(pen), y, g) : 1;
+    }
+    return length;
+}
+
+// A start column left of the int range only moves text that is off any
+// target anyway; clamping it keeps the subtraction defined.
+static int startColumn(int anchor, int offset) {
+    const long x = static_cast<long>(anchor) - offset;
+    return x < INT_MIN ? INT_MIN : static_cast<int>(x);
+}
+
+int BitmapFont::drawCentred(Surface& target, int centreX, int y, const char* text) const {
+    return draw(target, startColumn(centreX, measure(text) / 2), y, text);
+}
+
+int BitmapFont::drawRight(Surface& target, int rightX, int y, const char* text) const {
+    return draw(target, startColumn(rightX, measure(text)), y, text);
+}
+
+// Draws one glyph cell at (x, y) and returns the pen advance. Rows and columns
+// outside the target are skipped rather than written, so text running off
+// any edge can never spill into the next row or beyond the pixel array.
+// The caller guarantees x < target width, so x + cell width cannot overflow.
+int BitmapFont::drawGlyph(Surface& target, int x, int y, const int16_t* g) const {
+    const int width = g[height_];
+    const int cellWidth = transparent_ ? width : width + 1;
+    if (x <= -cellWidth) return width + 1;
+    const int firstColumn = x < 0 ? -x : 0;
+    const int endColumn = x + cellWidth > target.width() ? target.width() - x : cellWidth;
+    if (firstColumn >= endColumn) return width + 1;
+    for (int r = 0; r < height_; ++r) {
+        const int py = y + r;
+        if (py < 0 || py >= target.height()) continue;
+        uint16_t* row = target.row(py);
+        // The gap column (index `width`) has no bit: it is always background.
+        const unsigned bits = static_cast<uint16_t>(g[r]) << 1;
+        for (int column = firstColumn; column < endColumn; ++column) {
+            if ((bits >> (width - column)) & 1u) {
+                row[x + column] = foreground_;
+            } else if (!transparent_) {
+                row[x + column] = background_;
+            }
+        }
+    }
+    return width + 1;
+}
+
+BitmapFont& font1() {
+    static BitmapFont font(glyphs::font1Glyphs().height, glyphs::font1Glyphs().packed);
+    return font;
+}
+
+BitmapFont& font2() {
+    static BitmapFont font(glyphs::font2Glyphs().height, glyphs::font2Glyphs().packed);
+    return font;
+}
+
+BitmapFont& font3() {
+    static BitmapFont font(glyphs::font3Glyphs().height, glyphs::font3Glyphs().packed);
+    return font;
+}
+
+FontStyle::FontStyle(BitmapFont& font)
+    : font_(font),
+      foreground_(font.foreground()),
+      background_(font.background()),
+      transparent_(font.transparent()) {}
+
+FontStyle::FontStyle(BitmapFont& font, Colour foreground, Colour background, bool transparent)
+    : FontStyle(font) {
+    font.setColours(foreground, background);
+    font.setTransparent(transparent);
+}
+
+FontStyle::~FontStyle() {
+    font_.setColours(foreground_, background_);
+    font_.setTransparent(transparent_);
+}
+
+}  // namespace gamekit

@@ -1,0 +1,183 @@
+// Circles and rounded rectangles: both are built from one quarter-circle
+// table and drawn as "band" rows, each mirrored to the other half.
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cmath>
+
+#include "gamekit/graphics/PixelSpans.h"
+#include "gamekit/graphics/Primitives.h"
+
+namespace gamekit {
+
+using spans::Coord;
+
+namespace {
+
+void computeTable(int radius, int* table) {
+    for (int d = 0; d <= radius; ++d) table[d] = radius;
+    // The step is whole degrees, so angles are visited from 90 down to the
+    // last one not below 0; later (flatter) angles overwrite earlier rows.
+    const int step = 45 / radius;
+    const float r = static_cast<float>(radius);
+    for (int angle = 90; angle >= 0; angle -= step) {
+        const float radians = static_cast<float>(angle) * 0.017452778f;
+        const Coord row = spans::roundHalfUp(r * std::sin(radians));
+        const Coord halfWidth = spans::roundHalfUp(r * std::cos(radians));
+        if (row >= 0 && row <= radius) table[row] = static_cast<int>(halfWidth);
+    }
+}
+
+// A table depends on nothing but its radius, so each is worked out once:
+// a frame full of cards and pegs then costs no sine or cosine at all.
+const int* tableFor(int radius) {
+    if (radius < kMinShapeRadius || radius > kMaxShapeRadius) return nullptr;
+    using Tables = std::array<std::array<int, kMaxShapeRadius + 1>, kMaxShapeRadius + 1>;
+    static const Tables tables = [] {
+        Tables all{};
+        for (int r = kMinShapeRadius; r <= kMaxShapeRadius; ++r) computeTable(r, all[r].data());
+        return all;
+    }();
+    return tables[radius].data();
+}
+
+}  // namespace
+
+bool quarterCircleTable(int radius, int table[kMaxShapeRadius + 1]) {
+    const int* cached = tableFor(radius);
+    if (cached == nullptr) return false;
+    std::copy_n(cached, radius + 1, table);
+    return true;
+}
+
+namespace {
+
+// How a band row is painted. In mode 0 everything, outline included, takes
+// the fill colour; in mode 1 the inside is left as it was.
+struct BandPaint {
+    Colour edge;
+    Colour fill;
+    bool paintInside;
+
+    BandPaint(int mode, Colour edgeColour, Colour fillColour)
+        : edge(mode == kShapeFilled ? fillColour : edgeColour),
+          fill(fillColour),
+          paintInside(mode != kShapeOutline) {}
+};
+
+// The pixels left+1 .. prevLeft-1 (and the matching run on the right) take
+// the edge colour, so where the outline is steep its pixels stay connected
+// to the row above instead of leaving gaps. Only columns from..to are
+// written (everything, unless a mirror row is being repeated).
+void drawBandRow(Surface& s, Coord y, Coord left, Coord right, Coord prevLeft, Coord prevRight,
+                 const BandPaint& paint, Coord from = LLONG_MIN, Coord to = LLONG_MAX) {
+    if (!spans::rowInside(s, y)) return;
+    auto run = [&](Coord a, Coord b, Colour colour) {
+        spans::fill(s, y, std::max(a, from), std::min(b, to), colour);
+    };
+    run(left, left, paint.edge);
+    Coord p = left + 1;
+    if (p < prevLeft) {
+        run(p, prevLeft - 1, paint.edge);
+        p = prevLeft;
+    }
+    if (p <= prevRight) {
+        if (paint.paintInside) run(p, prevRight, paint.fill);
+        p = prevRight + 1;
+    }
+    if (p < right) run(p, right - 1, paint.edge);
+    run(right, right, paint.edge);
+}
+
+// Puts band row `from` (just drawn) onto row `to`. With the inside painted
+// the finished row from left to right is copied (every pixel of it has been
+// written); when `from` lies outside the surface there is nothing to copy,
+// and drawing it again within left..right gives the same pixels. In outline
+// mode the outline pixels are written again, wherever they lie.
+void mirrorBandRow(Surface& s, Coord from, Coord to, Coord left, Coord right, Coord prevLeft,
+                   Coord prevRight, const BandPaint& paint) {
+    if (from == to || !spans::rowInside(s, to)) return;
+    if (!paint.paintInside) {
+        drawBandRow(s, to, left, right, prevLeft, prevRight, paint);
+    } else if (spans::rowInside(s, from)) {
+        spans::copy(s, from, to, left, right);
+    } else {
+        drawBandRow(s, to, left, right, prevLeft, prevRight, paint, left, right);
+    }
+}
+
+}  // namespace
+
+// A radius outside 1..45 has no table (its angle step would be zero) and
+// draws nothing.
+void drawCircle(Surface& surface, int cxi, int cyi, int radius, int mode, Colour edge,
+                Colour fill) {
+    const int* table = tableFor(radius);
+    if (table == nullptr) return;
+    const Coord cx = cxi, cy = cyi, r = radius;
+    if (cx - r < 0 || cy - r < 0 || cx + r >= surface.width() || cy + r >= surface.height()) return;
+    const BandPaint paint(mode, edge, fill);
+    // Starting with an empty previous row makes the first row its own ends.
+    Coord prevLeft = cx, prevRight = cx - 1;
+    for (Coord k = 0; k <= r; ++k) {
+        const Coord y = cy - r + k;
+        if (y >= surface.height()) break;
+        const Coord halfWidth = table[r - k];
+        const Coord left = cx - halfWidth, right = cx + halfWidth;
+        drawBandRow(surface, y, left, right, prevLeft, prevRight, paint);
+        mirrorBandRow(surface, y, cy + r - k, left, right, prevLeft, prevRight, paint);
+        prevLeft = left;
+        prevRight = right;
+    }
+}
+
+// Meant to lie inside the surface; any part outside is dropped row by row
+// and span by span, leaving the pixels inside as if the whole shape had been
+// drawn. A radius outside 1..45 draws nothing.
+void drawRoundRect(Surface& surface, int x1i, int y1i, int x2i, int y2i, int radius, int mode,
+                   Colour edge, Colour fill) {
+    const int* table = tableFor(radius);
+    if (table == nullptr) return;
+    if (surface.width() <= 0 || surface.height() <= 0) return;
+    const Coord x1 = x1i, y1 = y1i, x2 = x2i, y2 = y2i, r = radius;
+    const BandPaint paint(mode, edge, fill);
+
+    // Corners: the top band and its mirror image at the bottom. A band row
+    // at or below the surface's bottom ends the band (and its mirror rows).
+    Coord prevLeft = x1, prevRight = x1;
+    for (Coord k = 0; k < r; ++k) {
+        const Coord y = y1 + k;
+        if (y >= surface.height()) break;
+        const Coord halfWidth = table[r - k];
+        const Coord left = x1 + r - halfWidth, right = x2 - r + halfWidth;
+        drawBandRow(surface, y, left, right, prevLeft, prevRight, paint);
+        mirrorBandRow(surface, y, y2 - 1 - k, left, right, prevLeft, prevRight, paint);
+        prevLeft = left;
+        prevRight = right;
+    }
+
+    // Straight sides: the row y1 + r and its copies down to y2 - r - 1. Only
+    // the rows inside the surface are visited, whatever the rectangle's size.
+    const Coord middle = y1 + r;
+    const Coord lastCopy = y2 - r - 1;
+    auto drawSideRow = [&](Coord y) {
+        spans::fill(surface, y, x1, x1, paint.edge);
+        if (paint.paintInside) spans::fill(surface, y, x1 + 1, x2 - 1, paint.fill);
+        spans::fill(surface, y, x2, x2, paint.edge);
+    };
+    drawSideRow(middle);
+    const Coord firstCopy = std::max<Coord>(middle + 1, 0);
+    const Coord endCopy = std::min<Coord>(lastCopy, surface.height() - 1);
+    Coord source = spans::rowInside(surface, middle) ? middle : -1;
+    for (Coord y = firstCopy; y <= endCopy; ++y) {
+        if (paint.paintInside && x1 <= x2 && source >= 0) {
+            spans::copy(surface, source, y, x1, x2);
+        } else {
+            drawSideRow(y);
+            source = y;
+        }
+    }
+}
+
+}  // namespace gamekit

@@ -1,0 +1,66 @@
+#include "gamekit/settings/SettingsLoader.h"
+
+#include <cstdlib>
+
+#include "gamekit/settings/InstallDir.h"
+#include "gamekit/settings/SettingsStore.h"
+
+namespace gamekit {
+
+namespace {
+
+SettingsLoadResult stop(const SettingsStartupHooks& hooks, const wchar_t* text,
+                        SettingsLoadResult result) {
+    if (hooks.showMessageBox) hooks.showMessageBox(text, kProblemCaption);
+    if (hooks.shutdown) hooks.shutdown(1);
+    return result;
+}
+
+void showPanel(const SettingsStartupHooks& hooks, const char* text, const char* heading) {
+    if (hooks.showPanel) hooks.showPanel(text, heading);
+}
+
+}  // namespace
+
+SettingsRecord* allocateSettingsRecord(const SettingsStartupHooks& hooks) {
+    if (settingsRecord != nullptr) return settingsRecord;
+    settingsRecord = static_cast<SettingsRecord*>(std::calloc(1, sizeof(SettingsRecord)));
+    if (settingsRecord == nullptr) stop(hooks, kOutOfMemoryText, SettingsLoadResult::OutOfMemory);
+    return settingsRecord;
+}
+
+SettingsLoadResult loadSettings(const SettingsTable& table, SettingsRecord& record,
+                                const SettingsStartupHooks& hooks) {
+    if (!settingsKeyExists(table)) {
+        fillDefaults(table, record);
+        if (!writeAllSettings(table, record)) {
+            return stop(hooks, kSettingsWriteFailedText, SettingsLoadResult::WriteFailed);
+        }
+    } else {
+        if (!readAllSettings(table, record)) {
+            deleteAllSettings(table);
+            fillDefaults(table, record);
+            if (!writeAllSettings(table, record)) {
+                return stop(hooks, kSettingsWriteFailedText, SettingsLoadResult::WriteFailed);
+            }
+            showPanel(hooks, table.texts.recoveryText, table.texts.recoveryHeading);
+        }
+        int32_t& major = record.words[kMajorVersionWord];
+        if (major < 1) {
+            major = 2;
+        } else if (major == 1) {
+            showPanel(hooks, table.texts.versionText, table.texts.versionHeading);
+        }
+        if (record.words[kMinorVersionWord] < 0) record.words[kMinorVersionWord] = 0;
+    }
+    if (!readInstallDir()) {
+        return stop(hooks, kReinstallText, SettingsLoadResult::InstallDirMissing);
+    }
+    return SettingsLoadResult::Loaded;
+}
+
+bool saveSettings(const SettingsTable& table, const SettingsRecord& record) {
+    return writeAllSettings(table, record);
+}
+
+}  // namespace gamekit

@@ -1,0 +1,157 @@
+#include "gamekit/settings/SettingsStore.h"
+
+#include <cstdint>
+#include <cstring>
+#include <cwchar>
+
+#include "gamekit/containers/FatalError.h"
+#include "platform/Registry.h"
+
+namespace gamekit {
+
+namespace {
+
+// Big enough for ten numbers as the programs write them; a longer string is
+// not one of ours and fails the query.
+constexpr size_t kListChars = 100;
+
+HKEY programKey = nullptr;
+
+void closeProgramKey() {
+    if (programKey != nullptr) {
+        RegFlushKey(programKey);
+        RegCloseKey(programKey);
+        programKey = nullptr;
+    }
+}
+
+bool openProgramKey(const SettingsTable& table) {
+    closeProgramKey();
+    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, table.key, 0, KEY_ALL_ACCESS, &programKey) ==
+           ERROR_SUCCESS;
+}
+
+bool queryDword(const wchar_t* name, int32_t& out) {
+    DWORD type = REG_NONE;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegQueryValueExW(programKey, name, nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                         &size) != ERROR_SUCCESS ||
+        type != REG_DWORD || size != sizeof value) {
+        return false;
+    }
+    out = static_cast<int32_t>(value);
+    return true;
+}
+
+bool queryList(const wchar_t* name, int32_t* out) {
+    wchar_t text[kListChars] = {};
+    DWORD type = REG_NONE;
+    DWORD size = sizeof text;
+    if (RegQueryValueExW(programKey, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) !=
+            ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return false;
+    }
+    text[kListChars - 1] = L'\0';
+    return parseSettingsList(text, out);
+}
+
+}  // namespace
+
+std::wstring formatSettingsList(const int32_t* values) {
+    std::wstring text;
+    wchar_t number[16];
+    for (int i = 0; i < SettingSpec::kListLength; ++i) {
+        std::swprintf(number, 16, L"%d ", values[i]);
+        text += number;
+    }
+    return text;
+}
+
+bool parseSettingsList(const wchar_t* text, int32_t* values) {
+    int32_t parsed[SettingSpec::kListLength];
+    int count = 0;
+    const wchar_t* p = text;
+    while (true) {
+        while (*p == L' ') ++p;
+        if (*p == L'\0') break;
+        if (count == SettingSpec::kListLength) return false;
+        bool negative = *p == L'-';
+        if (negative) ++p;
+        if (*p < L'0' || *p > L'9') return false;
+        int64_t magnitude = 0;
+        while (*p >= L'0' && *p <= L'9') {
+            magnitude = magnitude * 10 + (*p - L'0');
+            if (magnitude > int64_t{INT32_MAX} + 1) return false;
+            ++p;
+        }
+        int64_t value = negative ? -magnitude : magnitude;
+        if (value > INT32_MAX) return false;
+        if (*p != L' ' && *p != L'\0') return false;
+        parsed[count++] = static_cast<int32_t>(value);
+    }
+    if (count != SettingSpec::kListLength) return false;
+    std::memcpy(values, parsed, sizeof parsed);
+    return true;
+}
+
+bool settingsKeyExists(const SettingsTable& table) {
+    return openProgramKey(table);
+}
+
+bool readAllSettings(const SettingsTable& table, SettingsRecord& record) {
+    if (!openProgramKey(table)) return false;
+    SettingsRecord read;
+    fillDefaults(table, read);  // every word set, also past the table
+    int offset = 0;
+    for (int i = 0; i < table.count; ++i) {
+        const SettingSpec& spec = table.specs[i];
+        bool ok = spec.type == SettingType::List ? queryList(spec.name, &read.words[offset])
+                                                 : queryDword(spec.name, read.words[offset]);
+        if (!ok) return false;
+        offset += spec.words();
+    }
+    record = read;
+    return true;
+}
+
+bool writeAllSettings(const SettingsTable& table, const SettingsRecord& record) {
+    HKEY key = nullptr;
+    DWORD disposition = 0;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, table.writerKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &key, &disposition) != ERROR_SUCCESS) {
+        return false;
+    }
+    bool ok = true;
+    int offset = 0;
+    for (int i = 0; i < table.count && ok; ++i) {
+        const SettingSpec& spec = table.specs[i];
+        if (spec.type == SettingType::List) {
+            std::wstring text = formatSettingsList(&record.words[offset]);
+            ok = RegSetValueExW(
+                     key, spec.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                     static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+        } else {
+            DWORD value = static_cast<DWORD>(record.words[offset]);
+            ok = RegSetValueExW(key, spec.name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                                sizeof value) == ERROR_SUCCESS;
+        }
+        offset += spec.words();
+    }
+    // Closing writes the file: a registry that cannot be written fails here.
+    LONG closed = RegCloseKey(key);
+    return ok && closed == ERROR_SUCCESS;
+}
+
+void deleteAllSettings(const SettingsTable& table) {
+    closeProgramKey();
+    if (openProgramKey(table)) {
+        for (int i = 0; i < table.count; ++i) RegDeleteValueW(programKey, table.specs[i].name);
+        closeProgramKey();
+    }
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, table.key);
+    openProgramKey(table);  // fails: the key is gone, and no stale handle stays kept
+}
+
+}  // namespace gamekit

@@ -1,0 +1,181 @@
+// The real gallery program, run headless by script.
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "support/PngImage.h"
+#include "support/ProgramRun.h"
+
+using namespace testing_support;
+
+namespace {
+
+const std::string kGallery = GALLERY_PATH;
+
+// A device root with the gallery installed.
+struct InstalledRoot : TempRoot {
+    InstalledRoot() { EXPECT_TRUE(install(INSTALLER_PATH, *this)); }
+};
+
+// Leaves the start-up screen for the shapes page.
+const std::string kPastSplash = "wait 100\ntap 120 160\nwait 100\n";
+
+constexpr uint32_t kYellow = 0xFFFF00;  // the centre of the ball that follows the stylus
+constexpr uint32_t kRed = 0xFF0000;     // where the pen went down
+constexpr uint32_t kWhite = 0xFFFFFF;   // where it came up
+
+bool waitForLogLine(const BackgroundRun& run, const std::string& line) {
+    for (int i = 0; i < 200; ++i) {
+        for (const auto& l : run.logSoFar()) {
+            if (l == line) return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(ShellEndToEnd, DownShowsTheFarewellAndATapEndsWithZero) {
+    InstalledRoot root;
+    std::string shot = root.file("farewell.png");
+    RunResult r = runHeadless(kGallery, root,
+                              "wait 100\nkey down\nwait 200\nshot " + shot + "\nwait 500\ntap 120 160\n"
+                              "wait 300\n");
+    EXPECT_EQ(r.exitCode, 0);
+    int hidden = r.logIndex("taskbar\thidden");
+    int shown = r.logIndex("taskbar\tshown");
+    ASSERT_GE(hidden, 0);
+    EXPECT_GT(shown, r.logIndex("shot\t"));  // the panel waited for the tap
+    EXPECT_EQ(r.log.back(), "exit\t0");
+    EXPECT_EQ(r.logIndex("script\tended"), -1);  // the tap ended it, not the end of the script
+    PngImage image;
+    ASSERT_TRUE(image.load(shot));
+    EXPECT_EQ(image.at(100, 125), 0x000094u);  // the heading bar, dark blue 0x0012
+    EXPECT_EQ(image.at(194, 128), 0xFFFFFFu);  // the round "ok" mark
+    EXPECT_EQ(image.at(100, 190), 0xFFFFFFu);  // the body
+    EXPECT_EQ(image.at(35, 150), 0x000000u);   // its frame
+}
+
+TEST(ShellEndToEnd, ClosingTheWindowIsTheExitCommand) {
+    InstalledRoot root;
+    RunResult r = runHeadless(kGallery, root, "wait 60\nclose\nwait 500\n");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_GE(r.logIndex("close"), 0);
+    EXPECT_EQ(r.logIndex("script\tended"), -1);
+    EXPECT_GT(r.logIndex("taskbar\tshown"), r.logIndex("close"));
+}
+
+TEST(ShellEndToEnd, ATapReachesPenDownAtThePressAndPenUpAtTheLastMove) {
+    InstalledRoot root;
+    std::string shot = root.file("tap.png");
+    // Press and release land in the same frame: the release overwrites the
+    // press position, yet pen-down must get the press point.
+    RunResult r = runHeadless(kGallery, root,
+                              kPastSplash + "press 40 50\ndrag 80 90\nrelease 200 250\nwait 100\nshot " +
+                                  shot + "\n");
+    EXPECT_EQ(r.exitCode, 0);
+    PngImage image;
+    ASSERT_TRUE(image.load(shot));
+    EXPECT_EQ(image.at(40, 50), kRed);
+    EXPECT_EQ(image.at(80, 90), kYellow);  // pen-up got the last move point, not the release
+    EXPECT_NE(image.at(200, 250), kWhite);
+}
+
+TEST(ShellEndToEnd, TouchesOutsideTheScreenAreClamped) {
+    InstalledRoot root;
+    std::string shot = root.file("clamp.png");
+    RunResult r = runHeadless(kGallery, root, kPastSplash + "tap 500 400\nwait 100\nshot " + shot + "\n");
+    PngImage image;
+    ASSERT_TRUE(image.load(shot));
+    // Press and release land on the corner pixel (the release mark over the
+    // press mark); the ball, a Sprite, cannot go there (it must end inside
+    // the screen).
+    EXPECT_EQ(image.at(239, 319), kWhite);
+    EXPECT_EQ(image.at(237, 317), kRed);
+}
+
+TEST(ShellEndToEnd, NothingIsPresentedWhileSuspendedAndTheNextFrameIsRedrawn) {
+    InstalledRoot root;
+    std::string shot = root.file("resumed.png");
+    RunResult r = runHeadless(kGallery, root,
+                              kPastSplash + "focus off\nwait 500\ntap 60 70\nwait 200\nfocus on\nwait 300\n"
+                              "shot " + shot + "\n");
+    EXPECT_EQ(r.exitCode, 0);
+    int off = r.logIndex("focus\toff\t");
+    int on = r.logIndex("focus\ton\t");
+    ASSERT_GE(off, 0);
+    ASSERT_GT(on, off);
+    // The frame counts logged with both are equal: no frame in between.
+    EXPECT_EQ(r.log[off].substr(10), r.log[on].substr(9));
+    EXPECT_EQ(r.logIndex("error"), -1);
+    // The task bar came back while the program was away, and went again.
+    int shownAway = -1;
+    for (int i = off; i < on; ++i) {
+        if (r.log[i] == "taskbar\tshown") shownAway = i;
+    }
+    EXPECT_GT(shownAway, off);
+    EXPECT_GT(r.logIndex("shot\t"), on);
+    PngImage image;
+    ASSERT_TRUE(image.load(shot));
+    // The tap made while away was still taken when the program came back.
+    EXPECT_EQ(image.at(60, 70), kYellow);
+}
+
+TEST(ShellEndToEnd, AForcedFatalErrorShowsTheBoxAndExitsWithOne) {
+    InstalledRoot root;
+    // Gallery > Fault demo pops an empty vector.
+    RunResult r = runHeadless(kGallery, root, kPastSplash + "tap 20 8\nwait 100\ntap 20 74\nwait 100\n");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.logHas("messagebox\tProblem:\tERROR!"));
+    EXPECT_TRUE(r.logHas("fatal\tin GVector popBack: \\nCannot pop empty vector."));
+    EXPECT_EQ(r.log.back(), "exit\t1");
+    EXPECT_NE(r.stderrText.find("Cannot pop empty vector."), std::string::npos);
+}
+
+TEST(ShellEndToEnd, RefusedInputEndsWithTwo) {
+    InstalledRoot root;
+    RunResult bad = runHeadless(kGallery, root, "wait 10\ntap 1 2\njump 3\n");
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_NE(bad.stderrText.find("line 3"), std::string::npos);
+    RunResult display = runHeadless(kGallery, root, "", {{"DECKHOLLOW_DISPLAY", "round"}});
+    EXPECT_EQ(display.exitCode, 2);
+    EXPECT_NE(display.stderrText.find("portrait16, pitch512, landscape16, palette8, gray4, fixed"),
+              std::string::npos);
+    RunResult backend = runHeadless(kGallery, root, "", {{"DECKHOLLOW_BACKEND", "vga"}});
+    EXPECT_EQ(backend.exitCode, 2);
+    EXPECT_NE(backend.stderrText.find("sdl, headless"), std::string::npos);
+}
+
+TEST(ShellEndToEnd, ASecondStartActivatesTheFirstAndExitsWithZero) {
+    InstalledRoot root;
+    BackgroundRun first(kGallery, root, "wait 50\nrealwait 3000\nwait 100\nkey down\n", "first");
+    ASSERT_TRUE(waitForLogLine(first, "taskbar\thidden"));
+    RunResult second = runHeadless(kGallery, root, "wait 100\n");
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_EQ(second.logIndex("taskbar"), -1);  // it never took the screen
+    RunResult firstResult = first.finish();
+    EXPECT_EQ(firstResult.exitCode, 0);
+    EXPECT_TRUE(firstResult.logHas("message\tfrom another instance\t6\t1"));  // WM_ACTIVATE, active
+}
+
+TEST(ShellEndToEnd, AStaleLockOfAKilledProcessIsTakenOver) {
+    InstalledRoot root;
+    {
+        BackgroundRun victim(kGallery, root, "wait 50\nrealwait 30000\n", "victim");
+        ASSERT_TRUE(waitForLogLine(victim, "taskbar\thidden"));
+        ::kill(victim.pid(), SIGKILL);
+        victim.finish();
+    }
+    struct stat info;
+    ASSERT_EQ(::stat(root.file("run/deckhollowgallery.lock").c_str(), &info), 0);
+    RunResult next = runHeadless(kGallery, root, "wait 100\nkey down\n");
+    EXPECT_EQ(next.exitCode, 0);
+    EXPECT_GE(next.logIndex("taskbar\thidden"), 0);
+}

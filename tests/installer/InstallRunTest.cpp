@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "FileReaders.h"
+#include "TempRoot.h"
+#include "tools/installer/Installer.h"
+
+namespace fs = std::filesystem;
+using test_files::readBytes;
+using test_files::TempRoot;
+
+namespace {
+
+const char* const kFiles[] = {
+    "TarnwickSoftware_CardBacks.bmp", "Gallery_Images.bmp",
+    "Pellandine_Images.bmp",          "Reflection_Images.bmp",
+    "TarnwickSoftware_Shuffle.wav",   "TarnwickSoftware_ButtonClick.wav",
+    "TarnwickSoftware_Cardflick.wav", "TarnwickSoftware_Knock.wav",
+};
+constexpr int kFileCount = 8;
+
+installer::InstallReport run(const TempRoot& root, bool ifMissing = false) {
+    installer::InstallOptions options;
+    options.root = root.path();
+    options.ifMissing = ifMissing;
+    return installer::install(options);
+}
+
+struct Snapshot {
+    std::map<std::string, std::vector<uint8_t>> bytes;
+    std::map<std::string, struct timespec> times;
+    std::map<std::string, ino_t> inodes;
+};
+
+Snapshot snapshot(const TempRoot& root) {
+    Snapshot s;
+    for (const char* name : kFiles) {
+        struct stat st {};
+        stat(root.file(name).c_str(), &st);
+        s.bytes[name] = readBytes(root.file(name));
+        s.times[name] = st.st_mtim;
+        s.inodes[name] = st.st_ino;
+    }
+    return s;
+}
+
+// Runs the program itself and gives its exit status and first output line.
+int runProgram(const std::string& arguments, std::string& line) {
+    const std::string command = std::string(INSTALLER_PROGRAM) + " " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return -1;
+    char buffer[1024] = {};
+    line = std::fgets(buffer, sizeof buffer, pipe) != nullptr ? buffer : "";
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+    }
+    const int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+TEST(Install, WritesEveryFileIntoTheInstallDirectory) {
+    TempRoot root;
+    const installer::InstallReport report = run(root);
+    EXPECT_TRUE(report.ok()) << report.firstError;
+    EXPECT_EQ(report.written, kFileCount);
+    EXPECT_EQ(report.directory, root.installDir());
+    for (const char* name : kFiles) EXPECT_TRUE(fs::is_regular_file(root.file(name))) << name;
+    // Nothing half-written is left behind.
+    int entries = 0;
+    for (const auto& entry : fs::directory_iterator(root.installDir())) {
+        (void)entry;
+        ++entries;
+    }
+    EXPECT_EQ(entries, kFileCount);
+}
+
+TEST(Install, ASecondRunChangesNothing) {
+    TempRoot root;
+    ASSERT_TRUE(run(root).ok());
+    const Snapshot before = snapshot(root);
+    for (bool ifMissing : {false, true}) {
+        const installer::InstallReport again = run(root, ifMissing);
+        EXPECT_TRUE(again.ok());
+        EXPECT_EQ(again.written, 0);
+        const Snapshot after = snapshot(root);
+        for (const char* name : kFiles) {
+            EXPECT_EQ(after.bytes.at(name), before.bytes.at(name)) << name;
+            EXPECT_EQ(after.inodes.at(name), before.inodes.at(name)) << name << " was replaced";
+            EXPECT_EQ(after.times.at(name).tv_nsec, before.times.at(name).tv_nsec) << name;
+            EXPECT_EQ(after.times.at(name).tv_sec, before.times.at(name).tv_sec) << name;
+        }
+        EXPECT_NE(again.summary().find("nothing to do"), std::string::npos) << again.summary();
+    }
+}
+
+TEST(Install, IfMissingRepairsOnlyTheMissingFiles) {
+    TempRoot root;
+    ASSERT_TRUE(run(root).ok());
+    const std::vector<uint8_t> knock = readBytes(root.file("TarnwickSoftware_Knock.wav"));
+    fs::remove(root.file("TarnwickSoftware_Knock.wav"));
+    // A damaged file that is present is left alone by --if-missing...
+    { std::ofstream(root.file("Gallery_Images.bmp"), std::ios::trunc) << "damaged"; }
+    installer::InstallReport report = run(root, true);
+    EXPECT_TRUE(report.ok());
+    EXPECT_EQ(report.written, 1);
+    EXPECT_EQ(report.kept, kFileCount - 1);
+    EXPECT_EQ(readBytes(root.file("TarnwickSoftware_Knock.wav")), knock);
+    EXPECT_EQ(readBytes(root.file("Gallery_Images.bmp")).size(), 7u);
+    // ...and mended by a full run, which rewrites only that one.
+    report = run(root);
+    EXPECT_EQ(report.written, 1);
+    EXPECT_EQ(report.unchanged, kFileCount - 1);
+    EXPECT_GT(readBytes(root.file("Gallery_Images.bmp")).size(), 54u);
+}
+
+TEST(Install, AFailureIsReportedAsAFailure) {
+    TempRoot root;
+    // "Program Files" exists as a plain file, so the directory cannot be made.
+    { std::ofstream(root.path() + "/Program Files") << "in the way"; }
+    const installer::InstallReport report = run(root);
+    EXPECT_FALSE(report.ok());
+    EXPECT_NE(report.summary().find("FAILED"), std::string::npos);
+}
+
+TEST(InstallRoot, ArgumentThenEnvironmentThenDataHome) {
+    const char* saved[] = {std::getenv("DECKHOLLOW_ROOT"), std::getenv("XDG_DATA_HOME"),
+                           std::getenv("HOME")};
+    const std::string keep[] = {saved[0] ? saved[0] : "", saved[1] ? saved[1] : "",
+                                saved[2] ? saved[2] : ""};
+    setenv("DECKHOLLOW_ROOT", "/env/root", 1);
+    setenv("XDG_DATA_HOME", "/data", 1);
+    setenv("HOME", "/home/someone", 1);
+    EXPECT_EQ(installer::resolveRoot("/given"), "/given");
+    EXPECT_EQ(installer::resolveRoot(""), "/env/root");
+    unsetenv("DECKHOLLOW_ROOT");
+    EXPECT_EQ(installer::resolveRoot(""), "/data/deckhollow");
+    setenv("XDG_DATA_HOME", "", 1);
+    EXPECT_EQ(installer::resolveRoot(""), "/home/someone/.local/share/deckhollow");
+    EXPECT_EQ(installer::installDirectory("/r"), "/r/Program Files/Tarnwick Software/Deckhollow");
+    const char* names[] = {"DECKHOLLOW_ROOT", "XDG_DATA_HOME", "HOME"};
+    for (int i = 0; i < 3; ++i) {
+        if (saved[i] != nullptr) {
+            setenv(names[i], keep[i].c_str(), 1);
+        } else {
+            unsetenv(names[i]);
+        }
+    }
+}
+
+TEST(InstallProgram, PrintsOneLineAndRefusesUnknownArguments) {
+    TempRoot root;
+    std::string line;
+    EXPECT_EQ(runProgram("--root '" + root.path() + "'", line), 0);
+    EXPECT_NE(line.find("wrote 8 file(s)"), std::string::npos) << line;
+    EXPECT_EQ(runProgram("--root '" + root.path() + "' --if-missing", line), 0);
+    EXPECT_NE(line.find("nothing to do"), std::string::npos) << line;
+    EXPECT_EQ(runProgram("--frobnicate", line), 2);
+    EXPECT_EQ(runProgram("--root", line), 2);
+}
+
+TEST(InstallProgram, PreviewWritesAPngAndInstallsNothing) {
+    TempRoot root;
+    const std::string png = root.path() + "/preview.png";
+    std::string line;
+    EXPECT_EQ(runProgram("--root '" + root.path() + "' --preview '" + png + "'", line), 0) << line;
+    const std::vector<uint8_t> bytes = readBytes(png);
+    ASSERT_GT(bytes.size(), 8u);
+    const uint8_t signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    EXPECT_TRUE(std::equal(signature, signature + 8, bytes.begin()));
+    EXPECT_FALSE(fs::exists(root.installDir()));
+    EXPECT_EQ(runProgram("--preview '" + root.path() + "/no/such/dir/p.png'", line), 1);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace test_files {
+
+// A fresh directory under the system's temporary directory, removed with
+// everything in it when the object goes.
+class TempRoot {
+  public:
+    TempRoot() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "deckhollow-XXXXXX").string();
+        char* made = mkdtemp(pattern.data());
+        path_ = made != nullptr ? made : "";
+    }
+    ~TempRoot() {
+        std::error_code ignored;
+        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+    }
+    TempRoot(const TempRoot&) = delete;
+    TempRoot& operator=(const TempRoot&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string installDir() const { return path_ + "/Program Files/Tarnwick Software/Deckhollow"; }
+    std::string file(const std::string& name) const { return installDir() + "/" + name; }
+
+  private:
+    std::string path_;
+};
+
+}  // namespace test_files

@@ -1,0 +1,229 @@
+#include <cstring>
+
+#include "PellandineTestSupport.h"
+
+using namespace pellandine_test;
+
+// Pairs and Sum 11 deal row by row over all twenty places.
+
+TEST(Pairs, TwoSevensSideBySideAreRemoved) {
+    auto rules = stacked(kPairs, "7S 7C 2D");
+    EXPECT_EQ(rules->tapSlot(0, 0).tap, TapKind::Selected);
+    EXPECT_FALSE(rules->evaluateSelection().removed);  // one card is never removed alone
+    EXPECT_TRUE(isSelected(*rules, 0, 0));
+    rules->tapSlot(0, 1);
+    PlayResult r = rules->evaluateSelection();
+    EXPECT_TRUE(r.removed);
+    EXPECT_EQ(r.cardsRemoved, 2);
+    EXPECT_EQ(rules->score(), 2);
+    EXPECT_EQ(rules->cardsLeft(), 50);
+    EXPECT_EQ(at(*rules, 0, 0), "--");
+    EXPECT_EQ(at(*rules, 0, 1), "--");
+    EXPECT_EQ(at(*rules, 0, 2), "2D");
+    EXPECT_EQ(rules->selectionCount(), 0);
+    ASSERT_EQ(r.events.size(), 2u);
+    EXPECT_EQ(r.events[0].kind, EventKind::Remove);
+    EXPECT_EQ(r.events[1].column, 1);
+    EXPECT_STREQ(rules->promptLines().first, "Tap deck to deal more cards, or");
+    EXPECT_STREQ(rules->promptLines().second, "select another pair.");
+}
+
+TEST(Pairs, EqualCardsTwoColumnsApartStayAndTheSecondIsUnselected) {
+    auto rules = stacked(kPairs, "7S 2C 7C");
+    tap(*rules, 0, 0);
+    PlayResult r = tap(*rules, 0, 2);
+    EXPECT_FALSE(r.removed);
+    EXPECT_TRUE(isSelected(*rules, 0, 0));
+    EXPECT_FALSE(isSelected(*rules, 0, 2));
+    EXPECT_EQ(rules->selectionCount(), 1);
+    EXPECT_EQ(rules->score(), 0);
+    // The first stays selected and can still be paired.
+    EXPECT_TRUE(rules->selection().at(0) == &rules->grid().slot(0, 0));
+}
+
+TEST(Pairs, EndOfOneRowAndStartOfTheNextAreNotNeighbours) {
+    auto rules = stacked(kPairs, "2S 3S 4S 5S 7S 7C");
+    tap(*rules, 0, 4);
+    EXPECT_FALSE(tap(*rules, 1, 0).removed);
+    EXPECT_EQ(rules->selectionCount(), 1);
+    EXPECT_FALSE(isSelected(*rules, 1, 0));
+}
+
+TEST(Pairs, DiagonalAndVerticalPairsAreRemovedButDifferentValuesAreNot) {
+    auto rules = stacked(kPairs, "7S 2C 3C 4C 5C 6C 7C 8H 9H 10H 6D");
+    tap(*rules, 0, 0);
+    EXPECT_TRUE(tap(*rules, 1, 1).removed);   // 7S over 7C diagonally
+    tap(*rules, 1, 0);                        // 6C
+    EXPECT_FALSE(tap(*rules, 1, 2).removed);  // 8H: another value
+    EXPECT_EQ(rules->selectionCount(), 1);
+    EXPECT_TRUE(tap(*rules, 2, 0).removed);  // 6D below the 6C
+    EXPECT_EQ(rules->score(), 4);
+}
+
+TEST(Selection, TappingASelectedCardUnselectsItAndCompacts) {
+    auto rules = stacked(kSum14, "AS AC AH AD 2S 2C 3S");
+    tap(*rules, 0, 0);
+    tap(*rules, 0, 1);
+    tap(*rules, 0, 2);
+    EXPECT_EQ(rules->tapSlot(0, 1).tap, TapKind::Unselected);
+    EXPECT_FALSE(isSelected(*rules, 0, 1));
+    ASSERT_EQ(rules->selectionCount(), 2);
+    EXPECT_EQ(rules->selection().at(0), &rules->grid().slot(0, 0));
+    EXPECT_EQ(rules->selection().at(1), &rules->grid().slot(0, 2));
+    EXPECT_EQ(rules->selection().at(2), nullptr);
+}
+
+TEST(Selection, TappingEmptySpaceClearsTheWholeSelection) {
+    auto rules = stacked(kSum14, "AS AC AH 5S 6S");
+    tap(*rules, 0, 0);
+    tap(*rules, 0, 1);
+    tap(*rules, 0, 2);
+    ASSERT_EQ(rules->selectionCount(), 3);
+    PlayResult r = rules->tapTable(150, 300, 0);  // below the cards
+    EXPECT_EQ(r.tap, TapKind::SelectionCleared);
+    EXPECT_EQ(rules->selectionCount(), 0);
+    for (int c = 0; c < 3; ++c) EXPECT_FALSE(isSelected(*rules, 0, c));
+
+    // An emptied place counts as empty space too.
+    tap(*rules, 0, 3);
+    tap(*rules, 0, 4);  // 5 + 6: still below 14
+    tap(*rules, 0, 0);
+    tap(*rules, 0, 1);  // + A + A = 13
+    tap(*rules, 0, 2);  // + A = 14: removed
+    ASSERT_EQ(at(*rules, 0, 0), "--");
+    tap(*rules, 1, 0);
+    EXPECT_EQ(rules->selectionCount(), 1);
+    EXPECT_EQ(rules->tapSlot(0, 0).tap, TapKind::SelectionCleared);
+    EXPECT_EQ(rules->selectionCount(), 0);
+}
+
+// Sum 10 deals row 1 (5), row 2 columns 1-3, row 3 (5): reading positions
+// (0,0..4) (1,1..3) (2,0..4).
+
+TEST(Sum10, FiveAndFiveAreRemovedAnywhere) {
+    auto rules = stacked(kSum10, "5S 2C 3C 4C 6C 7C 8C 9C AD 2D 3D 4D 5C");
+    tap(*rules, 0, 0);
+    PlayResult r = tap(*rules, 2, 4);
+    EXPECT_TRUE(r.removed);
+    EXPECT_EQ(rules->score(), 2);
+    EXPECT_EQ(rules->cardsLeft(), 50);
+}
+
+TEST(Sum10, HonoursOfOneSuitStaySelectedUntilTheFourthAndAnOtherSuitIsDropped) {
+    auto rules = stacked(kSum10, "JH QH KS 7C 10H 2C 3C KH");
+    tap(*rules, 0, 0);
+    tap(*rules, 0, 1);
+    EXPECT_EQ(rules->selectionCount(), 2);  // J♥ Q♥: the start of a 10-J-Q-K
+    EXPECT_TRUE(isSelected(*rules, 0, 1));
+    tap(*rules, 0, 2);  // K♠
+    EXPECT_EQ(rules->selectionCount(), 2);
+    EXPECT_FALSE(isSelected(*rules, 0, 2));
+    tap(*rules, 1, 3);  // K♥
+    EXPECT_EQ(rules->selectionCount(), 3);
+    PlayResult r = tap(*rules, 0, 4);  // 10♥
+    EXPECT_TRUE(r.removed);
+    EXPECT_EQ(r.cardsRemoved, 4);
+    EXPECT_EQ(rules->score(), 4);
+    EXPECT_EQ(rules->cardsLeft(), 48);
+    EXPECT_EQ(at(*rules, 0, 2), "KS");
+}
+
+TEST(Sum10, TenJackQueenKingInAnotherOrderAreRemovedToo) {
+    auto rules = stacked(kSum10, "KD 2C 10D 3C 4C QD 5H JD");
+    tap(*rules, 1, 3);                       // J♦
+    tap(*rules, 0, 0);                       // K♦
+    tap(*rules, 0, 2);                       // 10♦
+    EXPECT_TRUE(tap(*rules, 1, 1).removed);  // Q♦
+    EXPECT_EQ(rules->score(), 4);
+}
+
+TEST(Sum10, AKingThenASevenOfAnotherSuitDropsTheSeven) {
+    auto rules = stacked(kSum10, "KS 7H 10C 3C");
+    tap(*rules, 0, 0);
+    tap(*rules, 0, 1);
+    EXPECT_EQ(rules->selectionCount(), 1);
+    EXPECT_FALSE(isSelected(*rules, 0, 1));
+    tap(*rules, 0, 2);  // 10♣: an honour, but not a spade
+    EXPECT_EQ(rules->selectionCount(), 1);
+    EXPECT_TRUE(isSelected(*rules, 0, 0));
+}
+
+// Sum 14 deals rows 1 and 2, ten cards.
+
+TEST(Sum14, AceTwoThreeEightIsRemovedOnTheFourthTap) {
+    auto rules = stacked(kSum14, "AS 2S 3S 8S 9S");
+    tap(*rules, 0, 0);
+    tap(*rules, 0, 1);
+    EXPECT_FALSE(tap(*rules, 0, 2).removed);
+    EXPECT_EQ(rules->selectionCount(), 3);
+    PlayResult r = tap(*rules, 0, 3);
+    EXPECT_TRUE(r.removed);
+    EXPECT_EQ(r.cardsRemoved, 4);
+    EXPECT_EQ(rules->score(), 4);
+    EXPECT_EQ(rules->cardsLeft(), 48);
+}
+
+TEST(Sum14, AceTwoThreeNineDropsTheNine) {
+    auto rules = stacked(kSum14, "AS 2S 3S 8S 9S");
+    tap(*rules, 0, 0);
+    tap(*rules, 0, 1);
+    tap(*rules, 0, 2);
+    EXPECT_FALSE(tap(*rules, 0, 4).removed);
+    EXPECT_EQ(rules->selectionCount(), 3);
+    EXPECT_FALSE(isSelected(*rules, 0, 4));
+    EXPECT_TRUE(tap(*rules, 0, 3).removed);  // the eight still completes it
+}
+
+TEST(Sum14, KingThenAceIsRemoved) {
+    auto rules = stacked(kSum14, "KS 9D 5C 6C 7C 8C 2H 3H 4H AS");
+    tap(*rules, 0, 0);
+    EXPECT_TRUE(tap(*rules, 1, 4).removed);
+    EXPECT_EQ(rules->score(), 2);
+}
+
+TEST(Sum14, ASeventhCardCannotBeSelected) {
+    auto rules = stacked(kSum14, "AS AC AH AD 2S 2C 3S");
+    for (int c = 0; c < 5; ++c) tap(*rules, 0, c);
+    tap(*rules, 1, 0);
+    ASSERT_EQ(rules->selectionCount(), 6);  // 1+1+1+1+2+2 = 8
+    EXPECT_EQ(rules->tapSlot(1, 1).tap, TapKind::SelectionFull);
+    EXPECT_FALSE(isSelected(*rules, 1, 1));
+    EXPECT_FALSE(rules->evaluateSelection().removed);
+    EXPECT_EQ(rules->selectionCount(), 6);
+}
+
+// Sum 11: face cards go under the next card dealt.
+
+TEST(Sum11, FiveOverSixDiagonallyIsRemoved) {
+    auto rules = stacked(kSum11, "5S 2C 3C 4C 7C 8C 6H");
+    tap(*rules, 0, 0);
+    EXPECT_TRUE(tap(*rules, 1, 1).removed);
+    EXPECT_EQ(rules->score(), 2);
+}
+
+TEST(Sum11, ElevenApartOrAnotherSumIsRefused) {
+    auto rules = stacked(kSum11, "5S 2C 6C 5D");
+    tap(*rules, 0, 0);
+    EXPECT_FALSE(tap(*rules, 0, 2).removed);  // 5 + 6 but not adjacent
+    EXPECT_EQ(rules->selectionCount(), 1);
+    EXPECT_FALSE(isSelected(*rules, 0, 2));
+    EXPECT_FALSE(tap(*rules, 0, 1).removed);  // 5 + 2
+    EXPECT_EQ(rules->selectionCount(), 1);
+}
+
+TEST(Sum11, FaceCardsLieUnderTheNextCardAndLeaveWithIt) {
+    auto rules = stacked(kSum11, "JS QH 5S 6S KD 4C 7D");
+    const TableSlot& stack = rules->grid().slot(0, 0);
+    EXPECT_EQ(stack.value, 5);
+    EXPECT_EQ(stack.cardCount, 3);
+    EXPECT_EQ(at(*rules, 0, 1), "6S");
+    EXPECT_EQ(at(*rules, 0, 2), "4C");
+    EXPECT_EQ(rules->grid().slot(0, 2).cardCount, 2);
+    EXPECT_EQ(at(*rules, 0, 3), "7D");
+    tap(*rules, 0, 0);
+    PlayResult r = tap(*rules, 0, 1);
+    EXPECT_TRUE(r.removed);
+    EXPECT_EQ(r.cardsRemoved, 4);
+    EXPECT_EQ(rules->score(), 4);
+    EXPECT_EQ(rules->cardsLeft(), 48);
+}

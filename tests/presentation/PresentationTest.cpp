@@ -1,0 +1,173 @@
+// The presentation of every display kind, decoded back the way the display
+// shows it.
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "gamekit/shell/Presentation.h"
+#include "platform/core/Display.h"
+
+using gamekit::convertFrame;
+using gamekit::DisplayInfo;
+using platform::DisplayKind;
+
+namespace {
+
+constexpr int kPixels = 240 * 320;
+
+std::vector<uint16_t> randomImage(unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<uint16_t> image(kPixels);
+    for (auto& p : image) p = static_cast<uint16_t>(random());
+    image[0] = 0xFFFF;
+    image[1] = 0x0000;
+    image[kPixels - 1] = 0xF81F;
+    return image;
+}
+
+uint32_t rgbOf(uint16_t p) {
+    uint32_t r = (p >> 11) & 0x1F, g = (p >> 5) & 0x3F, b = p & 0x1F;
+    return (((r << 3) | (r >> 2)) << 16) | (((g << 2) | (g >> 4)) << 8) | ((b << 3) | (b >> 2));
+}
+
+DisplayInfo infoOf(DisplayKind kind) {
+    GXDisplayProperties p = platform::display::propertiesOf(kind);
+    DisplayInfo info;
+    info.bitsPerPixel = static_cast<int32_t>(p.cBPP);
+    info.xPitch = static_cast<int32_t>(p.cbxPitch);
+    info.yPitch = static_cast<int32_t>(p.cbyPitch);
+    return info;
+}
+
+// Presents `image` on a display of `kind` and returns its frame-buffer memory.
+std::vector<uint8_t> present(DisplayKind kind, const std::vector<uint16_t>& image) {
+    auto layout = platform::display::layoutOf(kind);
+    std::vector<uint8_t> memory(layout.bytes, 0xA5);
+    if (kind == DisplayKind::Fixed) {
+        gamekit::convertFrameFixed(image.data(), memory.data() + layout.topLeftOffset);
+    } else {
+        convertFrame(image.data(), infoOf(kind), memory.data() + layout.topLeftOffset);
+    }
+    return memory;
+}
+
+}  // namespace
+
+TEST(Presentation, EverySixteenBitKindShowsTheImageExactly) {
+    auto image = randomImage(1);
+    for (DisplayKind kind : {DisplayKind::Portrait16, DisplayKind::Pitch512, DisplayKind::Landscape16,
+                             DisplayKind::Fixed}) {
+        auto memory = present(kind, image);
+        platform::ScreenImage shown;
+        platform::display::decode(kind, memory.data(), &shown);
+        for (int i = 0; i < kPixels; ++i) {
+            ASSERT_EQ(shown.pixels[i], rgbOf(image[i]))
+                << platform::displayKindName(kind) << " pixel " << i % 240 << "," << i / 240;
+        }
+    }
+}
+
+TEST(Presentation, PitchFourEightyIsAnExactByteCopy) {
+    auto image = randomImage(2);
+    DisplayInfo info;  // 16 bpp, x pitch 2, y pitch 480
+    std::vector<uint8_t> memory(153600, 0);
+    convertFrame(image.data(), info, memory.data());
+    EXPECT_EQ(std::memcmp(memory.data(), image.data(), 153600), 0);
+}
+
+TEST(Presentation, RowsOfOtherPitchesLie512BytesApartAndTheGapIsUntouched) {
+    auto image = randomImage(3);
+    DisplayInfo info;
+    info.yPitch = 512;
+    std::vector<uint8_t> memory(512 * 320, 0x5A);
+    convertFrame(image.data(), info, memory.data());
+    for (int y = 0; y < 320; ++y) {
+        ASSERT_EQ(std::memcmp(memory.data() + y * 512, image.data() + y * 240, 480), 0) << y;
+        for (int b = 480; b < 512; ++b) ASSERT_EQ(memory[y * 512 + b], 0x5A);
+    }
+}
+
+TEST(Presentation, LandscapeBufferSeenInPortraitIsUpright) {
+    // x pitch -640, y pitch 2: the top-left pixel lies at the start of the
+    // last landscape row; each source row becomes one landscape column.
+    auto image = randomImage(4);
+    DisplayInfo info;
+    info.xPitch = -640;
+    info.yPitch = 2;
+    std::vector<uint8_t> memory(153600, 0);
+    convertFrame(image.data(), info, memory.data() + 640 * 239);
+    for (int y = 0; y < 320; ++y) {
+        for (int x = 0; x < 240; ++x) {
+            uint16_t cell;
+            std::memcpy(&cell, memory.data() + 640 * (239 - x) + 2 * y, 2);
+            ASSERT_EQ(cell, image[y * 240 + x]);
+        }
+    }
+}
+
+TEST(Presentation, OddPitchesAreUsedRoundedDownToEven) {
+    auto image = randomImage(5);
+    DisplayInfo odd;
+    odd.xPitch = -641;  // used as -642
+    odd.yPitch = 3;     // used as 2
+    std::vector<uint8_t> memory(642 * 240 + 8, 0);
+    uint8_t* topLeft = memory.data() + 642 * 239;
+    convertFrame(image.data(), odd, topLeft);
+    uint16_t cell;
+    std::memcpy(&cell, topLeft - 642 * 5 + 2 * 7, 2);
+    EXPECT_EQ(cell, image[7 * 240 + 5]);
+}
+
+TEST(Presentation, EightBitsAreTheSummedFieldsOfEveryPixel) {
+    auto image = randomImage(6);
+    auto memory = present(DisplayKind::Palette8, image);
+    for (int i = 0; i < kPixels; ++i) {
+        uint16_t p = image[i];
+        int expected = ((p >> 9) & 0x60) + ((p >> 5) & 0x38) + ((p >> 3) & 0x03);
+        ASSERT_EQ(memory[i], expected) << i;
+    }
+    EXPECT_EQ(memory[0], 0x9B);  // white: 0x60 + 0x38 + 0x03
+    EXPECT_EQ(memory[1], 0x00);
+}
+
+TEST(Presentation, FourBitsAreALandscapeGreyScreenBottomRowFirst) {
+    auto image = randomImage(7);
+    auto memory = present(DisplayKind::Gray4, image);
+    auto level = [&](int x, int y) {
+        uint16_t p = image[y * 240 + x];
+        return (((p >> 5) & 0x3F) + ((p >> 11) & 0x1F) + (p & 0x1F)) >> 3;
+    };
+    for (int k = 0; k < 240; ++k) {
+        for (int j = 0; j < 160; ++j) {
+            uint8_t byte = memory[k * 160 + j];
+            ASSERT_EQ(byte >> 4, level(k, 319 - 2 * j));
+            ASSERT_EQ(byte & 0x0F, level(k, 318 - 2 * j));
+        }
+    }
+    // Source row 0 is the low nibble of each row's last byte.
+    EXPECT_EQ(memory[0 * 160 + 159] & 0x0F, 15);  // pixel (0,0) is white: (63 + 31 + 31) >> 3
+    EXPECT_EQ(memory[1 * 160 + 159] & 0x0F, 0);   // pixel (1,0) is black
+}
+
+TEST(Presentation, OtherDepthsReceiveNothing) {
+    auto image = randomImage(8);
+    for (int bpp : {2, 24, 32}) {
+        DisplayInfo info;
+        info.bitsPerPixel = bpp;
+        std::vector<uint8_t> memory(153600, 0x77);
+        convertFrame(image.data(), info, memory.data());
+        for (uint8_t b : memory) ASSERT_EQ(b, 0x77) << bpp;
+    }
+}
+
+TEST(Presentation, EightBitColoursShowTheAverageOfWhatTheyStandFor) {
+    EXPECT_EQ(platform::display::paletteColour(0x00), 0x000000u);
+    EXPECT_EQ(platform::display::paletteColour(0x9B), 0xFFFFFFu);  // only white sums to 0x9B
+    // 0x20 is red's lowest step or green's fourth: a colour between them.
+    uint32_t mixed = platform::display::paletteColour(0x20);
+    EXPECT_GT(mixed >> 16, 0u);
+    EXPECT_GT((mixed >> 8) & 0xFF, 0u);
+}

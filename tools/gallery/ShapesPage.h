@@ -1,0 +1,12 @@
+#pragma once
+
+namespace gamekit {
+class Surface;
+}
+
+namespace gallery {
+
+// Every drawing primitive, in each of its modes, on one page.
+void drawShapesPage(gamekit::Surface& surface);
+
+}  // namespace gallery

@@ -1,0 +1,31 @@
+#include "tools/installer/SpriteSheets.h"
+
+#include "games/pellandine/PellandineSprites.h"
+#include "tools/gallery/GallerySprites.h"
+
+namespace installer {
+
+namespace {
+
+const SheetGenerator kSheets[] = {
+    {gallery_sprites::kSheetFile, gallery_sprites::kSheetWidth, gallery_sprites::kSheetHeight,
+     drawGallerySheet},
+    {pellandine_sprites::kSheetFile, pellandine_sprites::kSheetWidth,
+     pellandine_sprites::kSheetHeight, drawPellandineSheet},
+    {"Reflection_Images.bmp", 226, 305, drawReflectionSheet},
+};
+
+}  // namespace
+
+const SheetGenerator* sheetGenerators(int& count) {
+    count = static_cast<int>(sizeof kSheets / sizeof kSheets[0]);
+    return kSheets;
+}
+
+Canvas drawSheet(const SheetGenerator& generator) {
+    Canvas sheet(generator.width, generator.height, kSheetKey);
+    generator.draw(sheet);
+    return sheet;
+}
+
+}  // namespace installer
