@@ -4,6 +4,7 @@
 //
 //   window_probe marker FILE.png     prints "left top right bottom" of the
 //                                    yellow marker, or "none"
+//   window_probe colour FILE RRGGBB  the same for the pixels of that colour
 //   window_probe same A.png B.png    exit 0 when both pictures are equal
 //   window_probe close WINDOW-ID     sends WM_DELETE_WINDOW
 //   window_probe unfocus             gives the keyboard focus to the root
@@ -53,20 +54,21 @@ bool readPng(const char* path, Picture* picture) {
     return true;
 }
 
-// The marker is drawn in 0xFFE0, pure yellow; nothing else on the gallery's
-// screen has strong red and green with little blue.
-int marker(const char* path) {
+// Prints the box around every pixel of exactly `colour` (0xRRGGBB).
+int colourBox(const char* path, unsigned long colour) {
     Picture p;
     if (!readPng(path, &p)) return 2;
+    const unsigned char want[3] = {static_cast<unsigned char>(colour >> 16),
+                                   static_cast<unsigned char>(colour >> 8),
+                                   static_cast<unsigned char>(colour)};
     int left = p.width, top = p.height, right = -1, bottom = -1;
     for (int y = 0; y < p.height; ++y) {
         for (int x = 0; x < p.width; ++x) {
-            const unsigned char* c = &p.rgb[(static_cast<size_t>(y) * p.width + x) * 3];
-            if (c[0] >= 200 && c[1] >= 200 && c[2] <= 80) {
-                if (x < left) left = x;
-                if (x > right) right = x;
-                if (y < top) top = y;
-                if (y > bottom) bottom = y;
+            if (std::memcmp(&p.rgb[(static_cast<size_t>(y) * p.width + x) * 3], want, 3) == 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
             }
         }
     }
@@ -230,7 +232,12 @@ int findDialog(Display* display, const char* owner) {
 
 int main(int argc, char** argv) {
     std::string command = argc > 1 ? argv[1] : "";
-    if (command == "marker" && argc == 3) return marker(argv[2]);
+    // The marker is drawn in 0xFFE0, which every display kind with colour
+    // decodes to exactly (255, 255, 0); the yellows elsewhere on the
+    // gallery's pages are other shades.
+    if (command == "marker" && argc == 3) return colourBox(argv[2], 0xFFFF00);
+    if (command == "colour" && argc == 4)
+        return colourBox(argv[2], std::strtoul(argv[3], nullptr, 16));
     if (command == "same" && argc == 4) return same(argv[2], argv[3]);
     if (command == "close" && argc == 3) return withDisplay(&closeWindow, argv[2]);
     if (command == "unfocus" && argc == 2) return withDisplay(&unfocus, nullptr);
@@ -243,7 +250,8 @@ int main(int argc, char** argv) {
         return withDisplay(&findDialog, argv[3]);
     }
     std::fprintf(stderr,
-                 "usage: window_probe marker FILE | same A B | close WINDOW-ID | unfocus | "
+                 "usage: window_probe marker FILE | colour FILE RRGGBB | same A B | close "
+                 "WINDOW-ID | unfocus | "
                  "shows WINDOW-ID SHOT | dialog TITLE OWNER-ID\n");
     return 2;
 }
