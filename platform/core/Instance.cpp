@@ -16,6 +16,7 @@
 
 #include "Config.h"
 #include "WindowSystem.h"
+#include "platform/Backend.h"
 #include "platform/Platform.h"
 
 namespace platform::instance {
@@ -111,6 +112,9 @@ void poll() {
         Record record{};
         if (::poll(&p, 1, 200) > 0 && ::read(c, &record, sizeof record) == sizeof record) {
             windows::post(windows::mainWindow(), record.message, record.wParam, 0);
+            if (record.message == WM_ACTIVATE && LOWORD(record.wParam) != WA_INACTIVE) {
+                backend().raiseWindow();
+            }
             logEvent("message\tfrom another instance\t" + std::to_string(record.message) + "\t" +
                      std::to_string(record.wParam));
         }

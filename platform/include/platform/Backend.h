@@ -35,6 +35,8 @@ public:
     virtual bool playWave(const std::string& hostPath) = 0;
     virtual void messageBox(const std::string& caption, const std::string& text) = 0;
     virtual void taskbarChanged(bool /*shown*/) {}
+    // Another start of the program asked this one to come to the front.
+    virtual void raiseWindow() {}
     virtual void log(const std::string& /*line*/) {}
     // The process is about to end with `exitCode`.
     virtual void shutdown(int /*exitCode*/) {}

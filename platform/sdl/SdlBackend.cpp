@@ -1,0 +1,311 @@
+// The desktop backend: the device's screen in a window, the mouse as the
+// stylus, the arrow keys as the hardware keys, sounds through the audio
+// device, message boxes as dialogs, and a frame wait that sleeps.
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../core/Display.h"
+#include "Screenshot.h"
+#include "SdlAudio.h"
+#include "SdlWindow.h"
+#include "StartTiming.h"
+#include "platform/Backend.h"
+#include "platform/Backends.h"
+
+namespace platform::sdl {
+namespace {
+
+// A close that arrives both as the window's close and as the quit event is
+// one request; a later one (the first was not acted on yet) is sent again.
+constexpr Uint32 kCloseRepeatMs = 500;
+
+class SdlBackend : public Backend {
+  public:
+    explicit SdlBackend(std::string title) : title_(std::move(title)) {}
+    ~SdlBackend() override { closeAll(); }
+
+    bool open(int scale, std::string* error) {
+        // A windowed card game: leave the compositor and the screen saver
+        // alone, which SDL otherwise turns off for full-screen games.
+        SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+        SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+            *error = std::string("Cannot open the desktop display (") + SDL_GetError() +
+                     "); to run without a window: DECKHOLLOW_BACKEND=headless "
+                     "DECKHOLLOW_SCRIPT=script.txt";
+            return false;
+        }
+        video_ = true;
+        // Without a display SDL falls back to drawing off screen: a window
+        // nobody sees and nobody can close. Only a driver asked for by name
+        // may be one of those.
+        const char* driver = SDL_GetCurrentVideoDriver();
+        bool invisible = driver != nullptr && (std::strcmp(driver, "offscreen") == 0 ||
+                                               std::strcmp(driver, "dummy") == 0);
+        if (invisible && std::getenv("SDL_VIDEODRIVER") == nullptr) {
+            *error =
+                "Cannot open the desktop display (no X11 or Wayland server answers); to run "
+                "without a window: DECKHOLLOW_BACKEND=headless DECKHOLLOW_SCRIPT=script.txt";
+            closeAll();
+            return false;
+        }
+        timing_.step("display opened");
+        if (!window_.open(title_, scale, error)) {
+            closeAll();
+            return false;
+        }
+        timing_.step("window created");
+        return true;
+    }
+
+    DWORD tickCount() override { return uptimeMs(); }
+
+    void sleep(DWORD milliseconds) override { SDL_Delay(milliseconds); }
+
+    void pumpEvents(DWORD waitMs) override {
+        SDL_Event event;
+        bool any = false;
+        while (SDL_PollEvent(&event)) {
+            handle(event);
+            any = true;
+        }
+        if (any || waitMs == 0 || input::messagesPending()) return;
+        // Nothing to do before the next frame: sleep until an event comes or
+        // the frame period ends.
+        if (SDL_WaitEventTimeout(&event, static_cast<int>(waitMs))) {
+            handle(event);
+            while (SDL_PollEvent(&event)) handle(event);
+        }
+    }
+
+    void framePresented() override {
+        // The whole screen is presented every frame, and mostly nothing has
+        // changed: comparing the frame buffer itself is cheaper than
+        // decoding it first.
+        const std::vector<uint8_t>& memory = display::memory();
+        if (!framesSeen_ || memory != lastFrame_) {
+            framesSeen_ = true;
+            lastFrame_ = memory;
+            decodeScreen(&image_);
+            window_.show(image_);
+        }
+        timing_.framePresented();
+        openAudio();
+    }
+
+    bool playWave(const std::string& hostPath) override {
+        openAudio();
+        return audio_.play(hostPath);
+    }
+
+    void messageBox(const std::string& caption, const std::string& text) override {
+        if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption.c_str(), text.c_str(),
+                                     window_.handle()) != 0) {
+            std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+        }
+    }
+
+    void raiseWindow() override {
+        if (window_.handle() == nullptr) return;
+        // Restoring a maximised window would shrink it: only a minimised
+        // one is brought back.
+        if (SDL_GetWindowFlags(window_.handle()) & SDL_WINDOW_MINIMIZED) {
+            SDL_RestoreWindow(window_.handle());
+        }
+        SDL_RaiseWindow(window_.handle());
+    }
+
+    void shutdown(int) override { closeAll(); }
+
+  private:
+    // Finding the audio device can take a tenth of a second, more when there
+    // is none: it is done once the first picture shows, or when the first
+    // sound wants it.
+    void openAudio() {
+        if (audioTried_) return;
+        audioTried_ = true;
+        audio_.open();
+        timing_.step(audio_.isOpen() ? "audio device opened" : "no audio device found");
+    }
+
+    void closeAll() {
+        audio_.close();
+        window_.close();
+        if (video_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        video_ = false;
+        SDL_Quit();
+    }
+
+    void handle(const SDL_Event& e) {
+        switch (e.type) {
+            case SDL_QUIT:
+                requestClose();
+                break;
+            case SDL_WINDOWEVENT:
+                if (e.window.windowID == window_.id()) windowEvent(e.window);
+                break;
+            case SDL_KEYDOWN:
+            case SDL_KEYUP:
+                // Held keys repeat on the desktop, not on the device.
+                if (e.key.repeat == 0) keyEvent(e.key.keysym.sym, e.type == SDL_KEYDOWN);
+                break;
+            case SDL_MOUSEBUTTONDOWN:
+                if (e.button.button == SDL_BUTTON_LEFT) penPressed(e.button.x, e.button.y);
+                break;
+            case SDL_MOUSEMOTION:
+                if (penDown_) {
+                    window_.toDevicePixel(e.motion.x, e.motion.y, &penX_, &penY_);
+                    input::stylusMove(penX_, penY_);
+                }
+                break;
+            case SDL_MOUSEBUTTONUP:
+                if (e.button.button == SDL_BUTTON_LEFT) penLifted(e.button.x, e.button.y);
+                break;
+            case SDL_RENDER_DEVICE_RESET:
+            case SDL_RENDER_TARGETS_RESET:
+                window_.restoreTexture();
+                break;
+            default:
+                break;
+        }
+    }
+
+    void windowEvent(const SDL_WindowEvent& w) {
+        switch (w.event) {
+            case SDL_WINDOWEVENT_EXPOSED:
+            case SDL_WINDOWEVENT_SHOWN:
+            case SDL_WINDOWEVENT_SIZE_CHANGED:
+            case SDL_WINDOWEVENT_RESTORED:
+            case SDL_WINDOWEVENT_MAXIMIZED:
+                window_.repaint();
+                break;
+            case SDL_WINDOWEVENT_FOCUS_LOST:
+                loseFocus();
+                break;
+            case SDL_WINDOWEVENT_FOCUS_GAINED:
+                gainFocus();
+                break;
+            case SDL_WINDOWEVENT_CLOSE:
+                requestClose();
+                break;
+            default:
+                break;
+        }
+    }
+
+    void keyEvent(SDL_Keycode key, bool down) {
+        switch (key) {
+            case SDLK_UP:
+                input::key(VK_UP, down);
+                break;
+            case SDLK_DOWN:
+                input::key(VK_DOWN, down);
+                break;
+            case SDLK_LEFT:
+                input::key(VK_LEFT, down);
+                break;
+            case SDLK_RIGHT:
+                input::key(VK_RIGHT, down);
+                break;
+            case SDLK_F12:
+                if (down) saveScreenshot(title_);
+                break;
+            default:
+                break;
+        }
+    }
+
+    void penPressed(int x, int y) {
+        if (!focused_) {
+            // The game sleeps while another window has the focus; a click
+            // on it wakes it, even where the window manager does not hand
+            // over the focus on a click. That click only wakes it: it must
+            // not also play a card the player has not seen yet.
+            SDL_RaiseWindow(window_.handle());
+            gainFocus();
+            wakingClick_ = true;
+            return;
+        }
+        penDown_ = true;
+        window_.toDevicePixel(x, y, &penX_, &penY_);
+        input::stylusDown(penX_, penY_);
+    }
+
+    void penLifted(int x, int y) {
+        if (wakingClick_) {
+            wakingClick_ = false;
+            return;
+        }
+        if (!penDown_) return;
+        penDown_ = false;
+        window_.toDevicePixel(x, y, &penX_, &penY_);
+        input::stylusUp(penX_, penY_);
+    }
+
+    void loseFocus() {
+        if (!focused_) return;
+        // A pen held while the focus goes would otherwise stay down for
+        // ever: its release goes to the other window.
+        if (penDown_) {
+            penDown_ = false;
+            input::stylusUp(penX_, penY_);
+        }
+        focused_ = false;
+        input::focus(false);
+    }
+
+    void gainFocus() {
+        if (focused_) return;
+        focused_ = true;
+        input::focus(true);
+    }
+
+    void requestClose() {
+        Uint64 now = SDL_GetTicks64();
+        if (closeSent_ && now - closeTick_ < kCloseRepeatMs) return;
+        closeSent_ = true;
+        closeTick_ = now;
+        input::closeRequested();
+    }
+
+    std::string title_;
+    bool video_ = false;
+    SdlWindow window_;
+    SdlAudio audio_;
+    bool audioTried_ = false;
+    StartTiming timing_;
+    bool framesSeen_ = false;
+    std::vector<uint8_t> lastFrame_;
+    ScreenImage image_;
+    // The program starts in front, as on the device: the first focus event
+    // of the desktop is no news to it.
+    bool focused_ = true;
+    bool penDown_ = false;
+    bool wakingClick_ = false;
+    int penX_ = 0;
+    int penY_ = 0;
+    bool closeSent_ = false;
+    Uint64 closeTick_ = 0;
+};
+
+}  // namespace
+}  // namespace platform::sdl
+
+namespace platform {
+
+std::unique_ptr<Backend> createSdlBackend(const std::wstring& title, int scale,
+                                          std::string* error) {
+    auto backend = std::make_unique<sdl::SdlBackend>(narrow(title.c_str()));
+    if (!backend->open(scale, error)) return nullptr;
+    return backend;
+}
+
+}  // namespace platform

@@ -1,0 +1,105 @@
+#include "SdlWindow.h"
+
+#include <algorithm>
+
+namespace platform::sdl {
+
+bool SdlWindow::open(const std::string& title, int scale, std::string* error) {
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0) {
+        scale = fittingScale(scale, usable.w, usable.h);
+    }
+    // A window of pixels shown large: sharp on high-density displays, where
+    // the drawable has more pixels than the window has points.
+    window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               kDeviceWidth * scale, kDeviceHeight * scale,
+                               SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (window_ == nullptr) {
+        *error = std::string("cannot create the desktop window: ") + SDL_GetError();
+        return false;
+    }
+    SDL_SetWindowMinimumSize(window_, kDeviceWidth / 4, kDeviceHeight / 4);
+    renderer_ = SDL_CreateRenderer(window_, -1, 0);
+    if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (renderer_ == nullptr || !createTexture()) {
+        *error = std::string("cannot draw into the desktop window: ") + SDL_GetError();
+        close();
+        return false;
+    }
+    shown_.assign(static_cast<size_t>(kDeviceWidth) * kDeviceHeight, 0);
+    return true;
+}
+
+bool SdlWindow::createTexture() {
+    if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+    // 0x00RRGGBB words, the layout the decoded screen already has.
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                 kDeviceWidth, kDeviceHeight);
+    if (texture_ == nullptr) return false;
+    SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
+    return true;
+}
+
+void SdlWindow::close() {
+    if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+    if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+    if (window_ != nullptr) SDL_DestroyWindow(window_);
+    texture_ = nullptr;
+    renderer_ = nullptr;
+    window_ = nullptr;
+}
+
+void SdlWindow::show(const ScreenImage& image) {
+    if (texture_ == nullptr) return;
+    if (haveImage_ && image.pixels == shown_) return;
+    shown_ = image.pixels;
+    SDL_UpdateTexture(texture_, nullptr, shown_.data(), kDeviceWidth * 4);
+    if (!haveImage_) {
+        haveImage_ = true;
+        SDL_ShowWindow(window_);
+    }
+    repaint();
+}
+
+void SdlWindow::restoreTexture() {
+    if (renderer_ == nullptr || !createTexture()) return;
+    SDL_UpdateTexture(texture_, nullptr, shown_.data(), kDeviceWidth * 4);
+    repaint();
+}
+
+ViewRect SdlWindow::view(int* width, int* height) const {
+    *width = 0;
+    *height = 0;
+    if (renderer_ == nullptr || SDL_GetRendererOutputSize(renderer_, width, height) != 0) {
+        return letterbox(0, 0);
+    }
+    return letterbox(*width, *height);
+}
+
+void SdlWindow::repaint() {
+    if (texture_ == nullptr || !haveImage_) return;
+    int width, height;
+    ViewRect v = view(&width, &height);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_Rect target{v.x, v.y, v.w, v.h};
+    SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+    SDL_RenderPresent(renderer_);
+}
+
+void SdlWindow::toDevicePixel(int x, int y, int* deviceX, int* deviceY) const {
+    int width, height, windowWidth = 0, windowHeight = 0;
+    ViewRect v = view(&width, &height);
+    SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
+    // Mouse positions are in window points; the picture is laid out in
+    // drawable pixels, which are more on a high-density display. The centre
+    // of the point decides.
+    int px = x, py = y;
+    if (windowWidth > 0 && windowHeight > 0) {
+        px = static_cast<int>((2L * x + 1) * width / (2L * windowWidth));
+        py = static_cast<int>((2L * y + 1) * height / (2L * windowHeight));
+    }
+    toDevice(v, px, py, deviceX, deviceY);
+}
+
+}  // namespace platform::sdl

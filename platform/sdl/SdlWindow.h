@@ -1,0 +1,57 @@
+#pragma once
+
+// The desktop window that shows the device's screen: one streaming texture of
+// 240 x 320 drawn with nearest-neighbour scaling into the letterboxed picture
+// area of the window's drawable.
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Viewport.h"
+#include "platform/Platform.h"
+
+namespace platform::sdl {
+
+class SdlWindow {
+  public:
+    SdlWindow() = default;
+    SdlWindow(const SdlWindow&) = delete;
+    SdlWindow& operator=(const SdlWindow&) = delete;
+    ~SdlWindow() { close(); }
+
+    // Opens a hidden window of 240 x 320 times `scale` (less when the
+    // desktop is too small for it).
+    bool open(const std::string& title, int scale, std::string* error);
+    void close();
+
+    // Shows `image`; the texture is updated and the window painted only when
+    // the picture differs from the one shown. The first picture also shows
+    // the window.
+    void show(const ScreenImage& image);
+    // Paints the last picture again (expose, resize, lost textures).
+    void repaint();
+    // The renderer lost its textures: make them again from the last picture.
+    void restoreTexture();
+
+    // The device pixel under the window point (`x`, `y`), given in the
+    // window's own coordinates as mouse events carry them.
+    void toDevicePixel(int x, int y, int* deviceX, int* deviceY) const;
+
+    SDL_Window* handle() const { return window_; }
+    uint32_t id() const { return window_ ? SDL_GetWindowID(window_) : 0; }
+
+  private:
+    bool createTexture();
+    ViewRect view(int* width, int* height) const;
+
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    std::vector<uint32_t> shown_;
+    bool haveImage_ = false;
+};
+
+}  // namespace platform::sdl
