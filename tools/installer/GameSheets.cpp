@@ -27,8 +27,4 @@ void drawPellandineSheet(Canvas& sheet) {
     drawStandardPieces(sheet, "PELLANDINE");
 }
 
-void drawReflectionSheet(Canvas& sheet) {
-    drawStandardPieces(sheet, "REFLECTION");
-}
-
 }  // namespace installer

@@ -1,5 +1,6 @@
 #include "tools/installer/SpriteSheets.h"
 
+#include "games/reflection/ReflectionSprites.h"
 #include "tools/gallery/GallerySprites.h"
 
 namespace installer {
@@ -10,7 +11,8 @@ const SheetGenerator kSheets[] = {
     {gallery_sprites::kSheetFile, gallery_sprites::kSheetWidth, gallery_sprites::kSheetHeight,
      drawGallerySheet},
     {"Pellandine_Images.bmp", 240, 380, drawPellandineSheet},
-    {"Reflection_Images.bmp", 226, 305, drawReflectionSheet},
+    {reflection_sprites::kSheetFileName, reflection_sprites::kSheetWidth,
+     reflection_sprites::kSheetHeight, drawReflectionSheet},
 };
 
 }  // namespace
