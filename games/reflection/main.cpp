@@ -8,10 +8,10 @@
 namespace {
 
 const gamekit::ProgramInfo kReflection = {
-    L"Vuzurovoro Dazozivad",  // window class and title
-    "Vuzurovoro Dazozivad",   // farewell heading
-    "Thank you for playing",  // farewell text
-    30,                       // frame period, ms
+    L"Vuzurovoro Dazozivad",                              // window class and title
+    "Vuzurovoro Dazozivad",                               // farewell heading
+    "Thank you for playing",                              // farewell text
+    30,                                                   // frame period, ms
     {reflection::kStateSplash, reflection::kStateAbout},  // Up does not start anew here
     2,
     true,  // Left undoes, Right redoes

@@ -57,7 +57,8 @@ TEST(ReflectionStart, AFirstStartWritesEveryDefaultWithEmptyTimesOf999) {
 TEST(ReflectionStart, WithoutItsPicturesTheProgramStopsWithTheReinstallMessage) {
     InstalledRoot root;
     ASSERT_TRUE(root.installed());
-    std::remove(root.file("Program Files/Tarnwick Software/Deckhollow/Reflection_Images.bmp").c_str());
+    std::remove(
+        root.file("Program Files/Tarnwick Software/Deckhollow/Reflection_Images.bmp").c_str());
     RunResult r = runReflection(root, "wait 200\n");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.logHas("fatal\tFiles missing - Reinstall application"));
@@ -66,7 +67,8 @@ TEST(ReflectionStart, WithoutItsPicturesTheProgramStopsWithTheReinstallMessage) 
 TEST(ReflectionStart, ASecondStartExitsWithZeroWhileTheFirstRuns) {
     InstalledRoot root;
     ASSERT_TRUE(root.installed());
-    BackgroundRun first(REFLECTION_PATH, root, "wait 50\nrealwait 3000\nwait 100\nkey down\nwait 200\ntap 120 160\n",
+    BackgroundRun first(REFLECTION_PATH, root,
+                        "wait 50\nrealwait 3000\nwait 100\nkey down\nwait 200\ntap 120 160\n",
                         "first", {{"DECKHOLLOW_TICK0", std::to_string(kTick0)}});
     ASSERT_TRUE(waitForLogLine(first, "taskbar\thidden"));
     RunResult second = runReflection(root, "wait 100\n");
@@ -83,9 +85,9 @@ TEST(ReflectionStart, DownShowsTheFarewellThenEndsWithZeroAndTheSettingsSaved) {
     const std::string shot = root.file("farewell.png");
     // Sound switched off from the menu is only in memory until the program
     // ends: the Down key must store it.
-    RunResult r = runReflection(root, tap(120, 160) + menu(kConfigureMenuX, 2) +
-                                          "key down\nwait 300\nshot " + shot +
-                                          "\nwait 300\ntap 120 160\nwait 300\n");
+    RunResult r =
+        runReflection(root, tap(120, 160) + menu(kConfigureMenuX, 2) + "key down\nwait 300\nshot " +
+                                shot + "\nwait 300\ntap 120 160\nwait 300\n");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.log.back(), "exit\t0");
     EXPECT_EQ(r.logIndex("script\tended"), -1);  // the tap on the panel ended it

@@ -38,6 +38,9 @@ TEST(ReflectionOptions, ExpertModeDealsANewGameRecordsTheOldOneAndIsStoredAsOne)
     ASSERT_GT(normalScore, 8);
     const std::string shot = root.file("expert.png");
     script += menu(kConfigureMenuX, 1) + "wait 1000\nshot " + shot + "\n";
+    // The High Scores screen now shows the expert list, still empty.
+    const std::string list = root.file("expert-list.png");
+    script += menu(kGameMenuX, 4) + "shot " + list + "\n" + tap(190, 290, 200);
     RunResult r = runReflection(root, script + kEnd);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(storedValue(root, L"GameType").number, 1u);
@@ -51,10 +54,23 @@ TEST(ReflectionOptions, ExpertModeDealsANewGameRecordsTheOldOneAndIsStoredAsOne)
     ASSERT_TRUE(image.load(shot));
     // A fresh deal: the four opening cards and nothing parked; no kings talon.
     const uint32_t table = screenColour(0x0010);
-    EXPECT_NE(image.at(90, 50), table);    // the ace on sequence 0
-    EXPECT_EQ(image.at(130, 50), table);   // nothing after it
-    EXPECT_EQ(image.at(15, 190), table);   // no kings talon
-    EXPECT_EQ(image.at(60, 50), table);    // no dealt card
+    EXPECT_NE(image.at(90, 50), table);   // the ace on sequence 0
+    EXPECT_EQ(image.at(130, 50), table);  // nothing after it
+    EXPECT_EQ(image.at(15, 190), table);  // no kings talon
+    EXPECT_EQ(image.at(60, 50), table);   // no dealt card
+
+    PngImage expertList;
+    ASSERT_TRUE(expertList.load(list));
+    bool rowInk = false, wideTitle = false;
+    for (int y = 97; y < 108; ++y) {
+        for (int x = 64; x < 190; ++x) rowInk = rowInk || expertList.at(x, y) == 0u;
+    }
+    // "High Scores: (Expert Times)" is wider than "High Score List".
+    for (int y = 33; y < 44; ++y) {
+        for (int x = 20; x < 60; ++x) wideTitle = wideTitle || expertList.at(x, y) == 0u;
+    }
+    EXPECT_FALSE(rowInk);
+    EXPECT_TRUE(wideTitle);
 }
 
 TEST(ReflectionOptions, AThemeChosenOnConfigureAppearanceSurvivesARestartTheFirstIncluded) {
@@ -66,8 +82,7 @@ TEST(ReflectionOptions, AThemeChosenOnConfigureAppearanceSurvivesARestartTheFirs
         EXPECT_EQ(storedValue(root, L"CardBack").number, static_cast<uint32_t>(theme));
 
         const std::string shot = root.file("restarted.png");
-        RunResult second =
-            runReflection(root, tap(120, 160, 200) + "shot " + shot + "\n" + kEnd);
+        RunResult second = runReflection(root, tap(120, 160, 200) + "shot " + shot + "\n" + kEnd);
         EXPECT_EQ(second.exitCode, 0);
         EXPECT_EQ(storedValue(root, L"CardBack").number, static_cast<uint32_t>(theme));
         PngImage image;

@@ -23,8 +23,9 @@ int countLines(const RunResult& r, const std::string& prefix) {
     return n;
 }
 
-const std::string kCardSound = "sound\t\\Program Files\\Tarnwick Software\\Deckhollow\\"
-                               "TarnwickSoftware_Cardflick.wav";
+const std::string kCardSound =
+    "sound\t\\Program Files\\Tarnwick Software\\Deckhollow\\"
+    "TarnwickSoftware_Cardflick.wav";
 
 }  // namespace
 
@@ -64,8 +65,8 @@ TEST(ReflectionPlay, MovesOfTwoTapsUndoAndRedoOnTheKeysAndTheGameEntersTheList) 
     const bool dealNeeded = game.dealtCard() == nullptr;
     if (dealNeeded) script += deal.play(Move::dealCard());
     const std::string pickShot = root.file("picked.png");
-    script += tap(48, 50) + "key left\nwait 100\nkey right\nwait 100\n" + tap(48, 50) +
-              "shot " + pickShot + "\n";
+    script += tap(48, 50) + "key left\nwait 100\nkey right\nwait 100\n" + tap(48, 50) + "shot " +
+              pickShot + "\n";
 
     // Up ends the game: it is entered in the normal list with its time.
     script += "key up\nwait 1000\nkey down\nwait 300\ntap 120 160\nwait 300\n";
@@ -122,6 +123,8 @@ TEST(ReflectionPlay, AWonGameEndsTheGameAndOpensTheListWithItsRowHighlighted) {
     script += "wait 200\nshot " + listShot + "\n" + tap(190, 290, 200) + "shot " + overShot + "\n";
     // In GameOver the table takes no move and Left undoes nothing.
     script += "key left\nwait 100\n" + tap(150, 50) + tap(150, 100);
+    // "New" after the win deals again without recording the game twice.
+    script += "key up\nwait 1000\n";
     script += "key down\nwait 300\ntap 120 160\nwait 300\n";
     RunResult r = runReflection(root, script);
     EXPECT_EQ(r.exitCode, 0);

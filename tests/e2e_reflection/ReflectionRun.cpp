@@ -49,11 +49,11 @@ InstalledRoot::InstalledRoot() {
         return;
     }
     const DWORD bytes = static_cast<DWORD>((std::wcslen(kInstallDir) + 1) * sizeof(wchar_t));
-    const bool set = RegSetValueExW(key, L"InstallDir", 0, REG_SZ,
-                                    reinterpret_cast<const BYTE*>(kInstallDir),
-                                    bytes) == ERROR_SUCCESS;
-    installed_ = RegCloseKey(key) == ERROR_SUCCESS && set && WIFEXITED(status) &&
-                 WEXITSTATUS(status) == 0;
+    const bool set =
+        RegSetValueExW(key, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(kInstallDir),
+                       bytes) == ERROR_SUCCESS;
+    installed_ =
+        RegCloseKey(key) == ERROR_SUCCESS && set && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 RunResult runReflection(const InstalledRoot& root, const std::string& script) {

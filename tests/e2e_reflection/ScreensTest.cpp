@@ -37,8 +37,8 @@ TEST(ReflectionScreens, RulesTurnPagesHelpHasOneAndEachOkReturnsToTheTable) {
     script += menu(kHelpMenuX, 0) + "shot " + rules1 + "\n" + tap(228, 9) + "shot " + rules2 +
               "\n" + tap(190, 290, 200);
     script += menu(kHelpMenuX, 1) + "shot " + help + "\n" + tap(190, 290, 200);
-    script += menu(kHelpMenuX, 2) + "shot " + about + "\n" + "key up\nwait 100\n" +
-              tap(190, 290, 200);
+    script +=
+        menu(kHelpMenuX, 2) + "shot " + about + "\n" + "key up\nwait 100\n" + tap(190, 290, 200);
     script += menu(kConfigureMenuX, 0) + "shot " + appearance + "\n" + tap(190, 290, 200);
     script += "shot " + back + "\n";
     RunResult r = runReflection(root, script + kEnd);

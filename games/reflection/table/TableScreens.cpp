@@ -34,8 +34,8 @@ TableScene ReflectionTable::scene() {
     s.sheet = sheet_.data();
     s.sheetStride = reflection_sprites::kSheetWidth;
     s.pick = pick_;
-    const bool dealt = state_ == kStateDealing || state_ == kStatePlaying ||
-                       state_ == kStateGameOver;
+    const bool dealt =
+        state_ == kStateDealing || state_ == kStatePlaying || state_ == kStateGameOver;
     s.showScore = options_.displayScore && dealt;
     s.showTime = options_.displayTime && (state_ == kStatePlaying || state_ == kStateGameOver);
     s.seconds = session_.displayedSeconds(systemNow());
@@ -103,8 +103,8 @@ void ReflectionTable::drawHighScores(Surface& surface) {
     const bool expert = game().expertMode();
     const HighScoreList& list = session_.currentList();
     gamekit::drawHighScoreFrame(surface, menuBar_,
-                                expert ? "High Scores: (Expert Times)" : "High Score List",
-                                "Score", "Time");
+                                expert ? "High Scores: (Expert Times)" : "High Score List", "Score",
+                                "Time");
     gamekit::FontStyle style(gamekit::font1(), gamekit::colours::kBlack, gamekit::colours::kWhite,
                              true);
     char text[24];

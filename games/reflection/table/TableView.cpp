@@ -138,9 +138,8 @@ const PlayingCard* pickedCard(const ReflectionGame& game, const Pick& pick) {
         case PickKind::DealtCard:
             return game.dealtCard();
         case PickKind::StoreTalon:
-            return pick.index >= 0 && pick.index < kStoreTalonCount
-                       ? game.storeTalonTop(pick.index)
-                       : nullptr;
+            return pick.index >= 0 && pick.index < kStoreTalonCount ? game.storeTalonTop(pick.index)
+                                                                    : nullptr;
         case PickKind::KingsTalon:
             return game.kingsTalonTop();
         case PickKind::None:
