@@ -11,12 +11,15 @@
 
 namespace gamekit {
 
+// The second line leaves room for the emblem, which stands in for the
+// copyright sign; the rest of the line follows it.
 const char* const kMakersNotice[4] = {
     "Deckhollow card games",
-    "Copyright (c) Tarnwick Software",
+    "Copyright",
     "Made for small screens and",
     "patient players.",
 };
+const char* const kMakersName = "2026 Tarnwick Software";
 
 namespace {
 
@@ -67,6 +70,7 @@ void drawStartupScreen(Surface& surface, const ScreenSprites& sprites) {
     FontStyle style(font1(), colours::kWhite, colours::kBlue, true);
     font1().draw(surface, 40, 200, "(Tap screen to continue)");
     for (int i = 0; i < 4; ++i) font1().draw(surface, 20, 259 + 12 * i, kMakersNotice[i]);
+    font1().draw(surface, 100, 271, kMakersName);
 }
 
 void drawAboutScreen(Surface& surface, const MenuBar& bar, const ScreenSprites& sprites, int majorVersion,
@@ -75,8 +79,8 @@ void drawAboutScreen(Surface& surface, const MenuBar& bar, const ScreenSprites& 
     sprite(surface, sprites, sprites.aboutLogo, 175, 30, 32, 37);
     sprite(surface, sprites, sprites.aboutEmblem, 10, 10, 23, 72);
     FontStyle style(font1(), colours::kBlack, kPageColour, true);
-    font1().draw(surface, 38, 72, kMakersNotice[0]);
-    font1().draw(surface, 35, 86, kMakersNotice[1]);
+    font1().draw(surface, 38, 72, kMakersName);
+    font1().draw(surface, 35, 86, kMakersNotice[0]);
     char version[40];
     std::snprintf(version, sizeof version, "Version %d.%d", majorVersion, minorVersion);
     font1().draw(surface, 20, 162, version);

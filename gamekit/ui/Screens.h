@@ -30,8 +30,9 @@ struct ScreenSprites {
     Point boxOn{188, 10};
 };
 
-// The maker's notice, four lines.
+// The maker's notice, four lines, and the name that follows the emblem.
 extern const char* const kMakersNotice[4];
+extern const char* const kMakersName;
 
 // A white page with the title bar in the menu bar's colours.
 void drawPage(Surface& surface, const MenuBar& bar, const char* title);

@@ -36,10 +36,7 @@ std::unique_ptr<Backend>& current() {
 
 }  // namespace
 
-void Backend::systemTime(SYSTEMTIME* time) {
-    using namespace std::chrono;
-    auto now = system_clock::now();
-    std::time_t seconds = system_clock::to_time_t(now);
+void toSystemTime(std::time_t seconds, unsigned milliseconds, SYSTEMTIME* time) {
     std::tm utc{};
     gmtime_r(&seconds, &utc);
     time->wYear = static_cast<WORD>(utc.tm_year + 1900);
@@ -49,8 +46,15 @@ void Backend::systemTime(SYSTEMTIME* time) {
     time->wHour = static_cast<WORD>(utc.tm_hour);
     time->wMinute = static_cast<WORD>(utc.tm_min);
     time->wSecond = static_cast<WORD>(utc.tm_sec);
-    time->wMilliseconds =
-        static_cast<WORD>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
+    time->wMilliseconds = static_cast<WORD>(milliseconds % 1000);
+}
+
+void Backend::systemTime(SYSTEMTIME* time) {
+    using namespace std::chrono;
+    auto now = system_clock::now();
+    toSystemTime(system_clock::to_time_t(now),
+                 static_cast<unsigned>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000),
+                 time);
 }
 
 Backend& backend() { return *current(); }

@@ -54,17 +54,8 @@ public:
     void systemTime(SYSTEMTIME* time) override {
         // A run's wall clock starts at a fixed moment and follows its own
         // virtual clock, so runs are repeatable.
-        std::time_t seconds = kEpoch + static_cast<std::time_t>((now_ - start_) / 1000);
-        std::tm utc{};
-        gmtime_r(&seconds, &utc);
-        time->wYear = static_cast<WORD>(utc.tm_year + 1900);
-        time->wMonth = static_cast<WORD>(utc.tm_mon + 1);
-        time->wDayOfWeek = static_cast<WORD>(utc.tm_wday);
-        time->wDay = static_cast<WORD>(utc.tm_mday);
-        time->wHour = static_cast<WORD>(utc.tm_hour);
-        time->wMinute = static_cast<WORD>(utc.tm_min);
-        time->wSecond = static_cast<WORD>(utc.tm_sec);
-        time->wMilliseconds = static_cast<WORD>((now_ - start_) % 1000);
+        toSystemTime(kEpoch + static_cast<std::time_t>((now_ - start_) / 1000), (now_ - start_) % 1000,
+                     time);
     }
 
     void pumpEvents(DWORD waitMs) override {

@@ -13,7 +13,7 @@ using namespace testing_support;
 namespace {
 
 const std::string kGallery = GALLERY_PATH;
-const char* kScript = "wait 100\npress 30 40\ndrag 100 200\nwait 100\nshot SHOT\nrelease 100 200\n";
+const char* kScript = "wait 100\ntap 120 160\nwait 100\npress 30 40\ndrag 100 200\nwait 100\nshot SHOT\nrelease 100 200\n";
 
 PngImage shoot(const std::string& kind, const TempRoot& root) {
     std::string shot = root.file(kind + ".png");
@@ -36,6 +36,7 @@ uint16_t packed(uint32_t rgb) {
 
 TEST(DisplayKinds, EveryKindShowsTheSamePicture) {
     TempRoot root;
+    ASSERT_TRUE(install(INSTALLER_PATH, root));
     PngImage portrait = shoot("portrait16", root);
     ASSERT_EQ(portrait.width, 240);
     ASSERT_EQ(portrait.height, 320);

@@ -6,6 +6,10 @@
 
 #include "FileReaders.h"
 #include "TempRoot.h"
+#include "gamekit/graphics/BitmapFile.h"
+#include "gamekit/settings/InstallDir.h"
+#include "platform/Device.h"
+#include "platform/RegistryStore.h"
 #include "tools/gallery/GallerySprites.h"
 #include "tools/installer/BmpWriter.h"
 #include "tools/installer/Installer.h"
@@ -181,6 +185,39 @@ TEST_F(InstalledPictures, CheckBoxesAreFramedAndOnlyTheTickedOneIsTicked) {
     }
     EXPECT_EQ(inkInside(kCheckBoxEmpty), 0);
     EXPECT_GE(inkInside(kCheckBoxTicked), 8);
+}
+
+TEST_F(InstalledPictures, TheProgramsReaderLoadsEveryPictureThroughTheInstallKey) {
+    platform::setDeviceRootForTesting(root_->path());
+    platform::registry::discardRegistryForTesting();
+    ASSERT_TRUE(gamekit::readInstallDir());
+    const struct {
+        const wchar_t* wide;
+        const char* name;
+        int width, height;
+    } files[] = {{L"TarnwickSoftware_CardBacks.bmp", "TarnwickSoftware_CardBacks.bmp", 252, 43},
+                 {L"Gallery_Images.bmp", "Gallery_Images.bmp", 256, 128},
+                 {L"Pellandine_Images.bmp", "Pellandine_Images.bmp", 240, 380},
+                 {L"Reflection_Images.bmp", "Reflection_Images.bmp", 226, 305}};
+    for (const auto& f : files) {
+        std::vector<uint16_t> pixels(static_cast<size_t>(f.width) * f.height, 0xDEAD);
+        ASSERT_TRUE(
+            gamekit::loadBitmap(f.wide, f.width, f.height, pixels.data(), f.width, f.height))
+            << f.name;
+        const Bitmap bmp = load(f.name);
+        ASSERT_TRUE(bmp.valid) << bmp.problem;
+        int differing = 0;
+        for (int y = 0; y < f.height; ++y) {
+            for (int x = 0; x < f.width; ++x)
+                differing += pixels[y * f.width + x] != bmp.at565(x, y);
+        }
+        EXPECT_EQ(differing, 0) << f.name;
+        // The reader holds the programs to the exact size.
+        EXPECT_FALSE(
+            gamekit::loadBitmap(f.wide, f.width - 1, f.height, pixels.data(), f.width, f.height))
+            << f.name;
+    }
+    gamekit::setDefaultInstallDir();
 }
 
 TEST(BmpWriter, RowsArePaddedToFourBytesAndStoredBottomUp) {

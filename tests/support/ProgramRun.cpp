@@ -102,6 +102,11 @@ RunResult BackgroundRun::finish() {
     return r;
 }
 
+bool install(const std::string& installer, const TempRoot& root) {
+    std::string command = "'" + installer + "' --root '" + root.path() + "' > /dev/null";
+    return std::system(command.c_str()) == 0;
+}
+
 RunResult runHeadless(const std::string& program, const TempRoot& root, const std::string& script,
                       const std::map<std::string, std::string>& environment) {
     return BackgroundRun(program, root, script, "run", environment).finish();

@@ -55,4 +55,8 @@ private:
 
 std::vector<std::string> readLines(const std::string& path);
 
+// Runs the installer on `root` (pictures, sounds, "InstallDir"); true when it
+// succeeded.
+bool install(const std::string& installer, const TempRoot& root);
+
 }  // namespace testing_support

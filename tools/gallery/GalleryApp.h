@@ -1,18 +1,42 @@
 #pragma once
 
+#include <memory>
+#include <vector>
+
+#include "gamekit/containers/GArray.h"
 #include "gamekit/graphics/Surface.h"
+#include "gamekit/settings/SettingsRecord.h"
 #include "gamekit/shell/GameApp.h"
+#include "gamekit/ui/Controls.h"
+#include "gamekit/ui/Menu.h"
+#include "gamekit/ui/Screens.h"
+
+namespace gamekit {
+class CardTheme;
+}
 
 namespace gallery {
 
-constexpr int kStateSplash = 1;
-constexpr int kStateShapes = 2;
+// The gallery's screens.
+enum State {
+    kStateSplash = 1,
+    kStateShapes = 2,
+    kStateCards = 3,
+    kStateControls = 4,
+    kStateAppearance = 5,
+    kStateAbout = 6,
+    kStateRules = 7,
+    kStateHelp = 8,
+    kStateScores = 9,
+};
 
 class GalleryApp : public gamekit::GameApp {
 public:
-    GalleryApp();
+    explicit GalleryApp(gamekit::SettingsRecord* record);
+    ~GalleryApp() override;
+
     int state() const override { return state_; }
-    bool soundOn() const override { return true; }
+    bool soundOn() const override { return soundOn_; }
     void draw(gamekit::Surface& surface) override;
     void penDown(int x, int y) override;
     void penMove(int x, int y) override;
@@ -20,17 +44,48 @@ public:
     void commandNew() override;
     void commandLeft() override;
     void commandRight() override;
-    void saveSettings() override {}
+    void saveSettings() override;
 
 private:
-    int state_ = kStateShapes;
-    int markerX_ = 120;
-    int markerY_ = 160;
+    void buildMenus();
+    void openPage(int state);
+    void closePage();
+    void click() const;
+    void tapPage(int x, int y);
+    void drawBall(gamekit::Surface& surface);
+
+    gamekit::SettingsRecord* record_;
+    int state_ = kStateSplash;
+    int returnState_ = kStateShapes;
+    int lastPage_ = kStateShapes;
+
+    // Options, taken from and written back to the settings record.
+    bool soundOn_ = true;
+    bool displayHints_ = false;
+    bool displayScore_ = true;
+    int animationSpeed_ = 6;
+    int theme_ = 5;
+
+    std::vector<uint16_t> sheet_;
+    std::vector<uint16_t> backs_;
+    gamekit::GArray<gamekit::CardTheme*> themes_;
+    gamekit::ScreenSprites sprites_;
+
+    gamekit::MenuBar bar_;
+    std::unique_ptr<gamekit::MenuItem> galleryMenu_, configureMenu_, helpMenu_;
+    gamekit::Button ok_;
+    gamekit::Button hello_;
+    gamekit::Button disabled_;
+    gamekit::MessageLog log_;
+    int helloTaps_ = 0;
+    std::unique_ptr<gamekit::AppearanceScreen> appearance_;
+    gamekit::Pager rules_;
+    gamekit::Pager help_;
+
+    // The stylus trail of the shapes page.
+    int markerX_ = 120, markerY_ = 160;
     int pressX_ = -10, pressY_ = -10;
     int releaseX_ = -10, releaseY_ = -10;
-    int downs_ = 0;
-    int ups_ = 0;
-    int page_ = 0;
     static constexpr int kBallSize = 11;
     gamekit::Surface ball_;
 };

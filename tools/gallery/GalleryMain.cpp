@@ -1,23 +1,28 @@
-// The toolkit gallery: a small program on the shell that shows the pieces of
-// gamekit and lets them be driven by stylus, keys or script.
+// The toolkit gallery: a small program on the shell that shows every piece
+// of gamekit and lets them be driven by stylus, keys or script.
 
 #include "GalleryApp.h"
+#include "gamekit/settings/SettingsTable.h"
+#include "gamekit/shell/ProgramSettings.h"
 #include "gamekit/shell/Shell.h"
 
 namespace {
 
 const gamekit::ProgramInfo kGallery = {
-    L"DeckhollowGallery",       // window class and title
-    "Toolkit Gallery",          // farewell heading
-    "Thank you for playing",    // farewell text
-    30,                         // frame period, ms
-    {gallery::kStateSplash},    // Up does not start anew on the splash
-    1,
+    L"DeckhollowGallery",             // window class and title
+    "Toolkit Gallery",                // farewell heading
+    "Thank you for playing",          // farewell text
+    30,                               // frame period, ms
+    {gallery::kStateSplash, gallery::kStateAbout},  // Up does not start anew here
+    2,
     true,  // Left and Right page through the gallery
-    true,  // drags move the sprite
+    true,  // drags move the ball
 };
 
-gamekit::GameApp* createGallery() { return new gallery::GalleryApp(); }
+gamekit::GameApp* createGallery() {
+    gamekit::SettingsRecord* record = gamekit::loadProgramSettings(gamekit::gallerySettings);
+    return record ? new gallery::GalleryApp(record) : nullptr;
+}
 
 }  // namespace
 

@@ -8,7 +8,10 @@
 #include <system_error>
 #include <vector>
 
+#include "gamekit/settings/InstallDir.h"
+#include "platform/Device.h"
 #include "tools/installer/InstallFiles.h"
+#include "tools/installer/InstallKey.h"
 
 namespace installer {
 
@@ -74,7 +77,14 @@ std::string installDirectory(const std::string& root) {
 
 InstallReport install(const InstallOptions& options) {
     InstallReport report;
-    report.directory = installDirectory(resolveRoot(options.root));
+    const std::string root = resolveRoot(options.root);
+    // The registry and the device paths follow the device root; the root
+    // given to the installer becomes this process's one.
+    if (platform::deviceRoot() != root) platform::setDeviceRootForTesting(root);
+    // Device names compare without regard to case: an install directory that
+    // already exists in another spelling is the one to fill.
+    report.directory = platform::hostPath(gamekit::kDefaultInstallDir);
+    if (report.directory.empty()) report.directory = installDirectory(root);
     const fs::path directory(report.directory);
     const std::vector<InstallFile> files = installFiles();
 
@@ -104,21 +114,31 @@ InstallReport install(const InstallOptions& options) {
             if (report.failed++ == 0) report.firstError = error;
         }
     }
+    // The key tells the programs the files are there: set it only then.
+    if (report.failed == 0 && !installDirIsSet()) {
+        std::string error;
+        if (writeInstallDir(error)) {
+            report.keySet = true;
+        } else if (report.failed++ == 0) {
+            report.firstError = error;
+        }
+    }
     return report;
 }
 
 std::string InstallReport::summary() const {
     char line[1024];
     if (!ok()) {
-        std::snprintf(line, sizeof line, "deckhollow-install: FAILED, %d file(s) not written (%s)",
+        std::snprintf(line, sizeof line, "deckhollow-install: FAILED, %d item(s) not written (%s)",
                       failed, firstError.c_str());
-    } else if (written == 0) {
-        std::snprintf(line, sizeof line, "deckhollow-install: nothing to do, all %d files in %s",
+    } else if (written == 0 && !keySet) {
+        std::snprintf(line, sizeof line,
+                      "deckhollow-install: nothing to do, all %d files in %s and InstallDir set",
                       unchanged + kept, directory.c_str());
     } else {
-        std::snprintf(line, sizeof line, "deckhollow-install: wrote %d file(s)%s into %s", written,
-                      (unchanged + kept) > 0 ? " (the others were in place)" : "",
-                      directory.c_str());
+        std::snprintf(line, sizeof line, "deckhollow-install: wrote %d file(s)%s into %s%s",
+                      written, (unchanged + kept) > 0 ? " (the others were in place)" : "",
+                      directory.c_str(), keySet ? " and set InstallDir" : "");
     }
     return line;
 }

@@ -14,7 +14,8 @@ struct InstallReport {
     int written = 0;        // files created or rewritten
     int unchanged = 0;      // files already present with the right content
     int kept = 0;           // files left alone (--if-missing)
-    int failed = 0;         // files that could not be written
+    int failed = 0;         // files (or the key) that could not be written
+    bool keySet = false;    // "InstallDir" was written this time
     std::string firstError;
 
     bool ok() const { return failed == 0; }
@@ -29,12 +30,11 @@ std::string resolveRoot(const std::string& argument);
 // "<root>/Program Files/Tarnwick Software/Deckhollow".
 std::string installDirectory(const std::string& root);
 
-// The device path the programs are told to look in.
-constexpr const char* kDeviceInstallDir = "\\Program Files\\Tarnwick Software\\Deckhollow";
-
-// Makes the install directory and writes every file into it. A file whose
-// content is already right is not touched, so running twice changes nothing.
-// With ifMissing, only files that do not exist are made.
+// Makes the install directory, writes every file into it and sets
+// "InstallDir" in the registry of the device root. A file whose content is
+// already right is not touched and a value already set is not written again,
+// so running twice changes nothing. With ifMissing, only files that do not
+// exist are made.
 InstallReport install(const InstallOptions& options);
 
 }  // namespace installer

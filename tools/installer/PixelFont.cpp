@@ -64,6 +64,18 @@ constexpr Glyph kGlyphs[] = {
 };
 // clang-format on
 
+consteval bool everyRowFiveWide() {
+    for (const Glyph& g : kGlyphs) {
+        for (const char* row : g.rows) {
+            int n = 0;
+            while (row[n] != '\0') ++n;
+            if (n != kFontCellWidth) return false;
+        }
+    }
+    return true;
+}
+static_assert(everyRowFiveWide(), "a font row is not 5 characters wide");
+
 const Glyph* glyphFor(char c) {
     const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     for (const Glyph& g : kGlyphs) {

@@ -5,6 +5,7 @@
 // scripted test run (headless/) each provide one.
 
 #include <cstdint>
+#include <ctime>
 #include <memory>
 #include <string>
 
@@ -38,6 +39,9 @@ public:
     // The process is about to end with `exitCode`.
     virtual void shutdown(int /*exitCode*/) {}
 };
+
+// Fills a SYSTEMTIME from seconds since 1970 (UTC) and milliseconds.
+void toSystemTime(std::time_t seconds, unsigned milliseconds, SYSTEMTIME* time);
 
 // The backend in use; a plain one (real clock, messages on stderr, no
 // window) until start() installs another.
