@@ -20,7 +20,7 @@ using testing_support::TempRoot;
 // The virtual tick every run starts at, so the deals repeat.
 constexpr uint32_t kTick0 = 5000;
 
-// A device root with the installer's files and the "InstallDir" value.
+// A device root the installer has filled: pictures, sounds and "InstallDir".
 class InstalledRoot : public TempRoot {
   public:
     InstalledRoot();
