@@ -14,8 +14,8 @@ struct SheetRect {
     int height;
 };
 
-constexpr const wchar_t* kSheetFile = L"Reflection_Images.bmp";
-constexpr const char* kSheetFileName = "Reflection_Images.bmp";
+constexpr const char* kSheetFile = "Reflection_Images.bmp";
+constexpr const wchar_t* kSheetFileWide = L"Reflection_Images.bmp";
 constexpr int kSheetWidth = 226;
 constexpr int kSheetHeight = 305;
 

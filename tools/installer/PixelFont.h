@@ -4,7 +4,7 @@
 
 namespace installer {
 
-// A 5 x 7 capital-letter font for lettering inside the generated pictures
+// A 5 x 7 font of capitals and digits for lettering inside the generated pictures
 // (logos, labels). Lower-case letters are drawn as capitals; characters
 // without a glyph leave a blank.
 constexpr int kFontCellWidth = 5;

@@ -1,5 +1,6 @@
 #include "tools/installer/SpriteSheets.h"
 
+#include "games/pellandine/PellandineSprites.h"
 #include "games/reflection/ReflectionSprites.h"
 #include "tools/gallery/GallerySprites.h"
 
@@ -10,8 +11,9 @@ namespace {
 const SheetGenerator kSheets[] = {
     {gallery_sprites::kSheetFile, gallery_sprites::kSheetWidth, gallery_sprites::kSheetHeight,
      drawGallerySheet},
-    {"Pellandine_Images.bmp", 240, 380, drawPellandineSheet},
-    {reflection_sprites::kSheetFileName, reflection_sprites::kSheetWidth,
+    {pellandine_sprites::kSheetFile, pellandine_sprites::kSheetWidth,
+     pellandine_sprites::kSheetHeight, drawPellandineSheet},
+    {reflection_sprites::kSheetFile, reflection_sprites::kSheetWidth,
      reflection_sprites::kSheetHeight, drawReflectionSheet},
 };
 

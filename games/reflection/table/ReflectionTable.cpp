@@ -51,7 +51,7 @@ ReflectionTable::ReflectionTable(gamekit::SettingsRecord& record)
     gamekit::loadBitmapOrDie(L"TarnwickSoftware_CardBacks.bmp", gamekit::kBackStripWidth,
                              gamekit::kBackStripHeight, backs_.data(), gamekit::kBackStripWidth,
                              gamekit::kBackStripHeight);
-    gamekit::loadBitmapOrDie(sprites::kSheetFile, sprites::kSheetWidth, sprites::kSheetHeight,
+    gamekit::loadBitmapOrDie(sprites::kSheetFileWide, sprites::kSheetWidth, sprites::kSheetHeight,
                              sheet_.data(), sprites::kSheetWidth, sprites::kSheetHeight);
     gamekit::giveStrip(themes_, backs_.data());
     sprites_ = screenSprites(sheet_.data());

@@ -1,0 +1,106 @@
+#include "games/pellandine/TableView.h"
+
+#include <cstdio>
+
+#include "gamekit/cards/CardTheme.h"
+#include "gamekit/cards/PlayingCard.h"
+#include "gamekit/graphics/BitmapFont.h"
+#include "gamekit/graphics/Blit.h"
+#include "gamekit/graphics/Primitives.h"
+#include "gamekit/ui/Controls.h"
+#include "gamekit/ui/Menu.h"
+#include "games/pellandine/PellandineSprites.h"
+
+namespace pellandine {
+
+namespace {
+
+using gamekit::Colour;
+using gamekit::Surface;
+
+void drawBanner(Surface& surface, const gamekit::CardTheme& theme, const uint16_t* sheet,
+                const pellandine_sprites::SheetRect& from, pellandine_sprites::ScreenPoint at) {
+    const Colour source[2] = {0x0000, gamekit::colours::kSheetKey};
+    const Colour target[2] = {theme.textColour, theme.tableColour};
+    gamekit::blitRecoloured(surface, at.x, at.y, sheet, pellandine_sprites::kSheetWidth, from.x,
+                            from.y, from.width, from.height, source, target, 2);
+}
+
+void drawNumber(Surface& surface, gamekit::BitmapFont& font, int x, int y, int n) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", n);
+    font.draw(surface, x, y, text);
+}
+
+}  // namespace
+
+CounterPlaces counterPlaces(int gameType) {
+    switch (normalizeGameType(gameType)) {
+        case kSum10:
+            return {8, 250, 24, 264, 8, 199, 20, 213};
+        case kSum14:
+            return {8, 252, 24, 266, 8, 213, 20, 227};
+        default:
+            return {8, 234, 24, 248, 8, 183, 20, 197};
+    }
+}
+
+void drawEmptyPlace(Surface& surface, const gamekit::CardTheme& theme, int x, int y) {
+    gamekit::drawRoundRect(surface, x, y, x + 29, y + kCardHeight, 5, gamekit::kShapeOutlineFilled,
+                           theme.lineColour, theme.tableColour);
+}
+
+void drawTable(Surface& surface, const TableScene& scene) {
+    const gamekit::CardTheme& theme = *scene.theme;
+    const TableGrid& grid = *scene.grid;
+    const int gameType = grid.gameType();
+    const int deckY = grid.firstRowY();
+    surface.fill(theme.tableColour);
+
+    if (scene.deckHasCards) {
+        theme.drawBack(surface, kDeckX, deckY, 240, 320, false);
+    } else {
+        gamekit::drawRoundRect(surface, kDeckX, deckY, kDeckX + 29, deckY + kCardHeight, 5,
+                               gamekit::kShapeOutline, theme.lineColour, theme.lineColour);
+    }
+    gamekit::BitmapFont& font = gamekit::font1();
+    gamekit::FontStyle style(font, theme.textColour, theme.tableColour, false);
+    font.draw(surface, kDeckX, deckY + 57, "Deck");
+
+    if (scene.sheet != nullptr) {
+        drawBanner(surface, theme, scene.sheet, pellandine_sprites::kTitleBanner,
+                   pellandine_sprites::kTitleBannerAt);
+        const int v = normalizeGameType(gameType) - 1;
+        drawBanner(surface, theme, scene.sheet, pellandine_sprites::kVariationBanners[v],
+                   pellandine_sprites::kVariationBannersAt[v]);
+    }
+
+    for (int i = 0; i < kSlotCount; ++i) {
+        const TableSlot& slot = grid.at(i);
+        if (slot.active) {
+            gamekit::drawRoundRect(surface, slot.x, slot.y, slot.x + 29, slot.y + kCardHeight, 5,
+                                   gamekit::kShapeOutline, theme.lineColour, theme.lineColour);
+        }
+    }
+
+    const CounterPlaces places = counterPlaces(gameType);
+    font.draw(surface, places.scoreLabelX, places.scoreLabelY, "Score:");
+    drawNumber(surface, font, places.scoreX, places.scoreY, scene.score);
+    if (scene.showCardsLeft) {
+        font.draw(surface, places.cardsLabelX, places.cardsLabelY, "Cards:");
+        drawNumber(surface, font, places.cardsX, places.cardsY, scene.cardsLeft);
+    }
+
+    if (scene.showCards) {
+        for (int i = 0; i < kSlotCount; ++i) {
+            const TableSlot& slot = grid.at(i);
+            if (!slot.holdsCard() || slot.card == nullptr) continue;
+            slot.card->draw(surface, &theme, slot.x, slot.y, 0, 0, slot.selected);
+        }
+    }
+
+    if (scene.prompts != nullptr) scene.prompts->draw(surface);
+    if (scene.bar != nullptr) scene.bar->draw(surface);
+}
+
+}  // namespace pellandine

@@ -1,0 +1,61 @@
+#pragma once
+
+// A device root with Pellandine installed, its registry read back, and the
+// cards of a screenshot read by comparing each place with the drawn faces.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "games/pellandine/rules/TableGrid.h"
+#include "support/PngImage.h"
+#include "support/ProgramRun.h"
+
+namespace pellandine_e2e {
+
+class Device {
+  public:
+    Device();
+    const testing_support::TempRoot& root() const { return root_; }
+    bool installed() const { return installed_; }
+
+    // Runs the program headless; `tick0` fixes the virtual clock's start and
+    // so every shuffle of the run.
+    testing_support::RunResult run(const std::string& script, unsigned tick0 = 1000);
+
+    std::string registryText() const;
+    // A value of the program's key: -1 when missing.
+    long dword(const std::string& name) const;
+    std::string text(const std::string& name) const;
+
+    // Writes the program's whole key as given (every value of its table).
+    void writeSettings(const std::map<std::wstring, unsigned>& dwords);
+
+    // A screenshot path in the root, also kept in the build tree to be looked at.
+    std::string shot(const std::string& name) const;
+    // Copies a shot into the build tree's shots folder.
+    void keep(const std::string& name) const;
+
+  private:
+    testing_support::TempRoot root_;
+    bool installed_ = false;
+};
+
+// Screen pixel as the program drew it (5-6-5).
+uint16_t pixel565(const testing_support::PngImage& image, int x, int y);
+
+// The table of a screenshot: each active place of the variation's layout
+// with the face-up card read from the screen (null when the place shows no
+// card). `border` is the theme's card frame colour (Astrology's, black, by
+// default).
+struct ReadTable {
+    pellandine::TableGrid grid;
+    int cardsRead = 0;
+    bool ok = false;  // every place is a known card or empty
+};
+ReadTable readTable(const testing_support::PngImage& image, int gameType, uint16_t border = 0x0000);
+
+// Script lines tapping the centre of each slot of a group.
+std::string tapsFor(const pellandine::TableGrid& grid, const int* indices, int count);
+
+}  // namespace pellandine_e2e

@@ -1,0 +1,311 @@
+// The program's flow around the rules: screens, the end of a game, what the
+// player is told, and the Game Settings choices.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "games/pellandine/Session.h"
+#include "games/pellandine/rules/DeckOrder.h"
+#include "games/pellandine/rules/GroupRules.h"
+#include "pellandine_rules/StackedDecks.h"
+
+using namespace pellandine;
+
+namespace {
+
+struct Fixture {
+    PellandineOptions options;
+    std::unique_ptr<PellandineSession> session;
+
+    explicit Fixture(int gameType, bool dialogs = true) {
+        options.gameType = gameType;
+        options.displayDialogs = dialogs;
+        session = std::make_unique<PellandineSession>(1234, options);
+        session->leaveStartup();
+    }
+
+    void stack(const std::string& order) {
+        std::vector<CardCode> codes;
+        std::string error;
+        ASSERT_TRUE(parseDeckOrder(order, codes, error)) << error;
+        ASSERT_TRUE(session->rules().newGameWithOrder(codes).dealt);
+    }
+
+    // A tap on a card and the lift that judges the selection.
+    PlayResult tapCard(int row, int column, Announcement& a) {
+        const TableSlot& slot = session->rules().grid().slot(row, column);
+        session->tapTable(slot.x + 15, slot.y + 22, 0, a);
+        return session->penUp(false, a);
+    }
+
+    PlayResult tapDeck(Announcement& a) {
+        const int y = session->rules().grid().firstRowY() + 10;
+        PlayResult r = session->tapTable(20, y, 99, a);
+        session->penUp(false, a);
+        return r;
+    }
+
+    // Removes the first group that leaves Sum 11's covered face cards lying.
+    bool removeGroupBesideTheStack(Announcement& a) {
+        std::vector<Group> groups;
+        findGroups(session->rules().grid(), groups);
+        for (const Group& g : groups) {
+            bool beside = true;
+            for (int k = 0; k < g.size; ++k)
+                beside &= session->rules().grid().at(g.index[k]).cardCount == 1;
+            if (!beside) continue;
+            for (int k = 0; k < g.size; ++k)
+                tapCard(g.index[k] / kColumns, g.index[k] % kColumns, a);
+            return true;
+        }
+        return false;
+    }
+
+    // Removes the first group the rules allow; false when there is none.
+    bool removeFirstGroup(Announcement& a) {
+        std::vector<Group> groups;
+        findGroups(session->rules().grid(), groups);
+        if (groups.empty()) return false;
+        for (int k = 0; k < groups[0].size; ++k) {
+            tapCard(groups[0].index[k] / kColumns, groups[0].index[k] % kColumns, a);
+        }
+        return true;
+    }
+};
+
+// Sum 14 in pairs of 14: every deal is cleared by its own pairs, so the game
+// is won after five deck taps.
+std::string winnableSum14() {
+    std::string order;
+    for (const auto& pair : pellandine_test::sum14Pairs())
+        order += pair.first + " " + pair.second + " ";
+    return order;
+}
+
+}  // namespace
+
+TEST(PellandineSession, StartsOnTheStartupScreenAndATapLeadsToTheTable) {
+    PellandineOptions options;
+    PellandineSession session(1, options);
+    EXPECT_EQ(session.screen(), kScreenStartup);
+    session.leaveStartup();
+    EXPECT_EQ(session.screen(), kScreenTable);
+}
+
+TEST(PellandineSession, ADeckTapBeforeTheFirstGameDealsAndTheDealIsShownOnce) {
+    Fixture f(kPairs);
+    Announcement a;
+    PlayResult r = f.tapDeck(a);
+    EXPECT_TRUE(r.dealt);
+    EXPECT_EQ(f.session->screen(), kScreenDealing);
+    EXPECT_EQ(r.before.cardsOnTable(), 0);  // the deal flies onto a cleared table
+    EXPECT_EQ(r.events.size(), 20u);
+    f.session->dealShown();
+    EXPECT_EQ(f.session->screen(), kScreenPlaying);
+    EXPECT_EQ(a.message, nullptr);
+}
+
+TEST(PellandineSession, AWonGameIsOfferedToTheListOnceWhateverScreensFollow) {
+    Fixture f(kSum14);
+    f.stack(winnableSum14());
+    Announcement won;
+    int plays = 0;
+    while (!f.session->rules().gameOver() && plays++ < 100) {
+        Announcement a;
+        if (!f.removeFirstGroup(a)) f.tapDeck(a);
+        if (a.presentTableFirst) won = a;
+    }
+    ASSERT_TRUE(f.session->rules().gameOver());
+    EXPECT_TRUE(won.presentTableFirst);
+    ASSERT_NE(won.message, nullptr);
+    EXPECT_STREQ(won.message, "You made the high score list");
+    EXPECT_TRUE(won.scoresChanged);
+    EXPECT_EQ(f.session->screen(), kScreenHighScores);
+    EXPECT_EQ(f.session->returnScreen(), kScreenGameOver);
+
+    // Back to the finished table, a lift there, the high scores again, and a
+    // new game by "New": the won game stays entered once.
+    f.session->closePage();
+    EXPECT_EQ(f.session->screen(), kScreenGameOver);
+    Announcement after;
+    f.session->penUp(false, after);
+    EXPECT_STREQ(f.session->rules().promptLines().first, "Tap deck to start a new game, or");
+    f.session->openPage(kScreenHighScores);
+    f.session->closePage();
+    f.session->newGame(7, after);
+    EXPECT_EQ(after.message, nullptr);
+    EXPECT_FALSE(after.scoresChanged);
+    const auto& list = f.session->rules().scores().list(kSum14);
+    EXPECT_EQ(list[0], 52);
+    EXPECT_EQ(list[1], 0);
+}
+
+TEST(PellandineSession, WithDialogsOffAWinGoesToTheListWithoutABox) {
+    Fixture f(kSum14, false);
+    f.stack(winnableSum14());
+    int plays = 0;
+    Announcement won;
+    while (!f.session->rules().gameOver() && plays++ < 100) {
+        Announcement a;
+        if (!f.removeFirstGroup(a)) f.tapDeck(a);
+        if (a.presentTableFirst) won = a;
+    }
+    EXPECT_TRUE(won.presentTableFirst);
+    EXPECT_EQ(won.message, nullptr);
+    EXPECT_EQ(f.session->screen(), kScreenHighScores);
+}
+
+TEST(PellandineSession, ASum11GameClearedByADeckTapIsWon) {
+    // Two deals of ten vertical pairs of 11, then the twelve face cards: the
+    // last deck tap stacks them all in one place with nothing to cover them,
+    // so they count as removed and the score reaches 52 on that tap.
+    const auto pairs = pellandine_test::sum11Pairs();
+    std::string order;
+    for (int first : {0, 5, 10, 15}) order += pellandine_test::twoRowsOfPairs(pairs, first);
+    order += pellandine_test::sum11FaceCards();
+    Fixture f(kSum11);
+    f.stack(order);
+    for (int round = 0; round < 2; ++round) {
+        for (int column = 0; column < kColumns; ++column) {
+            Announcement a;
+            f.tapCard(0, column, a);
+            f.tapCard(1, column, a);
+            f.tapCard(2, column, a);
+            f.tapCard(3, column, a);
+        }
+        EXPECT_EQ(f.session->rules().score(), 20 * (round + 1));
+        Announcement a;
+        PlayResult r = f.tapDeck(a);
+        if (round == 0) {
+            EXPECT_FALSE(r.gameWon);
+            continue;
+        }
+        EXPECT_TRUE(r.gameWon);
+        EXPECT_TRUE(a.presentTableFirst);
+        EXPECT_STREQ(a.message, "You made the high score list");
+    }
+    EXPECT_EQ(f.session->rules().score(), 52);
+    EXPECT_EQ(f.session->screen(), kScreenHighScores);
+    EXPECT_EQ(f.session->returnScreen(), kScreenGameOver);
+}
+
+TEST(PellandineSession, Sum11PromptAfterARemovalAsksForTheDeckOnlyWhileItHasCards) {
+    // The face cards lie covered on the table while the shoe runs out: the
+    // deck is empty though cards are left beside the table's own.
+    const auto pairs = pellandine_test::sum11Pairs();
+    std::string order = pellandine_test::sum11FaceCards();
+    for (int first : {0, 5, 10, 15}) order += pellandine_test::twoRowsOfPairs(pairs, first);
+    Fixture f(kSum11);
+    f.stack(order);
+    ASSERT_EQ(f.session->rules().grid().at(0).cardCount, 13);
+    Announcement a;
+    bool sawDealMore = false;
+    for (int plays = 0; plays < 200; ++plays) {
+        const bool exhausted = f.session->rules().shoeExhausted();
+        if (!f.removeGroupBesideTheStack(a)) {
+            ASSERT_FALSE(exhausted) << "no group left to remove";
+            f.tapDeck(a);
+            continue;
+        }
+        if (!exhausted) {
+            sawDealMore = true;
+            EXPECT_STREQ(f.session->rules().promptLines().first, "Tap deck to deal more cards, or");
+            continue;
+        }
+        // The shoe is empty; the covered face cards make the cards left
+        // outnumber what lies face up, yet the deck has nothing to deal.
+        EXPECT_GT(f.session->rules().cardsLeft() - 20 + f.session->rules().grid().emptySlotCount(),
+                  0);
+        EXPECT_STREQ(f.session->rules().promptLines().first, "Tap deck to move cards up, or");
+        break;
+    }
+    EXPECT_TRUE(sawDealMore);
+    EXPECT_TRUE(f.session->rules().shoeExhausted());
+}
+
+TEST(PellandineSession, NewOffersAnUnfinishedScoreWithOnlyTheBox) {
+    Fixture f(kSum14);
+    f.stack(winnableSum14());
+    Announcement a;
+    ASSERT_TRUE(f.removeFirstGroup(a));
+    Announcement next;
+    PlayResult r = f.session->newGame(55, next);
+    EXPECT_TRUE(r.dealt);
+    EXPECT_FALSE(next.presentTableFirst);
+    EXPECT_STREQ(next.message, "You made the high score list");
+    EXPECT_EQ(f.session->screen(), kScreenDealing);  // the list is not shown
+    EXPECT_EQ(f.session->rules().scores().list(kSum14)[0], 2);
+}
+
+TEST(PellandineSession, ChoosingTheSameVariationKeepsTheGame) {
+    Fixture f(kPairs);
+    Announcement a;
+    f.tapDeck(a);
+    f.session->dealShown();
+    f.session->openPage(kScreenSettings);
+    PlayResult r;
+    const TableGrid before = f.session->rules().grid();
+    EXPECT_FALSE(f.session->chooseVariation(kPairs, 5, r, a));
+    EXPECT_EQ(f.session->screen(), kScreenSettings);
+    f.session->closePage();
+    EXPECT_EQ(f.session->screen(), kScreenPlaying);
+    EXPECT_EQ(f.session->rules().grid().at(0).card, before.at(0).card);
+}
+
+TEST(PellandineSession, ChoosingAnotherVariationDealsItAndOffersTheUnfinishedScore) {
+    Fixture f(kSum14);
+    f.stack(winnableSum14());
+    Announcement a;
+    ASSERT_TRUE(f.removeFirstGroup(a));
+    f.session->openPage(kScreenSettings);
+    PlayResult r;
+    Announcement chosen;
+    ASSERT_TRUE(f.session->chooseVariation(kSum10, 5, r, chosen));
+    EXPECT_TRUE(r.dealt);
+    EXPECT_EQ(f.options.gameType, kSum10);
+    EXPECT_EQ(f.session->rules().dealtGameType(), kSum10);
+    EXPECT_STREQ(chosen.message, "You made the high score list");
+    EXPECT_EQ(f.session->rules().scores().list(kSum14)[0], 2);
+    EXPECT_EQ(f.session->screen(), kScreenSettings);  // the page stays
+    f.session->closePage();
+    EXPECT_EQ(f.session->screen(), kScreenDealing);  // and leads to the new deal
+}
+
+TEST(PellandineSession, PagesReturnWhereTheyWereOpenedFrom) {
+    Fixture f(kPairs);
+    f.session->openPage(kScreenRules);
+    f.session->openPage(kScreenRules);  // the same page again changes nothing
+    f.session->closePage();
+    EXPECT_EQ(f.session->screen(), kScreenTable);
+    Announcement a;
+    f.tapDeck(a);
+    f.session->dealShown();
+    f.session->openPage(kScreenHighScores);
+    f.session->closePage();
+    EXPECT_EQ(f.session->screen(), kScreenPlaying);
+}
+
+TEST(PellandineSession, ResetEmptiesOnlyTheShownVariationsList) {
+    Fixture f(kSum11);
+    f.session->rules().scores().recordScore(kSum11, 12);
+    f.session->rules().scores().recordScore(kPairs, 30);
+    f.session->resetScores();
+    EXPECT_EQ(f.session->rules().scores().list(kSum11)[0], 0);
+    EXPECT_EQ(f.session->rules().scores().list(kPairs)[0], 30);
+}
+
+TEST(PellandineSession, RestartBeforeTheFirstDealDoesNothingAndAfterItDealsTheSameCards) {
+    Fixture f(kSum10);
+    Announcement a;
+    EXPECT_FALSE(f.session->restartGame(a).dealt);
+    EXPECT_EQ(f.session->screen(), kScreenTable);
+    f.tapDeck(a);
+    const TableGrid first = f.session->rules().grid();
+    ASSERT_TRUE(f.removeFirstGroup(a) || true);
+    PlayResult r = f.session->restartGame(a);
+    EXPECT_TRUE(r.dealt);
+    EXPECT_EQ(f.session->screen(), kScreenDealing);
+    for (int i = 0; i < kSlotCount; ++i)
+        EXPECT_EQ(f.session->rules().grid().at(i).card, first.at(i).card);
+}
