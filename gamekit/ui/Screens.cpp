@@ -19,7 +19,7 @@ const char* const kMakersNotice[4] = {
     "Made for small screens and",
     "patient players.",
 };
-const char* const kMakersName = "2026 Tarnwick Software";
+const char* const kMakersName = "Tarnwick Software";
 
 namespace {
 

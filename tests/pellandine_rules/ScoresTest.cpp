@@ -71,41 +71,6 @@ TEST(ScoreList, ResetEmptiesOnlyTheVariationShown) {
     EXPECT_EQ(lists.list(kSum14)[0], 30);
 }
 
-TEST(ScoreString, WrittenWithABlankAfterEveryNumberAndReadBack) {
-    gamekit::GArray<int> list(kScoreListSize);
-    fill(list, {52, 40, 38, 0, 0, 0, 0, 0, 0, 0});
-    EXPECT_EQ(formatScoreList(list), "52 40 38 0 0 0 0 0 0 0 ");
-    gamekit::GArray<int> read(kScoreListSize);
-    ASSERT_TRUE(parseScoreList(std::string_view("52 40 38 0 0 0 0 0 0 0 "), read));
-    EXPECT_EQ(entries(read), (std::vector<int>{52, 40, 38, 0, 0, 0, 0, 0, 0, 0}));
-    ASSERT_TRUE(parseScoreList(std::wstring_view(L"9 8 7 6 5 4 3 2 1 0"), read));
-    EXPECT_EQ(read[0], 9);
-    EXPECT_EQ(read[9], 0);
-}
-
-TEST(ScoreString, AnythingButTenNumbersFrom0To52IsUnreadableAndChangesNothing) {
-    gamekit::GArray<int> list(kScoreListSize);
-    fill(list, {5, 4, 3, 2, 1, 0, 0, 0, 0, 0});
-    const char* bad[] = {
-        "",
-        "52 40 38",
-        "1 2 3 4 5 6 7 8 9 10 11",
-        "53 0 0 0 0 0 0 0 0 0",
-        "-1 0 0 0 0 0 0 0 0 0",
-        "1 2 3 4 5 6 7 8 9 x",
-        "1,2,3,4,5,6,7,8,9,10",
-        "100 0 0 0 0 0 0 0 0 0",
-        "99999999999999999999 0 0 0 0 0 0 0 0 0",
-    };
-    for (const char* text : bad) {
-        EXPECT_FALSE(parseScoreList(std::string_view(text), list)) << text;
-        EXPECT_EQ(entries(list), (std::vector<int>{5, 4, 3, 2, 1, 0, 0, 0, 0, 0})) << text;
-    }
-    EXPECT_FALSE(
-        parseScoreList(std::string_view(std::string(95, ' ') + "1 2 3 4 5 6 7 8 9 0"), list));
-    EXPECT_FALSE(parseScoreList(std::wstring_view(L"1 2 3 4 5 6 7 8 9 \u00e9"), list));
-}
-
 TEST(GameEnd, AWonGameEntersTheListOnceWhateverFollows) {
     PellandineRules rules(3, kSum14);
     PlayResult win;

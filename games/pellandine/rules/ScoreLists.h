@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-#include <string_view>
 
 #include "gamekit/containers/GArray.h"
 
@@ -31,16 +29,5 @@ class ScoreLists {
   private:
     gamekit::GArray<int> lists_[4];
 };
-
-// The registry form: each number followed by one blank, the last included.
-std::string formatScoreList(const gamekit::GArray<int>& list);
-
-// Reads a registry string into the list. Only a string of exactly ten whole
-// numbers, each 0 to 52, separated by blanks, is taken; anything else (too
-// few or too many numbers, other characters, a string over 99 characters)
-// leaves the list as it was and returns false, so the settings code can
-// repair the stored value.
-bool parseScoreList(std::string_view text, gamekit::GArray<int>& list);
-bool parseScoreList(std::wstring_view text, gamekit::GArray<int>& list);
 
 }  // namespace pellandine
