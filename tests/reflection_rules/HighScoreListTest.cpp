@@ -1,13 +1,37 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "games/reflection/rules/HighScoreList.h"
 
 using namespace reflection;
 
+namespace {
+
+// The list as the settings record holds it, one line of scores and one of
+// times, written out the way the registry keeps them.
+std::string scoresOf(const HighScoreList& list) {
+    int32_t scores[kListEntries], times[kListEntries];
+    list.store(scores, times);
+    std::string text;
+    for (int32_t v : scores) text += std::to_string(v) + " ";
+    return text;
+}
+
+std::string timesOf(const HighScoreList& list) {
+    int32_t scores[kListEntries], times[kListEntries];
+    list.store(scores, times);
+    std::string text;
+    for (int32_t v : times) text += std::to_string(v) + " ";
+    return text;
+}
+
+}  // namespace
+
 TEST(HighScoreList, StartsAndResetsToScoreZeroAndTime999) {
     HighScoreList list;
-    EXPECT_EQ(list.scoresText(), "0 0 0 0 0 0 0 0 0 0 ");
-    EXPECT_EQ(list.timesText(), "999 999 999 999 999 999 999 999 999 999 ");
+    EXPECT_EQ(scoresOf(list), "0 0 0 0 0 0 0 0 0 0 ");
+    EXPECT_EQ(timesOf(list), "999 999 999 999 999 999 999 999 999 999 ");
     list.insert(120, 300);
     list.reset();
     EXPECT_EQ(list.score(0), 0);
@@ -21,8 +45,8 @@ TEST(HighScoreList, AWinInZeroSecondsTopsAnEmptyList) {
     EXPECT_EQ(list.score(0), 200);
     EXPECT_EQ(list.time(0), 0);
     EXPECT_EQ(list.highlightedRow(), 0);
-    EXPECT_EQ(list.scoresText(), "200 0 0 0 0 0 0 0 0 0 ");
-    EXPECT_EQ(list.timesText(), "0 999 999 999 999 999 999 999 999 999 ");
+    EXPECT_EQ(scoresOf(list), "200 0 0 0 0 0 0 0 0 0 ");
+    EXPECT_EQ(timesOf(list), "0 999 999 999 999 999 999 999 999 999 ");
 }
 
 TEST(HighScoreList, HigherScoresRankFirstAndFasterGamesBreakTies) {
@@ -32,8 +56,8 @@ TEST(HighScoreList, HigherScoresRankFirstAndFasterGamesBreakTies) {
     EXPECT_EQ(list.insert(100, 40), 1);  // faster than the other 100
     EXPECT_EQ(list.insert(100, 60), 3);  // slower than both
     EXPECT_EQ(list.insert(12, 1), 4);
-    EXPECT_EQ(list.scoresText(), "150 100 100 100 12 0 0 0 0 0 ");
-    EXPECT_EQ(list.timesText(), "500 40 50 60 1 999 999 999 999 999 ");
+    EXPECT_EQ(scoresOf(list), "150 100 100 100 12 0 0 0 0 0 ");
+    EXPECT_EQ(timesOf(list), "500 40 50 60 1 999 999 999 999 999 ");
     EXPECT_EQ(list.highlightedRow(), 4);
 }
 
@@ -57,55 +81,21 @@ TEST(HighScoreList, AFullListDropsItsTenthAndRefusesWorseGames) {
     EXPECT_EQ(list.insert(16, 1), -1);
     EXPECT_EQ(list.highlightedRow(), 0);  // 110 came last; a refused game marks nothing
     EXPECT_EQ(list.insert(65, 5), 5);
-    EXPECT_EQ(list.scoresText(), "110 100 90 80 70 65 60 50 40 30 ");
+    EXPECT_EQ(scoresOf(list), "110 100 90 80 70 65 60 50 40 30 ");
 }
 
-TEST(ListText, ReadsTenNumbersInRange) {
-    int v[10];
-    EXPECT_EQ(parseListText("200 150 0 0 0 0 0 0 0 1 ", 0, 200, 0, v), ListText::Valid);
-    EXPECT_EQ(v[0], 200);
-    EXPECT_EQ(v[1], 150);
-    EXPECT_EQ(v[9], 1);
-    EXPECT_EQ(parseListText("  1 2 3 4 5 6 7 8 9 10", 0, 200, 0, v), ListText::Valid);
-    EXPECT_EQ(v[9], 10);
-}
-
-TEST(ListText, OutOfRangeValuesMoveToTheNearerBoundAndAskForRepair) {
-    int v[10];
-    EXPECT_EQ(parseListText("250 0 0 0 0 0 0 0 0 0 ", 0, 200, 0, v), ListText::Unreadable);
-    EXPECT_EQ(v[0], 200);
-    EXPECT_EQ(parseListText("-3 5 1000 99999999999999999999 0 0 0 0 0 0", 0, 999, 999, v),
-              ListText::Unreadable);
-    EXPECT_EQ(v[0], 0);
-    EXPECT_EQ(v[1], 5);
-    EXPECT_EQ(v[2], 999);
-    EXPECT_EQ(v[3], 999);
-}
-
-TEST(ListText, AnythingButTenNumbersIsUnreadableAndEveryEntryIsSet) {
-    int v[10];
-    for (int& x : v) x = -12345;
-    EXPECT_EQ(parseListText("1 2 3", 0, 999, 999, v), ListText::Unreadable);
-    EXPECT_EQ(v[2], 3);
-    for (int i = 3; i < 10; ++i) EXPECT_EQ(v[i], 999);
-    EXPECT_EQ(parseListText("1 2 3 4 5 6 7 8 9 10 11", 0, 999, 999, v), ListText::Unreadable);
-    EXPECT_EQ(parseListText("", 0, 200, 0, v), ListText::Unreadable);
-    EXPECT_EQ(parseListText(nullptr, 0, 200, 0, v), ListText::Unreadable);
-    for (int x : v) EXPECT_EQ(x, 0);
-    EXPECT_EQ(parseListText("1 2 3 4 5x 6 7 8 9 10", 0, 200, 0, v), ListText::Unreadable);
-    EXPECT_EQ(v[4], 0);
-    EXPECT_EQ(parseListText("1 2 3 4 - 6 7 8 9 10", 0, 200, 0, v), ListText::Unreadable);
-}
-
-TEST(HighScoreList, LoadRepairsDamagedStrings) {
+TEST(HighScoreList, LoadMovesOutOfRangeEntriesToTheNearerBound) {
     HighScoreList list;
-    EXPECT_TRUE(list.load("200 100 0 0 0 0 0 0 0 0 ", "10 20 999 999 999 999 999 999 999 999 "));
-    EXPECT_EQ(list.score(1), 100);
-    EXPECT_EQ(list.time(1), 20);
-    EXPECT_FALSE(list.load("250 12", nullptr));
+    list.insert(50, 10);
+    const int32_t scores[kListEntries] = {250, 12, 0, -4, 0, 0, 0, 0, 0, 0};
+    const int32_t times[kListEntries] = {-3, 20, 1000, 999, 999, 999, 999, 999, 999, 999};
+    list.load(scores, times);
     EXPECT_EQ(list.score(0), 200);
+    EXPECT_EQ(list.time(0), 0);
     EXPECT_EQ(list.score(1), 12);
-    EXPECT_EQ(list.score(2), 0);
-    EXPECT_EQ(list.time(0), 999);
-    EXPECT_EQ(list.scoresText(), "200 12 0 0 0 0 0 0 0 0 ");
+    EXPECT_EQ(list.time(1), 20);
+    EXPECT_EQ(list.time(2), 999);
+    EXPECT_EQ(list.score(3), 0);
+    EXPECT_EQ(list.highlightedRow(), -1);
+    EXPECT_EQ(scoresOf(list), "200 12 0 0 0 0 0 0 0 0 ");
 }

@@ -53,8 +53,10 @@ TEST_F(Session, AWinEntersTheListOnceAndEndsPlay) {
     session.game().setPlaying(true);
     EXPECT_EQ(session.recordGameEnd(at(3, 0)).outcome, GameEnd::Nothing);
     EXPECT_EQ(session.newGame(7, at(4, 0)).outcome, GameEnd::Nothing);
-    EXPECT_EQ(session.normalList().scoresText(), "200 0 0 0 0 0 0 0 0 0 ");
-    EXPECT_EQ(session.normalList().timesText(), "125 999 999 999 999 999 999 999 999 999 ");
+    EXPECT_EQ(session.normalList().score(0), 200);
+    EXPECT_EQ(session.normalList().time(0), 125);
+    EXPECT_EQ(session.normalList().score(1), 0);
+    EXPECT_EQ(session.normalList().time(1), 999);
     EXPECT_FALSE(session.hasEnded());
 }
 

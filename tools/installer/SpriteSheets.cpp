@@ -1,6 +1,7 @@
 #include "tools/installer/SpriteSheets.h"
 
 #include "games/pellandine/PellandineSprites.h"
+#include "games/reflection/ReflectionSprites.h"
 #include "tools/gallery/GallerySprites.h"
 
 namespace installer {
@@ -12,7 +13,8 @@ const SheetGenerator kSheets[] = {
      drawGallerySheet},
     {pellandine_sprites::kSheetFile, pellandine_sprites::kSheetWidth,
      pellandine_sprites::kSheetHeight, drawPellandineSheet},
-    {"Reflection_Images.bmp", 226, 305, drawReflectionSheet},
+    {reflection_sprites::kSheetFile, reflection_sprites::kSheetWidth,
+     reflection_sprites::kSheetHeight, drawReflectionSheet},
 };
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <cstdint>
 
 namespace reflection {
 
@@ -12,22 +12,6 @@ constexpr int kMaxListTime = 999;
 // What an entry holds before any game fills it, and after "Reset".
 constexpr int kEmptyScore = 0;
 constexpr int kEmptyTime = 999;
-
-// How a stored list string read back.
-enum class ListText {
-    Valid,       // exactly ten numbers, all in range
-    Unreadable,  // anything else: the values were repaired and the settings
-                 // code should write the list back
-};
-
-// The registry form of a list: "%d %d %d %d %d %d %d %d %d %d " (note the
-// trailing space).
-std::string formatListText(const int values[kListEntries]);
-
-// Reads ten numbers separated by blanks. Every entry is set whatever the
-// text: numbers outside [low, high] move to the nearer bound, missing ones
-// take `missing`. Valid only when the text holds exactly ten numbers in range.
-ListText parseListText(const char* text, int low, int high, int missing, int out[kListEntries]);
 
 // One mode's best games: scores (0..200) and their times in seconds (0..999),
 // best first, with the row of the newest entry highlighted.
@@ -52,12 +36,12 @@ class HighScoreList {
     int highlightedRow() const { return highlighted_; }
     void clearHighlight() { highlighted_ = -1; }
 
-    std::string scoresText() const { return formatListText(scores_); }
-    std::string timesText() const { return formatListText(times_); }
-    // Loads both strings (either may be null, read as empty). Returns true
-    // when both were valid; false means the lists were repaired and should be
-    // written back.
-    bool load(const char* scoresText, const char* timesText);
+    // The lists as the settings record keeps them (ten words each); the
+    // settings store turns them into and out of the registry strings. Values
+    // outside 0..200 and 0..999 move to the nearer bound. Loading drops the
+    // highlight.
+    void load(const int32_t scores[kListEntries], const int32_t times[kListEntries]);
+    void store(int32_t scores[kListEntries], int32_t times[kListEntries]) const;
 
   private:
     int scores_[kListEntries];

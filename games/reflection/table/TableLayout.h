@@ -1,0 +1,82 @@
+#pragma once
+
+// The fixed places of the reflection table on the 240 x 320 screen and the
+// hit tests of the stylus. Pure geometry: no drawing, no game state.
+
+#include "games/reflection/rules/Commands.h"
+
+namespace reflection {
+
+struct ScreenPoint {
+    int x;
+    int y;
+};
+
+constexpr int kScreenWidth = 240;
+constexpr int kScreenHeight = 320;
+constexpr int kCardWidth = 30;
+constexpr int kCardHeight = 46;
+
+// The deck and the card dealt from it.
+constexpr ScreenPoint kDeckPlace{2, 30};
+constexpr ScreenPoint kDealtPlace{35, 30};
+constexpr int kDeckTapLeft = 2, kDeckTapTop = 30;
+constexpr int kDealtTapLeft = 32, kDealtTapTop = 30;
+constexpr int kTapBoxWidth = 30, kTapBoxHeight = 45;
+
+// The four sequences: one row each, cards 11 px apart.
+constexpr int kSequenceLeft = 77;
+constexpr int kSequenceTop = 30;
+constexpr int kSequenceRowStep = 47;
+constexpr int kFannedStep = 11;
+constexpr int kCompleteBarHeight = 45;
+constexpr int kRankMarkLeft = 96;
+
+// The kings talon and the four store talons.
+constexpr int kKingsTalonLeft = 2;
+constexpr int kKingsTalonTop = 171;
+constexpr int kStoreTalonLeft = 2;
+constexpr int kStoreTalonStep = 60;
+constexpr int kStoreTalonTop = 225;
+
+// Score and time.
+constexpr ScreenPoint kScorePlace{3, 80};
+constexpr ScreenPoint kTimePlace{3, 94};
+
+inline ScreenPoint sequenceCardPlace(int sequence, int position) {
+    return {kSequenceLeft + kFannedStep * position, kSequenceTop + kSequenceRowStep * sequence};
+}
+
+inline ScreenPoint rankMarkPlace(int sequence, int position) {
+    return {kRankMarkLeft + kFannedStep * position, kSequenceTop + kSequenceRowStep * sequence};
+}
+
+inline ScreenPoint kingsCardPlace(int index) {
+    return {kKingsTalonLeft + kFannedStep * index, kKingsTalonTop};
+}
+
+// Card `index` of a store talon holding `count` cards: laid out in a grid of
+// c columns (3 up to 9 cards, 4 up to 16, 5 up to 25, 6 above) and rows 24
+// px apart up to 12 cards, 23 up to 20, 17 above. A talon of 13 cards or
+// more needs a fourth row, which at those steps would hang below the
+// screen; its rows are then drawn closer, so that the last row still lies
+// on the screen with every card's rank in view.
+ScreenPoint storeCardPlace(int talon, int index, int count);
+int storeTalonColumns(int count);
+int storeTalonRowStep(int count);
+
+// Taps that pick a card (pen down).
+bool onDeck(int x, int y);
+bool onDealtCard(int x, int y);
+// The store talon under a tap low on the screen, or -1.
+int storeTalonPickAt(int x, int y);
+bool inKingsTalonArea(int x, int y);
+
+// Where the second tap of a move aims (pen up).
+struct Destination {
+    TargetKind kind = TargetKind::None;
+    int index = 0;
+};
+Destination destinationAt(int x, int y);
+
+}  // namespace reflection

@@ -1,0 +1,147 @@
+// Scripted games: the moves of a known deal made with two taps each, undo and
+// redo on the keys, the score and time entered in the list, and a won game.
+
+#include <gtest/gtest.h>
+
+#include "ReflectionRun.h"
+#include "games/reflection/rules/DealSolver.h"
+#include "games/reflection/rules/GreedyPlayer.h"
+#include "support/PngImage.h"
+
+using namespace reflection_e2e;
+using reflection::Move;
+using reflection::MoveKind;
+using testing_support::PngImage;
+
+namespace {
+
+const std::string kStart = tap(120, 160, 200) + tap(15, 50, 1000);  // splash, deal
+
+int countLines(const RunResult& r, const std::string& prefix) {
+    int n = 0;
+    for (const auto& l : r.log) n += l.rfind(prefix, 0) == 0;
+    return n;
+}
+
+const std::string kCardSound =
+    "sound\t\\Program Files\\Tarnwick Software\\Deckhollow\\"
+    "TarnwickSoftware_Cardflick.wav";
+
+}  // namespace
+
+TEST(ReflectionPlay, MovesOfTwoTapsUndoAndRedoOnTheKeysAndTheGameEntersTheList) {
+    InstalledRoot root;
+    ASSERT_TRUE(root.installed());
+    DealPredictor deal;
+    deal.nextGame();
+    reflection::ReflectionGame& game = deal.game();
+
+    // Greedy moves until at least 20 are made and the last put a card on a
+    // sequence, so that undoing it shows in the score.
+    std::string script = kStart;
+    int moves = 0;
+    Move m;
+    while (reflection::nextGreedyMove(game, reflection::ParkingRule::Careful, m)) {
+        script += deal.play(m);
+        ++moves;
+        if (moves >= 20 && m.placesOnSequence()) break;
+    }
+    ASSERT_TRUE(m.placesOnSequence());
+    const int scoreAfterMoves = game.score();
+    const std::string tableShot = root.file("table.png");
+    script += "wait 100\nshot " + tableShot + "\n";
+
+    // Left twice, Right once.
+    script += "key left\nwait 100\nkey left\nwait 100\nkey right\nwait 100\n";
+    ASSERT_TRUE(deal.session().undoLast());
+    ASSERT_TRUE(deal.session().undoLast());
+    ASSERT_TRUE(deal.session().redoNext());
+    const int expected = game.score();
+    ASSERT_EQ(expected, scoreAfterMoves - 4);
+
+    // A card picked and waiting is dropped by undo and redo: the next tap on
+    // the dealt card picks it afresh (highlighted) instead of aiming the old
+    // pick at it.
+    const bool dealNeeded = game.dealtCard() == nullptr;
+    if (dealNeeded) script += deal.play(Move::dealCard());
+    const std::string pickShot = root.file("picked.png");
+    script += tap(48, 50) + "key left\nwait 100\nkey right\nwait 100\n" + tap(48, 50) + "shot " +
+              pickShot + "\n";
+
+    // Up ends the game: it is entered in the normal list with its time.
+    script += "key up\nwait 1000\nkey down\nwait 300\ntap 120 160\nwait 300\n";
+    RunResult r = runReflection(root, script);
+    EXPECT_EQ(r.exitCode, 0);
+
+    // Every move, the two undos and the redo, and the deal undone and redone
+    // played the card sound: none of the scripted moves was refused.
+    const int expectedSounds = moves + 3 + (dealNeeded ? 1 : 0) + 2;
+    EXPECT_EQ(countLines(r, kCardSound), expectedSounds);
+
+    const std::vector<int> scores = storedList(root, L"NormalScores");
+    const std::vector<int> times = storedList(root, L"NormalTimes");
+    ASSERT_EQ(scores.size(), 10u);
+    ASSERT_EQ(times.size(), 10u);
+    EXPECT_EQ(scores[0], expected);
+    EXPECT_EQ(scores[1], 0);
+    EXPECT_GT(times[0], 0);  // the virtual clock ran through every tap
+    EXPECT_LT(times[0], 999);
+    EXPECT_EQ(storedList(root, L"ExpertScores"), std::vector<int>(10, 0));
+
+    PngImage table, picked;
+    ASSERT_TRUE(table.load(tableShot));
+    ASSERT_TRUE(picked.load(pickShot));
+    // Astrology, the default theme: a navy table; a picked card has a red rim.
+    EXPECT_EQ(table.at(120, 310), screenColour(0x0010));
+    EXPECT_EQ(picked.at(33, 60), screenColour(0xF800));
+    EXPECT_NE(table.at(33, 60), screenColour(0xF800));
+}
+
+TEST(ReflectionPlay, AWonGameEndsTheGameAndOpensTheListWithItsRowHighlighted) {
+    InstalledRoot root;
+    ASSERT_TRUE(root.installed());
+    DealPredictor deal;
+    // The first deal of this start tick that the solver wins; the script
+    // deals past the others with Up.
+    std::string script = tap(120, 160, 200);
+    reflection::SolveResult solved;
+    for (int tries = 0; tries < 20; ++tries) {
+        deal.nextGame();
+        int codes[reflection::kDeckSize];
+        for (int i = 0; i < reflection::kDeckSize; ++i) {
+            codes[i] = reflection::cardCode(deal.game().deck().cards[i]);
+        }
+        solved = reflection::DealSolver(codes, false).solve(2000000, 5000);
+        script += "key up\nwait 1000\n";
+        if (solved.outcome == reflection::SolveOutcome::Won) break;
+    }
+    ASSERT_EQ(solved.outcome, reflection::SolveOutcome::Won);
+    for (const Move& m : solved.moves) script += deal.play(m);
+    ASSERT_TRUE(deal.game().isWon());
+    const std::string listShot = root.file("won-list.png");
+    const std::string overShot = root.file("game-over.png");
+    script += "wait 200\nshot " + listShot + "\n" + tap(190, 290, 200) + "shot " + overShot + "\n";
+    // In GameOver the table takes no move and Left undoes nothing.
+    script += "key left\nwait 100\n" + tap(150, 50) + tap(150, 100);
+    // "New" after the win deals again without recording the game twice.
+    script += "key up\nwait 1000\n";
+    script += "key down\nwait 300\ntap 120 160\nwait 300\n";
+    RunResult r = runReflection(root, script);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.logHas("messagebox\tCongratulations!\tYou made the high score list"));
+    const std::vector<int> scores = storedList(root, L"NormalScores");
+    ASSERT_EQ(scores.size(), 10u);
+    EXPECT_EQ(scores[0], 200);
+    EXPECT_EQ(scores[1], 0);
+    // The sound count: every move, and nothing after the game was over.
+    EXPECT_EQ(countLines(r, kCardSound), static_cast<int>(solved.moves.size()));
+
+    PngImage list, over;
+    ASSERT_TRUE(list.load(listShot));
+    ASSERT_TRUE(over.load(overShot));
+    EXPECT_EQ(list.at(50, 100), screenColour(0xFFE0));  // the newest row, highlighted
+    EXPECT_EQ(list.at(50, 120), 0xFFFFFFu);             // no second row
+    // Back on the table, every sequence is shown complete: a bar from the
+    // king to the right edge.
+    for (int s = 0; s < 4; ++s) EXPECT_EQ(over.at(230, 40 + 47 * s), screenColour(0xE71C));
+}

@@ -1,0 +1,162 @@
+#include "ReflectionRun.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
+#include <sstream>
+
+#include "gamekit/cards/Random.h"
+#include "games/reflection/rules/Commands.h"
+#include "games/reflection/table/DealSeeds.h"
+#include "platform/Device.h"
+#include "platform/Registry.h"
+#include "platform/RegistryStore.h"
+
+namespace reflection_e2e {
+
+namespace {
+
+const wchar_t* const kProgramKey = L"SOFTWARE\\Tarnwick Software\\Deckhollow\\Revoviradi";
+
+// The test process reads and writes the root's registry file through the
+// device's own registry functions, started afresh each time so it sees
+// what the program wrote.
+class RegistryOf {
+  public:
+    explicit RegistryOf(const TempRoot& root) {
+        platform::setDeviceRootForTesting(root.path());
+        platform::registry::discardRegistryForTesting();
+    }
+    ~RegistryOf() { platform::registry::discardRegistryForTesting(); }
+};
+
+}  // namespace
+
+// The installer draws every picture, makes every sound and writes
+// "InstallDir" under the install key.
+InstalledRoot::InstalledRoot() {
+    const std::string command =
+        std::string("'") + INSTALLER_PATH + "' --root '" + path() + "' >/dev/null 2>&1";
+    const int status = std::system(command.c_str());
+    installed_ = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+RunResult runReflection(const InstalledRoot& root, const std::string& script) {
+    return testing_support::runHeadless(REFLECTION_PATH, root, script,
+                                        {{"DECKHOLLOW_TICK0", std::to_string(kTick0)}});
+}
+
+StoredValue storedValue(const TempRoot& root, const wchar_t* name) {
+    RegistryOf registry(root);
+    StoredValue out;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kProgramKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        return out;
+    }
+    DWORD type = 0;
+    wchar_t text[200] = {};
+    DWORD size = sizeof text;
+    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) ==
+        ERROR_SUCCESS) {
+        out.found = true;
+        if (type == REG_DWORD) {
+            std::memcpy(&out.number, text, sizeof out.number);
+        } else {
+            out.text = text;
+        }
+    }
+    RegCloseKey(key);
+    return out;
+}
+
+std::vector<int> storedList(const TempRoot& root, const wchar_t* name) {
+    const StoredValue v = storedValue(root, name);
+    std::vector<int> out;
+    if (!v.found) return out;
+    std::wistringstream in(v.text);
+    int n = 0;
+    while (in >> n) out.push_back(n);
+    return out;
+}
+
+void storeDword(const TempRoot& root, const wchar_t* name, uint32_t value) {
+    RegistryOf registry(root);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kProgramKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
+    ASSERT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+}
+
+std::string tap(int x, int y, int waitMs) {
+    return "tap " + std::to_string(x) + " " + std::to_string(y) + "\nwait " +
+           std::to_string(waitMs) + "\n";
+}
+
+namespace {
+
+// Tap points inside each place of the table.
+constexpr int kDeckX = 15, kDeckY = 50;
+constexpr int kDealtX = 48, kDealtY = 50;
+int talonX(int t) {
+    return 30 + 60 * t;
+}
+constexpr int kTalonY = 290;
+constexpr int kKingsX = 20, kKingsY = 190;
+int sequenceY(int s) {
+    return 50 + 47 * s;
+}
+constexpr int kSequenceX = 150;
+
+}  // namespace
+
+std::string tapsFor(const reflection::Move& m) {
+    using reflection::MoveKind;
+    switch (m.kind) {
+        case MoveKind::DealCard:
+            return tap(kDeckX, kDeckY);
+        case MoveKind::DealtToTalon:
+            return tap(kDealtX, kDealtY) + tap(talonX(m.to), kTalonY);
+        case MoveKind::DealtToKings:
+            return tap(kDealtX, kDealtY) + tap(kKingsX, kKingsY);
+        case MoveKind::DealtToSequence:
+            return tap(kDealtX, kDealtY) + tap(kSequenceX, sequenceY(m.to));
+        case MoveKind::TalonToSequence:
+            return tap(talonX(m.from), kTalonY) + tap(kSequenceX, sequenceY(m.to));
+        case MoveKind::KingsToSequence:
+            return tap(kKingsX, kKingsY) + tap(kSequenceX, sequenceY(m.to));
+    }
+    return "";
+}
+
+std::string menu(int titleX, int row) {
+    return tap(titleX, 8, 100) + tap(titleX < 200 ? titleX + 10 : 200, 28 + 16 * row, 200);
+}
+
+DealPredictor::DealPredictor(uint32_t tick0) {
+    gamekit::seedRandom(tick0);
+    reflection::shuffleAtStart(session_);
+}
+
+void DealPredictor::nextGame(bool expert) {
+    session_.setExpertMode(expert, reflection::nextDealSeed(), reflection::ClockTime{});
+    session_.game().dealOpeningCards();
+}
+
+std::string DealPredictor::play(const reflection::Move& move) {
+    EXPECT_TRUE(session_.doCommand(reflection::makeCommand(game(), move)));
+    return tapsFor(move);
+}
+
+uint32_t screenColour(uint16_t c) {
+    const uint32_t r = (c >> 11) & 31, g = (c >> 5) & 63, b = c & 31;
+    // The decoder widens each field by repeating its top bits.
+    return (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
+}
+
+}  // namespace reflection_e2e

@@ -1,0 +1,74 @@
+#pragma once
+
+// Running the real reflection program headless on a freshly installed
+// device root, reading what it left in the registry, and predicting its
+// deals so a script can play legal moves.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "games/reflection/rules/Move.h"
+#include "games/reflection/rules/ReflectionSession.h"
+#include "support/ProgramRun.h"
+
+namespace reflection_e2e {
+
+using testing_support::RunResult;
+using testing_support::TempRoot;
+
+// The virtual tick every run starts at, so the deals repeat.
+constexpr uint32_t kTick0 = 5000;
+
+// A device root the installer has filled: pictures, sounds and "InstallDir".
+class InstalledRoot : public TempRoot {
+  public:
+    InstalledRoot();
+    bool installed() const { return installed_; }
+
+  private:
+    bool installed_ = false;
+};
+
+RunResult runReflection(const InstalledRoot& root, const std::string& script);
+
+// The program's values under its key; `found` false when missing.
+struct StoredValue {
+    bool found = false;
+    uint32_t number = 0;
+    std::wstring text;
+};
+StoredValue storedValue(const TempRoot& root, const wchar_t* name);
+// A list value as ten numbers (empty when missing or unreadable).
+std::vector<int> storedList(const TempRoot& root, const wchar_t* name);
+// Writes a dword of the program's key (before a run).
+void storeDword(const TempRoot& root, const wchar_t* name, uint32_t value);
+
+// Script pieces.
+std::string tap(int x, int y, int waitMs = 150);
+// The taps of one move on the table.
+std::string tapsFor(const reflection::Move& move);
+// Opens a menu title and taps its entry `row` (0 the first).
+std::string menu(int titleX, int row);
+constexpr int kGameMenuX = 20, kConfigureMenuX = 75, kHelpMenuX = 220;
+
+// The program's deals replayed with the rules: the generator seeded at the
+// start tick, the start shuffles, then one new game per nextGame().
+class DealPredictor {
+  public:
+    explicit DealPredictor(uint32_t tick0 = kTick0);
+    // The next deal, with its opening cards out, as the program deals it.
+    void nextGame(bool expert = false);
+    reflection::ReflectionSession& session() { return session_; }
+    reflection::ReflectionGame& game() { return session_.game(); }
+    // Makes the move and returns its taps; fails the test if refused.
+    std::string play(const reflection::Move& move);
+
+  private:
+    reflection::ReflectionSession session_;
+};
+
+// Colours as the decoded screenshots show them.
+uint32_t screenColour(uint16_t colour);
+
+}  // namespace reflection_e2e
