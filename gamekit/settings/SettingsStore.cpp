@@ -106,11 +106,11 @@ bool readAllSettings(const SettingsTable& table, SettingsRecord& record) {
     fillDefaults(table, read);  // every word set, also past the table
     int offset = 0;
     for (int i = 0; i < table.count; ++i) {
-        const SettingSpec& spec = table.specs[i];
-        bool ok = spec.type == SettingType::List ? queryList(spec.name, &read.words[offset])
-                                                 : queryDword(spec.name, read.words[offset]);
+        const SettingSpec& setting = table.specs[i];
+        bool ok = setting.type == SettingType::List ? queryList(setting.name, &read.words[offset])
+                                                 : queryDword(setting.name, read.words[offset]);
         if (!ok) return false;
-        offset += spec.words();
+        offset += setting.words();
     }
     record = read;
     return true;
@@ -126,18 +126,18 @@ bool writeAllSettings(const SettingsTable& table, const SettingsRecord& record) 
     bool ok = true;
     int offset = 0;
     for (int i = 0; i < table.count && ok; ++i) {
-        const SettingSpec& spec = table.specs[i];
-        if (spec.type == SettingType::List) {
+        const SettingSpec& setting = table.specs[i];
+        if (setting.type == SettingType::List) {
             std::wstring text = formatSettingsList(&record.words[offset]);
             ok = RegSetValueExW(
-                     key, spec.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                     key, setting.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                      static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
         } else {
             DWORD value = static_cast<DWORD>(record.words[offset]);
-            ok = RegSetValueExW(key, spec.name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+            ok = RegSetValueExW(key, setting.name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                                 sizeof value) == ERROR_SUCCESS;
         }
-        offset += spec.words();
+        offset += setting.words();
     }
     // Closing writes the file: a registry that cannot be written fails here.
     LONG closed = RegCloseKey(key);

@@ -77,12 +77,12 @@ void SdlAudio::callback(void* mixer, Uint8* stream, int length) {
 }
 
 SoundData SdlAudio::load(const std::string& path) {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec source{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(path.c_str(), &spec, &buffer, &length) == nullptr) return nullptr;
+    if (SDL_LoadWAV(path.c_str(), &source, &buffer, &length) == nullptr) return nullptr;
     SDL_AudioCVT cvt{};
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, kChannels,
+    if (SDL_BuildAudioCVT(&cvt, source.format, source.channels, source.freq, AUDIO_S16SYS, kChannels,
                           kRate) < 0) {
         SDL_FreeWAV(buffer);
         return nullptr;
