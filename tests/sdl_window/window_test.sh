@@ -117,8 +117,13 @@ expect_size() {
     fail "window is $got, expected $1 ($2)"
 }
 
+# The pointer goes in first and the button follows a moment later: without
+# a window manager the focus follows the pointer, and a press that overtook
+# the focus change would count as the click that only wakes the program.
 click() {
-    xdotool mousemove --window "$wid" "$1" "$2" click 1
+    xdotool mousemove --window "$wid" "$1" "$2"
+    sleep 0.15
+    xdotool click 1
 }
 
 # Presses F12 and prints the path of the screenshot it wrote.
