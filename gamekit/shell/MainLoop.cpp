@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "gamekit/cards/Random.h"
@@ -96,7 +97,10 @@ void farewell(State& s) {
 int runProgram(const ProgramInfo& program, GameAppFactory factory) {
     State& s = state();
     s.program = &program;
-    platform::start(program.className);
+    // The window's title is the program's title, which may differ from its
+    // class ("Pellandine Solitaire", class "PellandineSolitaire").
+    const std::wstring title(program.title, program.title + std::strlen(program.title));
+    platform::start(title);
     setFatalErrorHandler(&reportFatal);
 
     HWND running = FindWindowW(program.className, nullptr);
@@ -114,7 +118,7 @@ int runProgram(const ProgramInfo& program, GameAppFactory factory) {
     windowClass.hbrBackground = GetStockObject(BLACK_BRUSH);
     windowClass.lpszClassName = program.className;
     if (RegisterClassW(&windowClass) == 0) platform::exitProcess(1);
-    s.window = CreateWindowExW(WS_EX_TOPMOST, program.className, program.className, WS_VISIBLE, 0, 0,
+    s.window = CreateWindowExW(WS_EX_TOPMOST, program.className, title.c_str(), WS_VISIBLE, 0, 0,
                                kScreenWidth, kScreenHeight, nullptr, nullptr, nullptr, nullptr);
     if (s.window == nullptr) platform::exitProcess(1);
     ShowWindow(s.window, SW_SHOW);

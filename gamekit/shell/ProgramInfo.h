@@ -7,8 +7,8 @@ namespace gamekit {
 
 // What differs between the programs in the shell, as one row of data.
 struct ProgramInfo {
-    const wchar_t* className;  // also the window title, and the single-instance key
-    const char* title;         // the same, 8-bit, for the farewell heading
+    const wchar_t* className;  // the single-instance key
+    const char* title;         // the window's title and the farewell heading
     const char* farewellText;
     uint32_t framePeriodMs;
     // Screen states in which the Up key does not start a new game.

@@ -80,7 +80,7 @@ start() {
     echo "--- run at scale $1" >>"$log"
     DECKHOLLOW_SCALE=$1 "$gallery" 2>>"$log" &
     pid=$!
-    wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^DeckhollowGallery$' 2>/dev/null | head -n 1)
+    wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Toolkit Gallery$' 2>/dev/null | head -n 1)
     if [[ -z "$wid" ]]; then
         fail "no gallery window appeared at scale $1"
         kill "$pid" 2>/dev/null
@@ -274,7 +274,7 @@ if start 3; then
     code=$(DECKHOLLOW_SCALE=3 timeout 20 "$gallery" 2>>"$log"; echo $?)
     [[ $code -eq 0 ]] || fail "a second instance ended with $code, expected 0"
     kill -0 "$pid" 2>/dev/null || fail "the first instance ended when a second started"
-    [[ $(xdotool search --onlyvisible --name '^DeckhollowGallery$' | wc -l) -eq 1 ]] ||
+    [[ $(xdotool search --onlyvisible --name '^Toolkit Gallery$' | wc -l) -eq 1 ]] ||
         fail "a second window appeared"
     "$probe" close "$wid"
     expect_exit "window closed"
