@@ -18,6 +18,18 @@ namespace {
 constexpr uint16_t kWhite = 0xFFFF;
 constexpr uint16_t kUntouched = 0x1234;
 
+Rgb white(int, int) {
+    return Rgb{255, 255, 255};
+}
+
+BitmapSpec sized(int width, int height, Rgb (*pixel)(int, int) = nullptr) {
+    BitmapSpec spec;
+    spec.width = width;
+    spec.height = height;
+    if (pixel != nullptr) spec.pixel = pixel;
+    return spec;
+}
+
 class BitmapFile : public ::testing::Test {
   protected:
     void SetUp() override { gamekit::setDefaultInstallDir(); }
@@ -40,9 +52,7 @@ class BitmapFile : public ::testing::Test {
 }  // namespace
 
 TEST_F(BitmapFile, TwentyEightWideRowsHaveNoPaddingAndTheTopRowComesLast) {
-    BitmapSpec spec;
-    spec.width = 28;
-    spec.height = 3;
+    BitmapSpec spec = sized(28, 3);
     spec.pixel = [](int x, int y) {
         return y == 0 ? Rgb{255, 255, 255} : Rgb{8, 4, static_cast<uint8_t>(8 + x % 2)};
     };
@@ -59,9 +69,7 @@ TEST_F(BitmapFile, TwentyEightWideRowsHaveNoPaddingAndTheTopRowComesLast) {
 }
 
 TEST_F(BitmapFile, ThirtyWideRowsArePaddedToNinetyTwoBytes) {
-    BitmapSpec spec;
-    spec.width = 30;
-    spec.height = 2;
+    BitmapSpec spec = sized(30, 2);
     spec.padByte = 0xFF;  // padding must never be taken for a pixel
     spec.pixel = [](int x, int y) {
         return Rgb{static_cast<uint8_t>(8 * x), static_cast<uint8_t>(4 * y), 0};
@@ -80,9 +88,7 @@ TEST_F(BitmapFile, ThirtyWideRowsArePaddedToNinetyTwoBytes) {
 }
 
 TEST_F(BitmapFile, ConvertsEachChannelToFiveSixFive) {
-    BitmapSpec spec;
-    spec.width = 4;
-    spec.height = 1;
+    BitmapSpec spec = sized(4, 1);
     const Rgb colours[4] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {7, 3, 7}};
     spec.pixel = [&](int x, int) { return colours[x]; };
     std::vector<uint16_t> pixels;
@@ -94,10 +100,7 @@ TEST_F(BitmapFile, ConvertsEachChannelToFiveSixFive) {
 }
 
 TEST_F(BitmapFile, StrideAndLastRowLimitWhatIsWritten) {
-    BitmapSpec spec;
-    spec.width = 4;
-    spec.height = 3;
-    spec.pixel = [](int, int) { return Rgb{255, 255, 255}; };
+    BitmapSpec spec = sized(4, 3, white);
     root.write("Windows/Test.bmp", makeBitmap(spec));
     std::vector<uint16_t> pixels(6 * 3, kUntouched);
     ASSERT_TRUE(gamekit::loadBitmap(L"test.BMP", 4, 3, pixels.data(), 6, 2));
@@ -109,12 +112,9 @@ TEST_F(BitmapFile, StrideAndLastRowLimitWhatIsWritten) {
 }
 
 TEST_F(BitmapFile, ColourTableIsSkippedAndAZeroOffsetReadsOnFromIt) {
-    BitmapSpec spec;
-    spec.width = 4;
-    spec.height = 1;
+    BitmapSpec spec = sized(4, 1, white);
     spec.coloursUsed = 0x10003;  // only the low 16 bits count
     spec.colourTableEntries = 3;
-    spec.pixel = [](int, int) { return Rgb{255, 255, 255}; };
     std::vector<uint16_t> pixels;
     ASSERT_TRUE(load(spec, pixels));
     EXPECT_EQ(pixels[3], kWhite);
@@ -124,15 +124,9 @@ TEST_F(BitmapFile, ColourTableIsSkippedAndAZeroOffsetReadsOnFromIt) {
 }
 
 TEST_F(BitmapFile, TheWindowsDirectoryIsPreferred) {
-    BitmapSpec white;
-    white.width = 2;
-    white.height = 1;
-    white.pixel = [](int, int) { return Rgb{255, 255, 255}; };
-    BitmapSpec black = white;
-    black.pixel = [](int, int) { return Rgb{0, 0, 0}; };
-    root.write("Windows/Both.bmp", makeBitmap(white));
-    root.write("Apps/Both.bmp", makeBitmap(black));
-    root.write("Apps/Only.bmp", makeBitmap(black));
+    root.write("Windows/Both.bmp", makeBitmap(sized(2, 1, white)));
+    root.write("Apps/Both.bmp", makeBitmap(sized(2, 1)));  // black
+    root.write("Apps/Only.bmp", makeBitmap(sized(2, 1)));
     std::swprintf(gamekit::installDir, gamekit::kInstallDirChars, L"\\Apps");
     gamekit::installDirKnown = true;
     uint16_t pixels[2] = {kUntouched, kUntouched};
@@ -143,9 +137,7 @@ TEST_F(BitmapFile, TheWindowsDirectoryIsPreferred) {
 }
 
 TEST_F(BitmapFile, TheDefaultInstallDirectoryIsNotSearchedUnlessKnown) {
-    BitmapSpec spec;
-    spec.width = 2;
-    spec.height = 1;
+    BitmapSpec spec = sized(2, 1);
     root.write("Program Files/Tarnwick Software/Deckhollow/Pic.bmp", makeBitmap(spec));
     uint16_t pixels[2];
     EXPECT_FALSE(gamekit::loadBitmap(L"Pic.bmp", 2, 1, pixels, 2, 1));
@@ -180,9 +172,7 @@ TEST_F(BitmapFile, BadHeadersAreRefused) {
 }
 
 TEST_F(BitmapFile, ShortFilesAreRefusedAtEveryCut) {
-    BitmapSpec spec;
-    spec.width = 5;
-    spec.height = 3;
+    BitmapSpec spec = sized(5, 3);
     std::string bytes = makeBitmap(spec);
     std::vector<uint16_t> pixels(15);
     for (size_t cut = 0; cut < bytes.size(); ++cut) {
@@ -194,9 +184,7 @@ TEST_F(BitmapFile, ShortFilesAreRefusedAtEveryCut) {
 }
 
 TEST_F(BitmapFile, BadCallsAndNamesAreRefused) {
-    BitmapSpec spec;
-    spec.width = 2;
-    spec.height = 1;
+    BitmapSpec spec = sized(2, 1);
     root.write("Windows/Test.bmp", makeBitmap(spec));
     root.write("Outside.bmp", makeBitmap(spec));
     uint16_t pixels[2];
@@ -217,9 +205,7 @@ TEST_F(BitmapFile, AMissingPictureEndsTheProgramWithTheReinstallMessage) {
     EXPECT_EQ(testing_support::fatalMessageOf(
                   [&] { gamekit::loadBitmapOrDie(L"Velloran_Images.bmp", 2, 2, pixels, 2, 2); }),
               "Files missing - Reinstall application");
-    BitmapSpec spec;
-    spec.width = 2;
-    spec.height = 2;
+    BitmapSpec spec = sized(2, 2);
     root.write("Windows/Velloran_Images.bmp", makeBitmap(spec));
     EXPECT_EQ(testing_support::fatalMessageOf(
                   [&] { gamekit::loadBitmapOrDie(L"Velloran_Images.bmp", 2, 2, pixels, 2, 2); }),

@@ -1,6 +1,6 @@
-#include <climits>
-
 #include <gtest/gtest.h>
+
+#include <climits>
 
 #include "FatalErrorCatcher.h"
 #include "gamekit/containers/GVector.h"
@@ -43,41 +43,29 @@ TEST(GVector, IndexingPastTheEndAppendsAndZeroFillsTheGap) {
     EXPECT_EQ(c[2], 3);
 }
 
-TEST(GVector, PopBackReturnsTheLastElement) {
-    GVector<int> v(1);
-    v[0] = 42;
-    EXPECT_EQ(v.popBack(), 42);
-    EXPECT_EQ(v.iSize, 0);
-    EXPECT_EQ(fatalMessageOf([&] { v.popBack(); }),
-              "in GVector popBack: \nCannot pop empty vector.");
-}
-
-TEST(GVector, ConstReadAtSizeReportsWhileWritableReadAppends) {
+// A const read at the size reports while a writable one appends; popBack
+// returns the last element; every message is exact, extreme numbers whole.
+TEST(GVector, PopBackConstReadsAndEveryMessage) {
     GVector<int> v(2);
-    v[0] = 5;
-    const GVector<int>& c = v;
-    EXPECT_EQ(fatalMessageOf([&] { (void)c[1]; }),
-              "in GVector operator[] const: \nIndexed with 1. \nMust be < (iSize = 1)");
-    v[1] = 6;
-    EXPECT_EQ(v.iSize, 2);
-}
-
-TEST(GVector, EveryMessageIsExact) {
-    EXPECT_EQ(fatalMessageOf([] { GVector<int> v(-3); }),
-              "in GVector Constructor: Capacity was initialized \nto -3. Must be > 0");
-    GVector<int> v(1);
-    EXPECT_EQ(fatalMessageOf([&] { v[-1] = 0; }),
-              "in GVector operator[]: \nIndexed with -1. \nMust be >= 0");
-    const GVector<int>& c = v;
-    EXPECT_EQ(fatalMessageOf([&] { (void)c[-2]; }),
-              "in GVector operator[] const: \nIndexed with -2. \nMust be >= 0");
-}
-
-TEST(GVector, ExtremeNumbersAreFormattedWhole) {
-    GVector<int> v(1);
     const GVector<int>& c = v;
     EXPECT_EQ(fatalMessageOf([&] { (void)c[INT_MAX]; }),
               "in GVector operator[] const: \nIndexed with 2147483647. \nMust be < (iSize = 0)");
+    v[0] = 5;
+    EXPECT_EQ(fatalMessageOf([&] { (void)c[1]; }),
+              "in GVector operator[] const: \nIndexed with 1. \nMust be < (iSize = 1)");
+    v[1] = 42;
+    EXPECT_EQ(v.iSize, 2);
+    EXPECT_EQ(v.popBack(), 42);
+    EXPECT_EQ(v.popBack(), 5);
+    EXPECT_EQ(v.iSize, 0);
+    EXPECT_EQ(fatalMessageOf([&] { v.popBack(); }),
+              "in GVector popBack: \nCannot pop empty vector.");
+    EXPECT_EQ(fatalMessageOf([&] { v[-1] = 0; }),
+              "in GVector operator[]: \nIndexed with -1. \nMust be >= 0");
+    EXPECT_EQ(fatalMessageOf([&] { (void)c[-2]; }),
+              "in GVector operator[] const: \nIndexed with -2. \nMust be >= 0");
+    EXPECT_EQ(fatalMessageOf([] { GVector<int> w(-3); }),
+              "in GVector Constructor: Capacity was initialized \nto -3. Must be > 0");
     EXPECT_EQ(fatalMessageOf([] { GVector<int> w(INT_MIN); }),
               "in GVector Constructor: Capacity was initialized \nto -2147483648. Must be > 0");
 }

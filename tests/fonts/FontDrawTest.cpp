@@ -58,35 +58,26 @@ TEST(FontDraw, ReturnsTheLengthOfTheString) {
     EXPECT_EQ(font1().draw(c.s, 0, 0, nullptr), 0);
 }
 
-TEST(FontDraw, OpaqueGlyphFillsItsCellAndTheGapAfterIt) {
-    FontStyle style(font1(), kInk, kPaper, false);
-    Canvas c(30, 20);
-    font1().draw(c.s, 10, 4, "o");
-    std::string message = asciiArt(c.s);
-    for (int y = 0; y < 20; ++y) {
-        for (int x = 0; x < 30; ++x) {
-            const int r = y - 4, col = x - 10;
-            uint16_t expected = kUntouched;
-            if (r >= 0 && r < 11 && col >= 0 && col < 6) {
-                expected = col < 5 && kFont1O[r][col] == '#' ? kInk : kPaper;
+// Opaque, the glyph fills its cell and the gap column after it with paper;
+// transparent, only its set pixels are written.
+TEST(FontDraw, OpaqueGlyphFillsItsCellAndGapTransparentOnlyItsSetPixels) {
+    for (const bool transparent : {false, true}) {
+        FontStyle style(font1(), kInk, kPaper, transparent);
+        Canvas c(30, 20);
+        font1().draw(c.s, 10, 4, "o");
+        const std::string message = asciiArt(c.s);
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 30; ++x) {
+                const int r = y - 4, col = x - 10;
+                const bool inCell = r >= 0 && r < 11 && col >= 0 && col < 6;
+                const bool ink = inCell && col < 5 && kFont1O[r][col] == '#';
+                const uint16_t expected = ink ? kInk : inCell && !transparent ? kPaper : kUntouched;
+                ASSERT_EQ(c.s.pixel(x, y), expected)
+                    << (transparent ? "transparent" : "opaque") << " (" << x << ", " << y << ")\n"
+                    << message;
             }
-            ASSERT_EQ(c.s.pixel(x, y), expected) << "(" << x << ", " << y << ")\n" << message;
         }
     }
-}
-
-TEST(FontDraw, TransparentGlyphWritesOnlyItsSetPixels) {
-    FontStyle style(font1(), kInk, kPaper, true);
-    Canvas c(30, 20);
-    font1().draw(c.s, 3, 2, "o");
-    for (int y = 0; y < 20; ++y) {
-        for (int x = 0; x < 30; ++x) {
-            const int r = y - 2, col = x - 3;
-            const bool ink = r >= 0 && r < 11 && col >= 0 && col < 5 && kFont1O[r][col] == '#';
-            ASSERT_EQ(c.s.pixel(x, y), ink ? kInk : kUntouched) << "(" << x << ", " << y << ")";
-        }
-    }
-    EXPECT_EQ(countPixels(c.s, kPaper), 0);
 }
 
 TEST(FontDraw, CharacterWithoutGlyphDrawsNothingAndMovesThePenOne) {

@@ -16,26 +16,23 @@ namespace {
 
 // A 6x4 sheet: '#' and 'o' pixels plus the sheet key (shown as '?').
 constexpr Colour kSheetKey = 0x001F;
-std::vector<Colour> sheet() {
-    const char* rows[] = {"##oo??", "#o#o?#", "oo##?o", "?#o#oo"};
-    std::vector<Colour> pixels;
-    for (const char* row : rows)
+const std::vector<Colour> pixels = [] {
+    std::vector<Colour> sheet;
+    for (const char* row : {"##oo??", "#o#o?#", "oo##?o", "?#o#oo"})
         for (const char* c = row; *c; ++c)
-            pixels.push_back(*c == '#' ? kEdge : *c == 'o' ? kFill : kSheetKey);
-    return pixels;
-}
+            sheet.push_back(*c == '#' ? kEdge : *c == 'o' ? kFill : kSheetKey);
+    return sheet;
+}();
 
 }  // namespace
 
 TEST(Blit, OpaqueCopiesABlockOfTheSheet) {
-    const std::vector<Colour> pixels = sheet();
     GuardedCanvas canvas(6, 5);
     blitOpaque(canvas.surface(), 1, 1, pixels.data(), 6, 1, 1, 3, 2);
     EXPECT_EQ(art(canvas.surface()), "......\n.o#o..\n.o##..\n......\n......\n");
 }
 
 TEST(Blit, ClippedAtEverySide) {
-    const std::vector<Colour> pixels = sheet();
     struct Case {
         int x, y;
         const char* expected;
@@ -56,14 +53,12 @@ TEST(Blit, ClippedAtEverySide) {
 }
 
 TEST(Blit, KeyedSkipsTheKeyColour) {
-    const std::vector<Colour> pixels = sheet();
     GuardedCanvas canvas(6, 4);
     blitKeyed(canvas.surface(), 0, 0, pixels.data(), 6, 0, 0, 6, 4, kSheetKey);
     EXPECT_EQ(art(canvas.surface()), "##oo..\n#o#o.#\noo##.o\n.#o#oo\n");
 }
 
 TEST(Blit, RecolouredReplacesPairsAndCopiesTheRest) {
-    const std::vector<Colour> pixels = sheet();
     const Colour from[] = {kSheetKey, kEdge};
     const Colour to[] = {kEdge, kBackground};
     GuardedCanvas canvas(6, 4, 0x0000);
@@ -79,7 +74,6 @@ TEST(Blit, RecolouredReplacesPairsAndCopiesTheRest) {
 }
 
 TEST(Blit, BlocksOutsideTheSheetRowAreRefused) {
-    const std::vector<Colour> pixels = sheet();
     const std::string blank = "....\n....\n";
     auto attempt = [&](int sx, int sy, int w, int h, int stride) {
         GuardedCanvas canvas(4, 2);

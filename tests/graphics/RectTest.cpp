@@ -46,14 +46,12 @@ TEST(DrawRect, CornersInAnyOrderGiveTheSameRectangle) {
     EXPECT_EQ(rectArt(9, 7, 6, 5, 2, 1, 2), expected);
 }
 
-TEST(DrawRect, CornersBeyondTheSurfaceAreClampedToItsEdge) {
+TEST(DrawRect, CornersBeyondTheSurfaceAreClampedAndWhollyOutsideDrawsNothing) {
     EXPECT_EQ(rectArt(6, 5, -5, -5, 300, 400, 2), "######\n#oooo#\n#oooo#\n#oooo#\n######\n");
     EXPECT_EQ(rectArt(6, 5, 3, -100, 100, 2, 1), "...###\n...#.#\n...###\n......\n......\n");
     EXPECT_EQ(rectArt(6, 5, INT_MIN, INT_MIN, INT_MAX, INT_MAX, 0),
               "oooooo\noooooo\noooooo\noooooo\noooooo\n");
-}
-
-TEST(DrawRect, WhollyOutsideDrawsNothing) {
+    // Wholly outside on any side draws nothing.
     const std::string blank = rectArt(4, 3, 0, -5, 3, -1, 2);
     EXPECT_EQ(blank, "....\n....\n....\n");
     EXPECT_EQ(rectArt(4, 3, -9, 0, -1, 2, 2), blank);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "Canvas.h"
@@ -23,6 +24,14 @@ std::string roundRectArt(int w, int h, int x1, int y1, int x2, int y2, int radiu
     drawRoundRect(canvas.surface(), x1, y1, x2, y2, radius, mode, kEdge, kFill);
     EXPECT_TRUE(canvas.canariesIntact());
     return art(canvas.surface());
+}
+
+// The picture with one symbol replaced: the outline alone is the outlined
+// and filled picture with its inside left as background, and the fill alone
+// is that picture with its edge painted as inside.
+std::string swapped(std::string picture, char from, char to) {
+    std::replace(picture.begin(), picture.end(), from, to);
+    return picture;
 }
 
 std::vector<int> tableOf(int radius) {
@@ -58,105 +67,73 @@ TEST(DrawCircle, RadiusOneIsASquareWithACentre) {
 }
 
 TEST(DrawCircle, RadiusTwo) {
-    EXPECT_EQ(circleArt(7, 2, 2),
-              ".......\n"
-              "..###..\n"
-              ".#ooo#.\n"
-              ".#ooo#.\n"
-              ".#ooo#.\n"
-              "..###..\n"
-              ".......\n");
-    EXPECT_EQ(circleArt(7, 2, 1),
-              ".......\n..###..\n.#...#.\n.#...#.\n.#...#.\n..###..\n.......\n");
+    const std::string both = ".......\n..###..\n.#ooo#.\n.#ooo#.\n.#ooo#.\n..###..\n.......\n";
+    EXPECT_EQ(circleArt(7, 2, 2), both);
+    EXPECT_EQ(circleArt(7, 2, 1), swapped(both, 'o', '.'));
 }
 
 TEST(DrawCircle, RadiusFiveKeepsTheSteepOutlineConnected) {
-    EXPECT_EQ(circleArt(13, 5, 2),
-              ".............\n"
-              "....#####....\n"
-              "..##ooooo##..\n"
-              "..#ooooooo#..\n"
-              ".#ooooooooo#.\n"
-              ".#ooooooooo#.\n"
-              ".#ooooooooo#.\n"
-              ".#ooooooooo#.\n"
-              ".#ooooooooo#.\n"
-              "..#ooooooo#..\n"
-              "..##ooooo##..\n"
-              "....#####....\n"
-              ".............\n");
-    EXPECT_EQ(circleArt(13, 5, 1),
-              ".............\n"
-              "....#####....\n"
-              "..##.....##..\n"
-              "..#.......#..\n"
-              ".#.........#.\n"
-              ".#.........#.\n"
-              ".#.........#.\n"
-              ".#.........#.\n"
-              ".#.........#.\n"
-              "..#.......#..\n"
-              "..##.....##..\n"
-              "....#####....\n"
-              ".............\n");
-    EXPECT_EQ(circleArt(13, 5, 0),
-              ".............\n"
-              "....ooooo....\n"
-              "..ooooooooo..\n"
-              "..ooooooooo..\n"
-              ".ooooooooooo.\n"
-              ".ooooooooooo.\n"
-              ".ooooooooooo.\n"
-              ".ooooooooooo.\n"
-              ".ooooooooooo.\n"
-              "..ooooooooo..\n"
-              "..ooooooooo..\n"
-              "....ooooo....\n"
-              ".............\n");
+    const std::string both =
+        ".............\n"
+        "....#####....\n"
+        "..##ooooo##..\n"
+        "..#ooooooo#..\n"
+        ".#ooooooooo#.\n"
+        ".#ooooooooo#.\n"
+        ".#ooooooooo#.\n"
+        ".#ooooooooo#.\n"
+        ".#ooooooooo#.\n"
+        "..#ooooooo#..\n"
+        "..##ooooo##..\n"
+        "....#####....\n"
+        ".............\n";
+    EXPECT_EQ(circleArt(13, 5, 2), both);
+    EXPECT_EQ(circleArt(13, 5, 1), swapped(both, 'o', '.'));
+    EXPECT_EQ(circleArt(13, 5, 0), swapped(both, '#', 'o'));
 }
 
 TEST(DrawCircle, DrawnOnlyWhenWhollyInside) {
     GuardedCanvas canvas(20, 20);
     Surface& s = canvas.surface();
-    drawCircle(s, 3, 10, 3, 2, kEdge, kFill);  // touches the left edge
-    EXPECT_EQ(s.pixel(0, 10), kEdge);
-    drawCircle(s, 16, 10, 3, 2, kEdge, kFill);  // touches the right edge
-    EXPECT_EQ(s.pixel(19, 10), kEdge);
-    drawCircle(s, 10, 16, 3, 2, kEdge, kFill);  // touches the bottom
-    EXPECT_EQ(s.pixel(10, 19), kEdge);
-    drawCircle(s, 10, 3, 3, 2, kEdge, kFill);  // touches the top
-    EXPECT_EQ(s.pixel(10, 0), kEdge);
+    // Centre, then the edge pixel a circle of radius 3 there reaches: left,
+    // right, bottom, top.
+    const int touching[4][4] = {{3, 10, 0, 10}, {16, 10, 19, 10}, {10, 16, 10, 19}, {10, 3, 10, 0}};
+    for (const auto& t : touching) {
+        drawCircle(s, t[0], t[1], 3, 2, kEdge, kFill);
+        EXPECT_EQ(s.pixel(t[2], t[3]), kEdge) << t[0] << "," << t[1];
+    }
 
+    // One pixel further out on each side, then radii without a table (0 has
+    // none) and centres at the ends of the int range.
+    const int refused[][3] = {{2, 10, 3},
+                              {17, 10, 3},
+                              {10, 17, 3},
+                              {10, 2, 3},
+                              {10, 10, 0},
+                              {10, 10, -1},
+                              {10, 10, 46},
+                              {INT_MAX, INT_MAX, 45},
+                              {INT_MIN, INT_MIN, 45}};
     GuardedCanvas other(20, 20);
-    Surface& t = other.surface();
-    drawCircle(t, 2, 10, 3, 2, kEdge, kFill);   // one pixel further left
-    drawCircle(t, 17, 10, 3, 2, kEdge, kFill);  // one further right
-    drawCircle(t, 10, 17, 3, 2, kEdge, kFill);
-    drawCircle(t, 10, 2, 3, 2, kEdge, kFill);
-    drawCircle(t, 10, 10, 0, 2, kEdge, kFill);  // radius 0 has no table
-    drawCircle(t, 10, 10, -1, 2, kEdge, kFill);
-    drawCircle(t, 10, 10, 46, 2, kEdge, kFill);
-    drawCircle(t, INT_MAX, INT_MAX, 45, 2, kEdge, kFill);
-    drawCircle(t, INT_MIN, INT_MIN, 45, 2, kEdge, kFill);
-    EXPECT_EQ(art(t), art(GuardedCanvas(20, 20).surface()));
+    for (const auto& c : refused) drawCircle(other.surface(), c[0], c[1], c[2], 2, kEdge, kFill);
+    EXPECT_EQ(art(other.surface()), art(GuardedCanvas(20, 20).surface()));
     EXPECT_TRUE(other.canariesIntact());
 }
 
 TEST(DrawRoundRect, SmallCornersAndTheLastRowLeftOut) {
     // Corners (1,1)-(8,7): rows 1 to 6 only.
-    EXPECT_EQ(roundRectArt(10, 9, 1, 1, 8, 7, 2, 2),
-              "..........\n"
-              "..######..\n"
-              ".#oooooo#.\n"
-              ".#oooooo#.\n"
-              ".#oooooo#.\n"
-              ".#oooooo#.\n"
-              "..######..\n"
-              "..........\n"
-              "..........\n");
-    EXPECT_EQ(roundRectArt(10, 9, 1, 1, 8, 7, 2, 1),
-              "..........\n..######..\n.#......#.\n.#......#.\n.#......#.\n.#......#.\n"
-              "..######..\n..........\n..........\n");
+    const std::string both =
+        "..........\n"
+        "..######..\n"
+        ".#oooooo#.\n"
+        ".#oooooo#.\n"
+        ".#oooooo#.\n"
+        ".#oooooo#.\n"
+        "..######..\n"
+        "..........\n"
+        "..........\n";
+    EXPECT_EQ(roundRectArt(10, 9, 1, 1, 8, 7, 2, 2), both);
+    EXPECT_EQ(roundRectArt(10, 9, 1, 1, 8, 7, 2, 1), swapped(both, 'o', '.'));
 }
 
 TEST(DrawRoundRect, RadiusFive) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
+#include <vector>
 
 #include "Canvas.h"
 #include "gamekit/graphics/Primitives.h"
@@ -20,13 +20,39 @@ void paintScene(Surface& s) {
         for (int x = 0; x < s.width(); ++x) s.row(y)[x] = static_cast<Colour>(y * 977 + x * 13 + 1);
 }
 
-// A 4x3 picture: a border of 0x0101.. values around a keyed middle.
+// A picture of distinct values with two keyed pixels in its second row
+// (when it is wide enough to have them inside).
 void paintPicture(Surface& p) {
     for (int y = 0; y < p.height(); ++y)
         for (int x = 0; x < p.width(); ++x) p.row(y)[x] = static_cast<Colour>(0x0100 + y * 16 + x);
+    if (p.width() < 3 || p.height() < 2) return;
     p.row(1)[1] = kKey;
     p.row(1)[2] = kKey;
 }
+
+// A painted scene on a guarded canvas, a picture for the sprite and the
+// sprite itself.
+struct Stage {
+    Stage(int w, int h, int pictureW, int pictureH)
+        : canvas(w, h), picture(pictureW, pictureH), sprite(picture) {
+        paintScene(canvas.surface());
+        paintPicture(picture);
+    }
+    Surface& s() { return canvas.surface(); }
+    // The canvas pixels now, to compare with the same later or with the
+    // painted scene (`scene()`).
+    std::vector<Colour> pixels() {
+        return std::vector<Colour>(s().pixels(), s().pixels() + s().width() * s().height());
+    }
+    std::vector<Colour> scene() {
+        Surface fresh(s().width(), s().height());
+        paintScene(fresh);
+        return std::vector<Colour>(fresh.pixels(), fresh.pixels() + s().width() * s().height());
+    }
+    GuardedCanvas canvas;
+    Surface picture;
+    Sprite sprite;
+};
 
 }  // namespace
 
@@ -44,153 +70,116 @@ TEST(Sprite, StartsAtOriginWithTheKeyEnabledAndNothingSaved) {
 }
 
 TEST(Sprite, MoveDrawsThePictureAndSkipsTheKey) {
-    GuardedCanvas canvas(20, 10);
-    paintScene(canvas.surface());
-    GuardedCanvas before(20, 10);
-    paintScene(before.surface());
-    Surface picture(4, 3);
-    paintPicture(picture);
-    Sprite sprite(picture);
-    ASSERT_TRUE(sprite.moveTo(canvas.surface(), 5, 2));
-    EXPECT_EQ(sprite.x(), 5);
-    EXPECT_EQ(sprite.y(), 2);
+    Stage st(20, 10, 4, 3);
+    const std::vector<Colour> before = st.scene();
+    ASSERT_TRUE(st.sprite.moveTo(st.s(), 5, 2));
+    EXPECT_EQ(st.sprite.x(), 5);
+    EXPECT_EQ(st.sprite.y(), 2);
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 20; ++x) {
             const bool under = x >= 5 && x < 9 && y >= 2 && y < 5;
-            const Colour p = under ? picture.pixel(x - 5, y - 2) : kKey;
-            const Colour expected = (under && p != kKey) ? p : before.surface().pixel(x, y);
-            ASSERT_EQ(canvas.surface().pixel(x, y), expected) << x << "," << y;
-            ASSERT_NE(canvas.surface().pixel(x, y), kKey);
+            const Colour p = under ? st.picture.pixel(x - 5, y - 2) : kKey;
+            const Colour expected = (under && p != kKey) ? p : before[y * 20 + x];
+            ASSERT_EQ(st.s().pixel(x, y), expected) << x << "," << y;
+            ASSERT_NE(st.s().pixel(x, y), kKey);
         }
     // With the key disabled the key colour is copied like any other.
-    sprite.setKeyEnabled(false);
-    ASSERT_TRUE(sprite.moveTo(canvas.surface(), 5, 2));
-    EXPECT_EQ(canvas.surface().pixel(6, 3), kKey);
-    EXPECT_TRUE(canvas.canariesIntact());
+    st.sprite.setKeyEnabled(false);
+    ASSERT_TRUE(st.sprite.moveTo(st.s(), 5, 2));
+    EXPECT_EQ(st.s().pixel(6, 3), kKey);
+    EXPECT_TRUE(st.canvas.canariesIntact());
 }
 
 TEST(Sprite, OtherKeyColourCanBeSet) {
-    GuardedCanvas canvas(10, 10);
-    paintScene(canvas.surface());
-    const Colour under = canvas.surface().pixel(1, 1);
-    Surface picture(2, 2);
-    picture.fill(0x0042);
-    Sprite sprite(picture);
-    sprite.setColourKey(0x0042);
-    ASSERT_TRUE(sprite.moveTo(canvas.surface(), 1, 1));
-    EXPECT_EQ(canvas.surface().pixel(1, 1), under);
+    Stage st(10, 10, 2, 2);
+    const Colour under = st.s().pixel(1, 1);
+    st.picture.fill(0x0042);
+    st.sprite.setColourKey(0x0042);
+    ASSERT_TRUE(st.sprite.moveTo(st.s(), 1, 1));
+    EXPECT_EQ(st.s().pixel(1, 1), under);
 }
 
 TEST(Sprite, MustEndOnePixelInsideTheTarget) {
-    GuardedCanvas canvas(20, 10);
-    Surface picture(4, 3);
-    Sprite sprite(picture);
-    EXPECT_FALSE(sprite.moveTo(canvas.surface(), 16, 0));  // x + width == 20
-    EXPECT_TRUE(sprite.moveTo(canvas.surface(), 15, 0));
-    EXPECT_FALSE(sprite.moveTo(canvas.surface(), 0, 7));  // y + height == 10
-    EXPECT_TRUE(sprite.moveTo(canvas.surface(), 0, 6));
-    EXPECT_FALSE(sprite.moveTo(canvas.surface(), -1, 0));
-    EXPECT_FALSE(sprite.moveTo(canvas.surface(), 0, -1));
-    EXPECT_FALSE(sprite.moveTo(canvas.surface(), INT_MAX, 0));
-    EXPECT_FALSE(sprite.moveTo(canvas.surface(), 0, INT_MAX));
+    Stage st(20, 10, 4, 3);
+    Sprite& sprite = st.sprite;
+    EXPECT_FALSE(sprite.moveTo(st.s(), 16, 0));  // x + width == 20
+    EXPECT_TRUE(sprite.moveTo(st.s(), 15, 0));
+    EXPECT_FALSE(sprite.moveTo(st.s(), 0, 7));  // y + height == 10
+    EXPECT_TRUE(sprite.moveTo(st.s(), 0, 6));
+    EXPECT_FALSE(sprite.moveTo(st.s(), -1, 0));
+    EXPECT_FALSE(sprite.moveTo(st.s(), 0, -1));
+    EXPECT_FALSE(sprite.moveTo(st.s(), INT_MAX, 0));
+    EXPECT_FALSE(sprite.moveTo(st.s(), 0, INT_MAX));
     EXPECT_EQ(sprite.x(), 0);
     EXPECT_EQ(sprite.y(), 6);
-    EXPECT_TRUE(canvas.canariesIntact());
+    EXPECT_TRUE(st.canvas.canariesIntact());
 }
 
 TEST(Sprite, RefusedMoveKeepsTheSpriteAndItsSavedBackground) {
-    GuardedCanvas canvas(20, 10);
-    paintScene(canvas.surface());
-    GuardedCanvas scene(20, 10);
-    paintScene(scene.surface());
-    Surface picture(4, 3);
-    paintPicture(picture);
-    Sprite sprite(picture);
-    ASSERT_TRUE(sprite.moveTo(canvas.surface(), 3, 3));
-    GuardedCanvas withSprite(20, 10);
-    std::copy_n(canvas.surface().pixels(), 200, withSprite.surface().pixels());
-
-    EXPECT_FALSE(sprite.moveTo(canvas.surface(), 17, 3));
-    EXPECT_TRUE(samePixels(canvas.surface(), withSprite.surface()));
-    EXPECT_EQ(sprite.x(), 3);
-    EXPECT_TRUE(sprite.backgroundSaved());
-    EXPECT_TRUE(sprite.restoreBackground(canvas.surface()));
-    EXPECT_TRUE(samePixels(canvas.surface(), scene.surface()));
+    Stage st(20, 10, 4, 3);
+    ASSERT_TRUE(st.sprite.moveTo(st.s(), 3, 3));
+    const std::vector<Colour> withSprite = st.pixels();
+    EXPECT_FALSE(st.sprite.moveTo(st.s(), 17, 3));
+    EXPECT_EQ(st.pixels(), withSprite);
+    EXPECT_EQ(st.sprite.x(), 3);
+    EXPECT_TRUE(st.sprite.backgroundSaved());
+    EXPECT_TRUE(st.sprite.restoreBackground(st.s()));
+    EXPECT_EQ(st.pixels(), st.scene());
 }
 
 TEST(Sprite, MovingTwiceToTheSamePlaceChangesNothingElse) {
-    GuardedCanvas canvas(20, 10);
-    paintScene(canvas.surface());
-    Surface picture(4, 3);
-    paintPicture(picture);
-    Sprite sprite(picture);
-    ASSERT_TRUE(sprite.moveTo(canvas.surface(), 7, 4));
-    GuardedCanvas once(20, 10);
-    std::copy_n(canvas.surface().pixels(), 200, once.surface().pixels());
-    ASSERT_TRUE(sprite.moveTo(canvas.surface(), 7, 4));
-    EXPECT_TRUE(samePixels(canvas.surface(), once.surface()));
+    Stage st(20, 10, 4, 3);
+    ASSERT_TRUE(st.sprite.moveTo(st.s(), 7, 4));
+    const std::vector<Colour> once = st.pixels();
+    ASSERT_TRUE(st.sprite.moveTo(st.s(), 7, 4));
+    EXPECT_EQ(st.pixels(), once);
 }
 
 TEST(Sprite, MovedAndRemovedRestoresTheSceneExactly) {
-    GuardedCanvas canvas(30, 20);
-    paintScene(canvas.surface());
-    GuardedCanvas scene(30, 20);
-    paintScene(scene.surface());
-    Surface picture(5, 4);
-    paintPicture(picture);
-    Sprite sprite(picture);
+    Stage st(30, 20, 5, 4);
     // Overlapping and separate steps.
     const int path[][2] = {{0, 0}, {2, 1}, {3, 3}, {20, 12}, {24, 15}, {1, 14}, {1, 14}};
-    for (const auto& p : path) ASSERT_TRUE(sprite.moveTo(canvas.surface(), p[0], p[1]));
-    EXPECT_TRUE(sprite.restoreBackground(canvas.surface()));
-    EXPECT_TRUE(samePixels(canvas.surface(), scene.surface()));
-    EXPECT_TRUE(canvas.canariesIntact());
+    for (const auto& p : path) ASSERT_TRUE(st.sprite.moveTo(st.s(), p[0], p[1]));
+    EXPECT_TRUE(st.sprite.restoreBackground(st.s()));
+    EXPECT_EQ(st.pixels(), st.scene());
+    EXPECT_TRUE(st.canvas.canariesIntact());
 }
 
 TEST(Sprite, RestoreWithNothingSavedReportsFalse) {
-    GuardedCanvas canvas(10, 10);
-    Surface picture(2, 2);
-    Sprite sprite(picture);
-    EXPECT_FALSE(sprite.restoreBackground(canvas.surface()));
-    ASSERT_TRUE(sprite.moveTo(canvas.surface(), 1, 1));
-    EXPECT_TRUE(sprite.restoreBackground(canvas.surface()));
-    EXPECT_FALSE(sprite.restoreBackground(canvas.surface()));
+    Stage st(10, 10, 2, 2);
+    EXPECT_FALSE(st.sprite.restoreBackground(st.s()));
+    ASSERT_TRUE(st.sprite.moveTo(st.s(), 1, 1));
+    EXPECT_TRUE(st.sprite.restoreBackground(st.s()));
+    EXPECT_FALSE(st.sprite.restoreBackground(st.s()));
 }
 
 TEST(Sprite, RemovedSpriteDoesNotPasteAStaleBackgroundLater) {
-    GuardedCanvas canvas(20, 10);
-    Surface picture(3, 3);
-    picture.fill(kEdge);
-    Sprite sprite(picture);
-    ASSERT_TRUE(sprite.moveTo(canvas.surface(), 2, 2));
-    ASSERT_TRUE(sprite.restoreBackground(canvas.surface()));
+    Stage st(20, 10, 3, 3);
+    st.picture.fill(kEdge);
+    ASSERT_TRUE(st.sprite.moveTo(st.s(), 2, 2));
+    ASSERT_TRUE(st.sprite.restoreBackground(st.s()));
     // The scene is redrawn where the sprite was; the next move must keep it.
-    canvas.surface().fill(kFill);
-    ASSERT_TRUE(sprite.moveTo(canvas.surface(), 10, 2));
-    EXPECT_EQ(canvas.surface().pixel(3, 3), kFill);
-    EXPECT_EQ(canvas.surface().pixel(11, 3), kEdge);
+    st.s().fill(kFill);
+    ASSERT_TRUE(st.sprite.moveTo(st.s(), 10, 2));
+    EXPECT_EQ(st.s().pixel(3, 3), kFill);
+    EXPECT_EQ(st.s().pixel(11, 3), kEdge);
 }
 
 TEST(Sprite, ClearToKeyMakesThePictureTransparentAndForgetsTheBackground) {
-    GuardedCanvas canvas(10, 10);
-    paintScene(canvas.surface());
-    GuardedCanvas scene(10, 10);
-    paintScene(scene.surface());
-    Surface picture(3, 3);
-    picture.fill(kEdge);
-    Sprite sprite(picture);
-    sprite.setKeyEnabled(false);
-    ASSERT_TRUE(sprite.moveTo(canvas.surface(), 1, 1));
-    sprite.clearToKey();
-    EXPECT_TRUE(sprite.keyEnabled());
-    EXPECT_FALSE(sprite.backgroundSaved());
-    EXPECT_EQ(picture.pixel(2, 2), kKey);
+    Stage st(10, 10, 3, 3);
+    st.picture.fill(kEdge);
+    st.sprite.setKeyEnabled(false);
+    ASSERT_TRUE(st.sprite.moveTo(st.s(), 1, 1));
+    st.sprite.clearToKey();
+    EXPECT_TRUE(st.sprite.keyEnabled());
+    EXPECT_FALSE(st.sprite.backgroundSaved());
+    EXPECT_EQ(st.picture.pixel(2, 2), kKey);
     // Painted into afterwards: only the painted pixel shows.
-    picture.row(0)[0] = kFill;
-    ASSERT_TRUE(sprite.moveTo(canvas.surface(), 5, 5));
-    EXPECT_EQ(canvas.surface().pixel(5, 5), kFill);
-    EXPECT_EQ(canvas.surface().pixel(6, 6), scene.surface().pixel(6, 6));
-    EXPECT_EQ(canvas.surface().pixel(1, 1), kEdge);  // not restored: forgotten
+    st.picture.row(0)[0] = kFill;
+    ASSERT_TRUE(st.sprite.moveTo(st.s(), 5, 5));
+    EXPECT_EQ(st.s().pixel(5, 5), kFill);
+    EXPECT_EQ(st.s().pixel(6, 6), st.scene()[6 * 10 + 6]);
+    EXPECT_EQ(st.s().pixel(1, 1), kEdge);  // not restored: forgotten
 }
 
 TEST(Sprite, WithoutPixelsEveryMoveIsRefused) {

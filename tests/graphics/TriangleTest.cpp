@@ -17,7 +17,7 @@ std::string triangleArt(int w, int h, int x1, int y1, int x2, int y2, int x3, in
 
 }  // namespace
 
-TEST(DrawTriangle, FlatTopIsTheLowerHalfOfTheWalk) {
+TEST(DrawTriangle, FlatTopIsTheLowerHalfOfTheWalkAndAFlatLineItsSpan) {
     EXPECT_EQ(triangleArt(8, 8, 0, 0, 6, 0, 0, 6, 0),
               "ooooooo.\n"
               "oooooo..\n"
@@ -36,6 +36,8 @@ TEST(DrawTriangle, FlatTopIsTheLowerHalfOfTheWalk) {
               "##......\n"
               "#.......\n"
               "........\n");
+    // All corners on one row: the whole span.
+    EXPECT_EQ(triangleArt(8, 2, 5, 1, 1, 1, 3, 1, 0), "........\n.ooooo..\n");
 }
 
 TEST(DrawTriangle, EdgesAreWalkedInFloatAndRoundedPerRow) {
@@ -66,10 +68,6 @@ TEST(DrawTriangle, OutlineAndFillModesCombine) {
     EXPECT_EQ(canvas.surface().pixel(2, 3), kFill);
     EXPECT_EQ(canvas.surface().pixel(1, 3), kEdge);
     EXPECT_EQ(canvas.surface().pixel(5, 4), kEdge);
-}
-
-TEST(DrawTriangle, AllCornersOnOneRowFillTheirWholeSpan) {
-    EXPECT_EQ(triangleArt(8, 2, 5, 1, 1, 1, 3, 1, 0), "........\n.ooooo..\n");
 }
 
 TEST(DrawTriangle, NothingWhenACornerIsOutside) {

@@ -17,9 +17,10 @@ std::string errorOf(const std::string& text) {
 TEST(Script, ReadsEveryCommandWithCommentsAndBlankLines) {
     std::vector<ScriptCommand> c;
     std::string error;
-    ASSERT_TRUE(parseScript("# start\n\nwait 30\ntap 10 -20  # corner\npress 1 2\ndrag 3 4\n"
-                            "release 5 6\nkey left\nfocus off\nshot /tmp/a b.png\nclose\nrealwait 5\n",
-                            &c, &error))
+    ASSERT_TRUE(
+        parseScript("# start\n\nwait 30\ntap 10 -20  # corner\npress 1 2\ndrag 3 4\n"
+                    "release 5 6\nkey left\nfocus off\nshot /tmp/a b.png\nclose\nrealwait 5\n",
+                    &c, &error))
         << error;
     ASSERT_EQ(c.size(), 10u);
     EXPECT_EQ(c[0].kind, ScriptCommand::Wait);
@@ -34,14 +35,12 @@ TEST(Script, ReadsEveryCommandWithCommentsAndBlankLines) {
 }
 
 TEST(Script, RefusesBadLinesNamingTheLine) {
-    EXPECT_NE(errorOf("wait 10\njump 3\n").find("line 2"), std::string::npos);
-    EXPECT_NE(errorOf("tap 10\n").find("line 1"), std::string::npos);
-    EXPECT_NE(errorOf("tap 10 x\n").find("line 1"), std::string::npos);
-    EXPECT_NE(errorOf("\n\nwait -5\n").find("line 3"), std::string::npos);
-    EXPECT_NE(errorOf("wait 99999999999\n").find("line 1"), std::string::npos);
-    EXPECT_NE(errorOf("key sideways\n").find("line 1"), std::string::npos);
-    EXPECT_NE(errorOf("focus maybe\n").find("line 1"), std::string::npos);
-    EXPECT_NE(errorOf("shot\n").find("line 1"), std::string::npos);
-    EXPECT_NE(errorOf("close now\n").find("line 1"), std::string::npos);
-    EXPECT_NE(errorOf("tap 1 2 3\n").find("line 1"), std::string::npos);
+    const std::pair<const char*, const char*> bad[] = {
+        {"wait 10\njump 3\n", "line 2"},  {"tap 10\n", "line 1"},
+        {"tap 10 x\n", "line 1"},         {"\n\nwait -5\n", "line 3"},
+        {"wait 99999999999\n", "line 1"}, {"key sideways\n", "line 1"},
+        {"focus maybe\n", "line 1"},      {"shot\n", "line 1"},
+        {"close now\n", "line 1"},        {"tap 1 2 3\n", "line 1"}};
+    for (const auto& [text, line] : bad)
+        EXPECT_NE(errorOf(text).find(line), std::string::npos) << text;
 }

@@ -59,31 +59,28 @@ class SettingsLoader : public ::testing::Test {
         return loadSettings(table, record, hooks);
     }
 
-    // Changes one stored value as another tool would, outside the program.
-    void storeDword(const wchar_t* name, DWORD value,
-                    const SettingsTable& table = velloranSettings) {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, table.key, 0, KEY_ALL_ACCESS, &key),
-                  ERROR_SUCCESS);
-        ASSERT_EQ(RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<BYTE*>(&value), 4),
-                  ERROR_SUCCESS);
-        ASSERT_EQ(RegCloseKey(key), ERROR_SUCCESS);
-    }
-    void storeString(const wchar_t* name, const std::wstring& text,
-                     const SettingsTable& table = velloranSettings) {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, table.key, 0, KEY_ALL_ACCESS, &key),
-                  ERROR_SUCCESS);
-        ASSERT_EQ(RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                                 static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))),
-                  ERROR_SUCCESS);
-        ASSERT_EQ(RegCloseKey(key), ERROR_SUCCESS);
-    }
-    void deleteValue(const wchar_t* path, const wchar_t* name) {
+    // Changes one stored value as another tool would, outside the program:
+    // `type` and `bytes` are stored, or the value is deleted when `bytes` is null.
+    void change(const wchar_t* path, const wchar_t* name, DWORD type, const void* bytes,
+                DWORD size) {
         HKEY key = nullptr;
         ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
-        ASSERT_EQ(RegDeleteValueW(key, name), ERROR_SUCCESS);
+        ASSERT_EQ(bytes ? RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(bytes), size)
+                        : RegDeleteValueW(key, name),
+                  ERROR_SUCCESS);
         ASSERT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    }
+    void storeDword(const wchar_t* name, DWORD value,
+                    const SettingsTable& table = velloranSettings) {
+        change(table.key, name, REG_DWORD, &value, 4);
+    }
+    void storeString(const wchar_t* name, const std::wstring& text,
+                     const SettingsTable& table = velloranSettings, const wchar_t* path = nullptr) {
+        change(path ? path : table.key, name, REG_SZ, text.c_str(),
+               static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    }
+    void deleteValue(const wchar_t* path, const wchar_t* name) {
+        change(path, name, 0, nullptr, 0);
     }
     int32_t value(const wchar_t* name, const SettingsTable& table = velloranSettings) {
         return settingValue(table, record, name);
@@ -273,26 +270,18 @@ TEST_F(SettingsLoader, OnlyASaneExistingInstallDirectoryCounts) {
         std::wstring(200, L'x'),  // longer than the buffer
         L"\\registry.reg",        // a file, not a directory
     };
-    HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, kInstallDirKey, 0, KEY_ALL_ACCESS, &key),
-              ERROR_SUCCESS);
     for (const std::wstring& text : refused) {
-        RegSetValueExW(key, kInstallDirValue, 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+        storeString(kInstallDirValue, text, velloranSettings, kInstallDirKey);
         EXPECT_FALSE(readInstallDir()) << text.size();
         EXPECT_STREQ(installDir, kDefaultInstallDir);
     }
-    DWORD number = 5;
-    RegSetValueExW(key, kInstallDirValue, 0, REG_DWORD, reinterpret_cast<BYTE*>(&number), 4);
+    const DWORD number = 5;
+    change(kInstallDirKey, kInstallDirValue, REG_DWORD, &number, 4);
     EXPECT_FALSE(readInstallDir());
-    std::wstring good = L"\\games\\DECK";
-    RegSetValueExW(key, kInstallDirValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(good.c_str()),
-                   static_cast<DWORD>((good.size() + 1) * sizeof(wchar_t)));
+    storeString(kInstallDirValue, L"\\games\\DECK", velloranSettings, kInstallDirKey);
     EXPECT_TRUE(readInstallDir());
     EXPECT_TRUE(installDirKnown);
     EXPECT_STREQ(installDir, L"\\games\\DECK");
-    RegCloseKey(key);
 }
 
 TEST_F(SettingsLoader, DefaultsThatCannotBeWrittenAreReported) {
