@@ -8,22 +8,20 @@ using namespace reflection;
 
 namespace {
 
-// The list as the settings record holds it, one line of scores and one of
+// One line of the list as the settings record holds it: the scores, or the
 // times, written out the way the registry keeps them.
-std::string scoresOf(const HighScoreList& list) {
-    int32_t scores[kListEntries], times[kListEntries];
-    list.store(scores, times);
+std::string column(const HighScoreList& list, bool times) {
+    int32_t scores[kListEntries], secs[kListEntries];
+    list.store(scores, secs);
     std::string text;
-    for (int32_t v : scores) text += std::to_string(v) + " ";
+    for (int32_t v : times ? secs : scores) text += std::to_string(v) + " ";
     return text;
 }
-
+std::string scoresOf(const HighScoreList& list) {
+    return column(list, false);
+}
 std::string timesOf(const HighScoreList& list) {
-    int32_t scores[kListEntries], times[kListEntries];
-    list.store(scores, times);
-    std::string text;
-    for (int32_t v : times) text += std::to_string(v) + " ";
-    return text;
+    return column(list, true);
 }
 
 }  // namespace
