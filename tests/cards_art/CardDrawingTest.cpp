@@ -31,32 +31,19 @@ std::vector<uint16_t> markedStrip() {
 
 class CardDrawing : public ::testing::Test {
   protected:
-    CardDrawing() : strip_(markedStrip()), themes_(gamekit::makeStandardThemes(strip_.data())) {}
+    CardDrawing() : strip_(markedStrip()), themes_(gamekit::makeStandardThemes(strip_.data())) {
+        s.fill(kTable);
+    }
     ~CardDrawing() override { gamekit::destroyThemes(themes_); }
-
-    static Surface* table(int w = 240, int h = 320) {
-        Surface* s = new Surface(w, h);
-        s->fill(kTable);
-        return s;
-    }
-    static bool same(const Surface& a, const Surface& b) {
-        for (int y = 0; y < a.height(); ++y) {
-            for (int x = 0; x < a.width(); ++x) {
-                if (a.pixel(x, y) != b.pixel(x, y)) return false;
-            }
-        }
-        return true;
-    }
 
     std::vector<uint16_t> strip_;
     GArray<CardTheme*> themes_;
+    Surface s{240, 320};  // the screen, all table colour
 };
 
 }  // namespace
 
 TEST_F(CardDrawing, FaceUpCardWithoutThemeHasABlackFrameAndAWhiteSelectionBlock) {
-    Surface s(240, 320);
-    s.fill(kTable);
     PlayingCard card(5, 0, true);
     card.draw(s, nullptr, 50, 60, 0, 0, true);
     EXPECT_EQ(s.pixel(48, 80), 0xFFFF);  // the block's 2-pixel rim, left
@@ -70,8 +57,6 @@ TEST_F(CardDrawing, FaceUpCardWithoutThemeHasABlackFrameAndAWhiteSelectionBlock)
 }
 
 TEST_F(CardDrawing, UnselectedFaceShowsNoBlock) {
-    Surface s(240, 320);
-    s.fill(kTable);
     PlayingCard(5, 0, true).draw(s, themes_[0], 50, 60, 0, 0, false);
     EXPECT_EQ(s.pixel(48, 80), kTable);
     EXPECT_EQ(s.pixel(50, 80), themes_[0]->borderColour);
@@ -79,7 +64,6 @@ TEST_F(CardDrawing, UnselectedFaceShowsNoBlock) {
 
 TEST_F(CardDrawing, GlyphsSitInTheCornerRedForHeartsAndDiamonds) {
     for (int suit = 0; suit < 4; ++suit) {
-        Surface s(240, 320);
         s.fill(kTable);
         const int x = 100, y = 100, rank = 11;
         PlayingCard(rank, suit, true).draw(s, themes_[0], x, y, 0, 0, false);
@@ -101,19 +85,19 @@ TEST_F(CardDrawing, GlyphsSitInTheCornerRedForHeartsAndDiamonds) {
 }
 
 TEST_F(CardDrawing, SelectedFaceDownCardLooksExactlyLikeAnUnselectedOne) {
-    Surface selected(240, 320), unselected(240, 320);
-    selected.fill(kTable);
+    Surface unselected(240, 320);
     unselected.fill(kTable);
     PlayingCard card(0, 2, false);
-    card.draw(selected, themes_[4], 30, 40, 0, 0, true);
+    card.draw(s, themes_[4], 30, 40, 0, 0, true);
     card.draw(unselected, themes_[4], 30, 40, 0, 0, false);
-    EXPECT_TRUE(same(selected, unselected));
-    EXPECT_EQ(selected.pixel(30, 60), themes_[4]->borderColour);
+    for (int y = 0; y < 320; ++y) {
+        for (int x = 0; x < 240; ++x)
+            ASSERT_EQ(s.pixel(x, y), unselected.pixel(x, y)) << x << "," << y;
+    }
+    EXPECT_EQ(s.pixel(30, 60), themes_[4]->borderColour);
 }
 
 TEST_F(CardDrawing, DrawBackCopiesItsOwnBackAndFramesASelectedOneInTheHighlight) {
-    Surface s(240, 320);
-    s.fill(kTable);
     const CardTheme& theme = *themes_[3];
     theme.drawBack(s, 20, 30, 240, 320, true);
     // Back pixel (col, row) of theme 3 comes from strip column 84 + col.
@@ -131,14 +115,11 @@ TEST_F(CardDrawing, DrawBackCopiesItsOwnBackAndFramesASelectedOneInTheHighlight)
 
 TEST_F(CardDrawing, DrawingABackWithoutTheStripIsFatal) {
     CardTheme theme(0, 0, 28, 43, 252, 43);
-    Surface s(240, 320);
     EXPECT_EQ(testing_support::fatalMessageOf([&] { theme.drawBack(s, 0, 0, 240, 320, false); }),
               "CardTheme: no cardBack!");
 }
 
 TEST_F(CardDrawing, FaceDownCardWithoutThemeDrawsAPlainFramedBack) {
-    Surface s(240, 320);
-    s.fill(kTable);
     PlayingCard(0, 0, false).draw(s, nullptr, 60, 70, 0, 0, true);
     EXPECT_EQ(s.pixel(60, 90), 0x0000);  // black frame
     EXPECT_EQ(s.pixel(89, 90), 0x0000);
@@ -149,9 +130,7 @@ TEST_F(CardDrawing, FaceDownCardWithoutThemeDrawsAPlainFramedBack) {
     EXPECT_EQ(s.pixel(58, 90), kTable);  // and no selection
 }
 
-TEST_F(CardDrawing, CardAtTheRightEdgeIsCutAtTheLastColumnWithItsGlyphsInside) {
-    Surface s(240, 320);
-    s.fill(kTable);
+TEST_F(CardDrawing, CardsAtTheRightEdgeAreCutAtTheLastColumnAndNeverSpillOver) {
     PlayingCard(9, 3, true).draw(s, themes_[0], 215, 100, 0, 0, false);
     EXPECT_EQ(s.pixel(215, 120), themes_[0]->borderColour);
     EXPECT_EQ(s.pixel(239, 120), themes_[0]->borderColour);  // the cut edge
@@ -160,6 +139,11 @@ TEST_F(CardDrawing, CardAtTheRightEdgeIsCutAtTheLastColumnWithItsGlyphsInside) {
     int red = 0;
     for (int x = 216; x <= 225; ++x) red += s.pixel(x, 102) == 0xF800;
     EXPECT_GT(red, 4);
+    // Nearer the edge still, nothing spills into the next row's first columns.
+    PlayingCard(9, 0, true).draw(s, themes_[0], 235, 100, 0, 0, true);
+    for (int y = 95; y < 150; ++y) {
+        for (int x = 0; x < 20; ++x) ASSERT_EQ(s.pixel(x, y), kTable) << x << "," << y;
+    }
 }
 
 TEST_F(CardDrawing, CardsHalfOffTheSurfaceNeverWriteOutsideIt) {
@@ -180,14 +164,5 @@ TEST_F(CardDrawing, CardsHalfOffTheSurfaceNeverWriteOutsideIt) {
     for (int i = 0; i < guard; ++i) {
         ASSERT_EQ(buffer[i], 0xBEEF) << "before the surface at " << i;
         ASSERT_EQ(buffer[guard + w * h + i], 0xBEEF) << "after the surface at " << i;
-    }
-}
-
-TEST_F(CardDrawing, ACardAtTheRightEdgeDoesNotSpillIntoTheNextRow) {
-    Surface s(240, 320);
-    s.fill(kTable);
-    PlayingCard(9, 0, true).draw(s, themes_[0], 235, 100, 0, 0, true);
-    for (int y = 95; y < 150; ++y) {
-        for (int x = 0; x < 20; ++x) ASSERT_EQ(s.pixel(x, y), kTable) << x << "," << y;
     }
 }

@@ -47,13 +47,17 @@ std::set<uint16_t> coloursOf(const uint16_t* cell) {
 
 }  // namespace
 
-TEST(SuitGlyphs, AreStoredClubFirstButChosenBySuitNumber) {
+TEST(SuitGlyphs, AreStoredClubFirstButChosenBySuitNumberAndJokersHaveNone) {
     // Storage: club, spade, heart, diamond. Suit numbers: 0 spade, 1 club,
     // 2 heart, 3 diamond.
     EXPECT_EQ(suitGlyph(0), suitCell(1));
     EXPECT_EQ(suitGlyph(1), suitCell(0));
     EXPECT_EQ(suitGlyph(2), suitCell(2));
     EXPECT_EQ(suitGlyph(3), suitCell(3));
+    // Jokers and suits out of range have none.
+    EXPECT_EQ(suitGlyph(4), nullptr);
+    EXPECT_EQ(suitGlyph(-1), nullptr);
+    EXPECT_EQ(suitCell(4), nullptr);
 }
 
 TEST(SuitGlyphs, ShapesMatchTheirSuits) {
@@ -79,12 +83,6 @@ TEST(SuitGlyphs, ShapesMatchTheirSuits) {
         EXPECT_LE(box.height(), 11) << "suit " << suit;
     }
     EXPECT_NE(suitGlyph(2), suitGlyph(3));
-}
-
-TEST(SuitGlyphs, JokerAndOutOfRangeSuitsHaveNoGlyph) {
-    EXPECT_EQ(suitGlyph(4), nullptr);
-    EXPECT_EQ(suitGlyph(-1), nullptr);
-    EXPECT_EQ(suitCell(4), nullptr);
 }
 
 TEST(RankGlyphs, ThirteenDistinctBlackGlyphs) {

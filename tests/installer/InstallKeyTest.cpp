@@ -15,16 +15,10 @@
 #include "tools/installer/Installer.h"
 
 using test_files::readBytes;
+using test_files::runInstall;
 using test_files::TempRoot;
 
 namespace {
-
-installer::InstallReport run(const TempRoot& root, bool ifMissing = false) {
-    installer::InstallOptions options;
-    options.root = root.path();
-    options.ifMissing = ifMissing;
-    return installer::install(options);
-}
 
 std::string registryText(const TempRoot& root) {
     const std::vector<uint8_t> bytes = readBytes(root.path() + "/registry.reg");
@@ -63,7 +57,7 @@ bool queryNumber(const wchar_t* keyPath, const wchar_t* name, DWORD& number) {
 
 TEST(InstallKey, AFreshInstallSetsTheDirectoryTheProgramsRead) {
     TempRoot root;
-    const installer::InstallReport report = run(root);
+    const installer::InstallReport report = runInstall(root);
     ASSERT_TRUE(report.ok()) << report.firstError;
     EXPECT_TRUE(report.keySet);
     EXPECT_NE(report.summary().find("set InstallDir"), std::string::npos) << report.summary();
@@ -94,7 +88,7 @@ TEST(InstallKey, EveryOtherValueIsKept) {
     }
     platform::setDeviceRootForTesting(root.path());
     platform::registry::discardRegistryForTesting();
-    ASSERT_TRUE(run(root, true).ok());
+    ASSERT_TRUE(runInstall(root, true).ok());
     std::wstring text;
     ASSERT_TRUE(queryString(gamekit::kInstallDirKey, L"InstallDir", text));
     EXPECT_EQ(text, L"\\Program Files\\Tarnwick Software\\Deckhollow");
@@ -108,7 +102,7 @@ TEST(InstallKey, EveryOtherValueIsKept) {
 
 TEST(InstallKey, IfMissingSetsAMissingKeyEvenWhenEveryFileIsThere) {
     TempRoot root;
-    ASSERT_TRUE(run(root).ok());
+    ASSERT_TRUE(runInstall(root).ok());
     platform::registry::discardRegistryForTesting();
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, gamekit::kInstallDirKey, 0, KEY_ALL_ACCESS, &key),
@@ -118,7 +112,7 @@ TEST(InstallKey, IfMissingSetsAMissingKeyEvenWhenEveryFileIsThere) {
     platform::registry::discardRegistryForTesting();
     EXPECT_FALSE(installer::installDirIsSet());
 
-    const installer::InstallReport report = run(root, true);
+    const installer::InstallReport report = runInstall(root, true);
     EXPECT_TRUE(report.ok());
     EXPECT_EQ(report.written, 0);
     EXPECT_TRUE(report.keySet);
@@ -128,13 +122,13 @@ TEST(InstallKey, IfMissingSetsAMissingKeyEvenWhenEveryFileIsThere) {
 
 TEST(InstallKey, ASecondRunLeavesTheRegistryFileAlone) {
     TempRoot root;
-    ASSERT_TRUE(run(root).ok());
+    ASSERT_TRUE(runInstall(root).ok());
     struct stat before {};
     ASSERT_EQ(stat((root.path() + "/registry.reg").c_str(), &before), 0);
     const std::string text = registryText(root);
     platform::registry::discardRegistryForTesting();
     for (bool ifMissing : {true, false}) {
-        const installer::InstallReport again = run(root, ifMissing);
+        const installer::InstallReport again = runInstall(root, ifMissing);
         EXPECT_FALSE(again.keySet);
         struct stat after {};
         ASSERT_EQ(stat((root.path() + "/registry.reg").c_str(), &after), 0);
@@ -144,10 +138,13 @@ TEST(InstallKey, ASecondRunLeavesTheRegistryFileAlone) {
     }
 }
 
-TEST(InstallKey, NotSetWhenTheFilesCouldNotBeWritten) {
+TEST(InstallKey, AFailureIsReportedAsAFailureAndSetsNoKey) {
     TempRoot root;
+    // "Program Files" exists as a plain file, so the directory cannot be made.
     { std::ofstream(root.path() + "/Program Files") << "in the way"; }
-    EXPECT_FALSE(run(root).ok());
+    const installer::InstallReport report = runInstall(root);
+    EXPECT_FALSE(report.ok());
+    EXPECT_NE(report.summary().find("FAILED"), std::string::npos);
     std::wstring text;
     EXPECT_FALSE(queryString(gamekit::kInstallDirKey, L"InstallDir", text));
 }

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "tools/installer/Installer.h"
+
 namespace test_files {
 
 // A fresh directory under the system's temporary directory, removed with
@@ -30,5 +32,13 @@ class TempRoot {
   private:
     std::string path_;
 };
+
+// Installs under the root as the program's --root (and --if-missing) do.
+inline installer::InstallReport runInstall(const TempRoot& root, bool ifMissing = false) {
+    installer::InstallOptions options;
+    options.root = root.path();
+    options.ifMissing = ifMissing;
+    return installer::install(options);
+}
 
 }  // namespace test_files

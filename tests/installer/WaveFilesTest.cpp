@@ -10,6 +10,7 @@
 
 using test_files::decodeWav;
 using test_files::readBytes;
+using test_files::runInstall;
 using test_files::TempRoot;
 using test_files::Wave;
 
@@ -17,11 +18,7 @@ namespace {
 
 Wave installedWave(const std::string& name) {
     static TempRoot root;
-    static bool installed = [] {
-        installer::InstallOptions options;
-        options.root = root.path();
-        return installer::install(options).ok();
-    }();
+    static bool installed = runInstall(root).ok();
     EXPECT_TRUE(installed);
     return decodeWav(readBytes(root.file(name)));
 }

@@ -16,6 +16,7 @@ namespace {
 
 struct Record {
     gamekit::SettingsRecord record{};
+    ScoreLists scores;
     Record() { gamekit::fillDefaults(pellandineSettings, record); }
     int32_t& operator[](const wchar_t* name) {
         return gamekit::settingValue(pellandineSettings, record, name);
@@ -23,6 +24,8 @@ struct Record {
     int32_t* list(const wchar_t* name) {
         return gamekit::settingList(pellandineSettings, record, name);
     }
+    // Takes the options over; true when a stored value had to be corrected.
+    bool take(PellandineOptions& o) { return takeOptions(record, o, scores); }
 };
 
 }  // namespace
@@ -30,61 +33,39 @@ struct Record {
 TEST(PellandineOptions, DefaultsAreTakenAsTheyAre) {
     Record r;
     PellandineOptions o;
-    ScoreLists scores;
-    EXPECT_FALSE(takeOptions(r.record, o, scores));
+    EXPECT_FALSE(r.take(o));
     EXPECT_EQ(o.cardBack, 5);
     EXPECT_EQ(o.gameType, kSum14);
     EXPECT_TRUE(o.displayCardsLeft && o.displayPrompts && o.displayDialogs && o.soundsOn);
     EXPECT_FALSE(o.slideChallenge);
 }
 
-TEST(PellandineOptions, GameTypeZeroIsPairsAndIsStoredCorrected) {
-    Record r;
-    r[L"GameType"] = 0;
-    PellandineOptions o;
-    ScoreLists scores;
-    EXPECT_TRUE(takeOptions(r.record, o, scores));
-    EXPECT_EQ(o.gameType, kPairs);
-    EXPECT_EQ(r[L"GameType"], 1);
-}
-
-TEST(PellandineOptions, GameTypeOutsideOneToFourIsSum14) {
-    for (int stored : {5, 9, -1, -400, 1 << 30}) {
+TEST(PellandineOptions, GameTypeZeroIsPairsOutsideOneToFourIsSum14AndIsStoredCorrected) {
+    struct Case {
+        int stored, taken, written;
+    };
+    const Case cases[] = {{0, kPairs, 1},    {1, 1, 1},           {2, 2, 2},      {3, 3, 3},
+                          {4, 4, 4},         {5, kSum14, 4},      {9, kSum14, 4}, {-1, kSum14, 4},
+                          {-400, kSum14, 4}, {1 << 30, kSum14, 4}};
+    for (const Case& c : cases) {
         Record r;
-        r[L"GameType"] = stored;
+        r[L"GameType"] = c.stored;
         PellandineOptions o;
-        ScoreLists scores;
-        takeOptions(r.record, o, scores);
-        EXPECT_EQ(o.gameType, kSum14) << stored;
-        EXPECT_EQ(r[L"GameType"], 4) << stored;
-    }
-    for (int stored = 1; stored <= 4; ++stored) {
-        Record r;
-        r[L"GameType"] = stored;
-        PellandineOptions o;
-        ScoreLists scores;
-        takeOptions(r.record, o, scores);
-        EXPECT_EQ(o.gameType, stored);
+        EXPECT_EQ(r.take(o), c.stored != c.written) << c.stored;
+        EXPECT_EQ(o.gameType, c.taken) << c.stored;
+        EXPECT_EQ(r[L"GameType"], c.written) << c.stored;
     }
 }
 
 TEST(PellandineOptions, EveryThemeIndexIsKeptTheFirstIncludedAndOthersAreFive) {
-    for (int stored = 0; stored <= 8; ++stored) {
+    for (int stored : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, -1, 255}) {
+        const bool known = stored >= 0 && stored <= 8;
         Record r;
         r[L"CardBack"] = stored;
         PellandineOptions o;
-        ScoreLists scores;
-        takeOptions(r.record, o, scores);
-        EXPECT_EQ(o.cardBack, stored);
-    }
-    for (int stored : {9, -1, 255}) {
-        Record r;
-        r[L"CardBack"] = stored;
-        PellandineOptions o;
-        ScoreLists scores;
-        EXPECT_TRUE(takeOptions(r.record, o, scores));
-        EXPECT_EQ(o.cardBack, 5);
-        EXPECT_EQ(r[L"CardBack"], 5);
+        EXPECT_EQ(r.take(o), !known) << stored;
+        EXPECT_EQ(o.cardBack, known ? stored : 5) << stored;
+        EXPECT_EQ(r[L"CardBack"], known ? stored : 5) << stored;
     }
 }
 
@@ -94,8 +75,7 @@ TEST(PellandineOptions, SwitchesAreOnOnlyForOne) {
     r[L"DisplayDialogs"] = 0;
     r[L"SlideChallenge"] = 1;
     PellandineOptions o;
-    ScoreLists scores;
-    takeOptions(r.record, o, scores);
+    r.take(o);
     EXPECT_FALSE(o.displayPrompts);
     EXPECT_FALSE(o.displayDialogs);
     EXPECT_TRUE(o.slideChallenge);
@@ -111,16 +91,15 @@ TEST(PellandineOptions, ScoreListsAreReadAndDamagedEntriesFreed) {
     const int32_t damaged[10] = {30, 99, -4, 41, 0, 0, 0, 0, 0, 2};
     std::copy(damaged, damaged + 10, sum10);
     PellandineOptions o;
-    ScoreLists scores;
-    EXPECT_TRUE(takeOptions(r.record, o, scores));
-    EXPECT_EQ(scores.list(kPairs)[0], 52);
-    EXPECT_EQ(scores.list(kPairs)[2], 38);
-    EXPECT_EQ(scores.list(kPairs)[3], 0);
+    EXPECT_TRUE(r.take(o));
+    EXPECT_EQ(r.scores.list(kPairs)[0], 52);
+    EXPECT_EQ(r.scores.list(kPairs)[2], 38);
+    EXPECT_EQ(r.scores.list(kPairs)[3], 0);
     // 99 and -4 cannot be scores of a 52-card game: free places, the rest
     // best first.
     const int expected[10] = {41, 30, 2, 0, 0, 0, 0, 0, 0, 0};
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(scores.list(kSum10)[i], expected[i]) << i;
+        EXPECT_EQ(r.scores.list(kSum10)[i], expected[i]) << i;
         EXPECT_EQ(sum10[i], expected[i]) << i;
     }
 }

@@ -46,22 +46,6 @@ struct Fixture {
         return r;
     }
 
-    // Removes the first group that leaves Sum 11's covered face cards lying.
-    bool removeGroupBesideTheStack(Announcement& a) {
-        std::vector<Group> groups;
-        findGroups(session->rules().grid(), groups);
-        for (const Group& g : groups) {
-            bool beside = true;
-            for (int k = 0; k < g.size; ++k)
-                beside &= session->rules().grid().at(g.index[k]).cardCount == 1;
-            if (!beside) continue;
-            for (int k = 0; k < g.size; ++k)
-                tapCard(g.index[k] / kColumns, g.index[k] % kColumns, a);
-            return true;
-        }
-        return false;
-    }
-
     // Removes the first group the rules allow; false when there is none.
     bool removeFirstGroup(Announcement& a) {
         std::vector<Group> groups;
@@ -71,6 +55,18 @@ struct Fixture {
             tapCard(groups[0].index[k] / kColumns, groups[0].index[k] % kColumns, a);
         }
         return true;
+    }
+
+    // Plays the stacked game to its end; gives what the winning step told.
+    Announcement playToTheEnd() {
+        Announcement won;
+        for (int plays = 0; !session->rules().gameOver() && plays < 100; ++plays) {
+            Announcement a;
+            if (!removeFirstGroup(a)) tapDeck(a);
+            if (a.presentTableFirst) won = a;
+        }
+        EXPECT_TRUE(session->rules().gameOver());
+        return won;
     }
 };
 
@@ -109,14 +105,7 @@ TEST(PellandineSession, ADeckTapBeforeTheFirstGameDealsAndTheDealIsShownOnce) {
 TEST(PellandineSession, AWonGameIsOfferedToTheListOnceWhateverScreensFollow) {
     Fixture f(kSum14);
     f.stack(winnableSum14());
-    Announcement won;
-    int plays = 0;
-    while (!f.session->rules().gameOver() && plays++ < 100) {
-        Announcement a;
-        if (!f.removeFirstGroup(a)) f.tapDeck(a);
-        if (a.presentTableFirst) won = a;
-    }
-    ASSERT_TRUE(f.session->rules().gameOver());
+    const Announcement won = f.playToTheEnd();
     EXPECT_TRUE(won.presentTableFirst);
     ASSERT_NE(won.message, nullptr);
     EXPECT_STREQ(won.message, "You made the high score list");
@@ -144,13 +133,7 @@ TEST(PellandineSession, AWonGameIsOfferedToTheListOnceWhateverScreensFollow) {
 TEST(PellandineSession, WithDialogsOffAWinGoesToTheListWithoutABox) {
     Fixture f(kSum14, false);
     f.stack(winnableSum14());
-    int plays = 0;
-    Announcement won;
-    while (!f.session->rules().gameOver() && plays++ < 100) {
-        Announcement a;
-        if (!f.removeFirstGroup(a)) f.tapDeck(a);
-        if (a.presentTableFirst) won = a;
-    }
+    const Announcement won = f.playToTheEnd();
     EXPECT_TRUE(won.presentTableFirst);
     EXPECT_EQ(won.message, nullptr);
     EXPECT_EQ(f.session->screen(), kScreenHighScores);
@@ -188,40 +171,6 @@ TEST(PellandineSession, ASum11GameClearedByADeckTapIsWon) {
     EXPECT_EQ(f.session->rules().score(), 52);
     EXPECT_EQ(f.session->screen(), kScreenHighScores);
     EXPECT_EQ(f.session->returnScreen(), kScreenGameOver);
-}
-
-TEST(PellandineSession, Sum11PromptAfterARemovalAsksForTheDeckOnlyWhileItHasCards) {
-    // The face cards lie covered on the table while the shoe runs out: the
-    // deck is empty though cards are left beside the table's own.
-    const auto pairs = pellandine_test::sum11Pairs();
-    std::string order = pellandine_test::sum11FaceCards();
-    for (int first : {0, 5, 10, 15}) order += pellandine_test::twoRowsOfPairs(pairs, first);
-    Fixture f(kSum11);
-    f.stack(order);
-    ASSERT_EQ(f.session->rules().grid().at(0).cardCount, 13);
-    Announcement a;
-    bool sawDealMore = false;
-    for (int plays = 0; plays < 200; ++plays) {
-        const bool exhausted = f.session->rules().shoeExhausted();
-        if (!f.removeGroupBesideTheStack(a)) {
-            ASSERT_FALSE(exhausted) << "no group left to remove";
-            f.tapDeck(a);
-            continue;
-        }
-        if (!exhausted) {
-            sawDealMore = true;
-            EXPECT_STREQ(f.session->rules().promptLines().first, "Tap deck to deal more cards, or");
-            continue;
-        }
-        // The shoe is empty; the covered face cards make the cards left
-        // outnumber what lies face up, yet the deck has nothing to deal.
-        EXPECT_GT(f.session->rules().cardsLeft() - 20 + f.session->rules().grid().emptySlotCount(),
-                  0);
-        EXPECT_STREQ(f.session->rules().promptLines().first, "Tap deck to move cards up, or");
-        break;
-    }
-    EXPECT_TRUE(sawDealMore);
-    EXPECT_TRUE(f.session->rules().shoeExhausted());
 }
 
 TEST(PellandineSession, NewOffersAnUnfinishedScoreWithOnlyTheBox) {

@@ -6,14 +6,8 @@ TEST(DeckOrder, CodesInEitherCaseWithTenWrittenTwoWays) {
     std::vector<CardCode> out;
     std::string error;
     ASSERT_TRUE(parseDeckOrder("AS 2c,10H td  qS KD", out, error));
-    ASSERT_EQ(out.size(), 6u);
-    EXPECT_EQ(out[0], (CardCode{0, 0}));
-    EXPECT_EQ(out[1], (CardCode{1, 1}));
-    EXPECT_EQ(out[2], (CardCode{9, 2}));
-    EXPECT_EQ(out[3], (CardCode{9, 3}));
-    EXPECT_EQ(out[4], (CardCode{11, 0}));
-    EXPECT_EQ(out[5], (CardCode{12, 3}));
-    EXPECT_EQ(cardCodeName(out[2]), "10H");
+    EXPECT_EQ(out, (std::vector<CardCode>{{0, 0}, {1, 1}, {9, 2}, {9, 3}, {11, 0}, {12, 3}}));
+    EXPECT_EQ(cardCodeName(CardCode{9, 2}), "10H");
 }
 
 TEST(DeckOrder, BadCodesRepeatsAndEmptyOrdersAreRefusedWithAReason) {

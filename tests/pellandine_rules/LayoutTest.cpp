@@ -125,27 +125,33 @@ TEST(Layout, ClearSlotReturnsTheCardAndEmptiesEverything) {
 }
 
 TEST(Prompts, LinesOfEachCaseAreTheGameOwnTexts) {
-    auto same = [](PromptLines p, const char* a, const char* b) {
-        return std::strcmp(p.first, a) == 0 && std::strcmp(p.second, b) == 0;
+    const struct {
+        Prompt prompt;
+        int type;
+        const char *first, *second;
+    } cases[] = {
+        {Prompt::AfterRemoval, kSum10, "Tap deck to deal more cards, or",
+         "select another pair / 10-J-Q-K"},
+        {Prompt::AfterRemovalEmpty, kSum10, "Tap cards to select another pair or", "10-J-Q-K"},
+        {Prompt::AfterRemovalEmpty, kSum11, "Tap deck to move cards up, or",
+         "select another pair for sum 11."},
+        {Prompt::AfterRemoval, kSum14, "Tap deck to deal more cards, or",
+         "select a new set (J=11, Q=12, K=13)."},
+        {Prompt::Instructions, kPairs, "Select 2 adjacent cards (pairs can be",
+         "horizontal, vertical or diagonal)."},
+        {Prompt::Instructions, kSum14, "Select cards that sum to 14 where",
+         "J=11, Q=12, K=13 and A=1."},
+        {Prompt::GameOver, kSum11, "Tap deck to start a new game, or",
+         "use menu to change game variation."},
+        {Prompt::BeforeFirstGame, kPairs, "Tap deck to deal, or use menu to",
+         "change game variation."},
+        {Prompt::None, kPairs, "", ""},
     };
-    EXPECT_TRUE(same(promptLines(Prompt::AfterRemoval, kSum10), "Tap deck to deal more cards, or",
-                     "select another pair / 10-J-Q-K"));
-    EXPECT_TRUE(same(promptLines(Prompt::AfterRemovalEmpty, kSum10),
-                     "Tap cards to select another pair or", "10-J-Q-K"));
-    EXPECT_TRUE(same(promptLines(Prompt::AfterRemovalEmpty, kSum11),
-                     "Tap deck to move cards up, or", "select another pair for sum 11."));
-    EXPECT_TRUE(same(promptLines(Prompt::AfterRemoval, kSum14), "Tap deck to deal more cards, or",
-                     "select a new set (J=11, Q=12, K=13)."));
-    EXPECT_TRUE(same(promptLines(Prompt::Instructions, kPairs),
-                     "Select 2 adjacent cards (pairs can be",
-                     "horizontal, vertical or diagonal)."));
-    EXPECT_TRUE(same(promptLines(Prompt::Instructions, kSum14), "Select cards that sum to 14 where",
-                     "J=11, Q=12, K=13 and A=1."));
-    EXPECT_TRUE(same(promptLines(Prompt::GameOver, kSum11), "Tap deck to start a new game, or",
-                     "use menu to change game variation."));
-    EXPECT_TRUE(same(promptLines(Prompt::BeforeFirstGame, kPairs),
-                     "Tap deck to deal, or use menu to", "change game variation."));
-    EXPECT_TRUE(same(promptLines(Prompt::None, kPairs), "", ""));
+    for (const auto& c : cases) {
+        const PromptLines p = promptLines(c.prompt, c.type);
+        EXPECT_STREQ(p.first, c.first) << "variation " << c.type;
+        EXPECT_STREQ(p.second, c.second) << "variation " << c.type;
+    }
 }
 
 TEST(Start, TheTableHoldsNoCardUntilTheFirstDealAndRestartWaitsForIt) {

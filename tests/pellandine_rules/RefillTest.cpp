@@ -37,6 +37,23 @@ int countKind(const PlayResult& r, EventKind kind) {
     return n;
 }
 
+// Sum 11 dealt as four deals of ten vertical pairs of 11 and the twelve face
+// cards, the face cards last or first.
+std::unique_ptr<PellandineRules> sum11Stacked(bool faceCardsFirst) {
+    const auto pairs = sum11Pairs();
+    std::string order;
+    for (int first : {0, 5, 10, 15}) order += twoRowsOfPairs(pairs, first);
+    return stacked(kSum11, faceCardsFirst ? sum11FaceCards() + order : order + sum11FaceCards());
+}
+
+// Removes the vertical pairs of rows `top` and `top + 1`, column by column.
+void removeColumnPairs(PellandineRules& rules, int top) {
+    for (int c = 0; c < kColumns; ++c) {
+        tap(rules, top, c);
+        ASSERT_TRUE(tap(rules, top + 1, c).removed) << "column " << c;
+    }
+}
+
 }  // namespace
 
 TEST(ZigZag, ARowStartMovesUpToTheEndOfTheRowAboveAndTheTailIsRefilled) {
@@ -159,25 +176,14 @@ TEST(PlainRefill, AnAlmostEmptyDeckFillsTheFirstGapsAndThenTheDeckIsEmpty) {
 }
 
 TEST(Sum11Refill, FaceCardsLeftWhenTheShoeRunsOutAreCountedAsRemoved) {
-    const auto pairs = sum11Pairs();
-    auto rules = stacked(kSum11, twoRowsOfPairs(pairs, 0) + twoRowsOfPairs(pairs, 5) +
-                                     twoRowsOfPairs(pairs, 10) + twoRowsOfPairs(pairs, 15) +
-                                     sum11FaceCards());
-    for (int top : {0, 2}) {
-        for (int c = 0; c < kColumns; ++c) {
-            tap(*rules, top, c);
-            ASSERT_TRUE(tap(*rules, top + 1, c).removed);
-        }
-    }
+    auto rules = sum11Stacked(false);
+    for (int top : {0, 2}) removeColumnPairs(*rules, top);
     PlayResult r = rules->tapDeck();
     EXPECT_EQ(countKind(r, EventKind::Slide), 0);
     EXPECT_EQ(countKind(r, EventKind::Fill), 20);
     EXPECT_EQ(rules->cardsInShoe(), 12);
 
-    for (int c = 0; c < kColumns; ++c) {
-        tap(*rules, 2, c);
-        ASSERT_TRUE(tap(*rules, 3, c).removed);
-    }
+    removeColumnPairs(*rules, 2);
     r = rules->tapDeck();
     ASSERT_EQ(r.events.size(), 2u);
     EXPECT_EQ(r.events[0].kind, EventKind::Fill);
@@ -211,29 +217,17 @@ TEST(Sum11Refill, FaceCardsLeftWhenTheShoeRunsOutAreCountedAsRemoved) {
 }
 
 TEST(Sum11Refill, AWinByTheLastFaceCardsIsAWin) {
-    const auto pairs = sum11Pairs();
-    auto rules = stacked(kSum11, twoRowsOfPairs(pairs, 0) + twoRowsOfPairs(pairs, 5) +
-                                     twoRowsOfPairs(pairs, 10) + twoRowsOfPairs(pairs, 15) +
-                                     sum11FaceCards());
+    auto rules = sum11Stacked(false);
+    PlayResult r;
     for (int round = 0; round < 2; ++round) {
-        for (int top : {0, 2}) {
-            for (int c = 0; c < kColumns; ++c) {
-                tap(*rules, top, c);
-                ASSERT_TRUE(tap(*rules, top + 1, c).removed);
-            }
-        }
-        PlayResult r = rules->tapDeck();
-        if (round == 0) {
-            EXPECT_FALSE(r.gameWon);
-        }
-        if (round == 1) {
-            EXPECT_TRUE(r.gameWon);
-            EXPECT_TRUE(r.offer.offered);
-            EXPECT_TRUE(r.offer.won);
-            EXPECT_EQ(r.offer.place, 0);
-            EXPECT_EQ(r.offer.gameType, kSum11);
-        }
+        for (int top : {0, 2}) removeColumnPairs(*rules, top);
+        r = rules->tapDeck();
+        EXPECT_EQ(r.gameWon, round == 1) << "round " << round;
     }
+    EXPECT_TRUE(r.offer.offered);
+    EXPECT_TRUE(r.offer.won);
+    EXPECT_EQ(r.offer.place, 0);
+    EXPECT_EQ(r.offer.gameType, kSum11);
     EXPECT_EQ(rules->score(), 52);
     EXPECT_EQ(rules->cardsLeft(), 0);
     EXPECT_EQ(rules->phase(), GamePhase::Over);
@@ -248,17 +242,12 @@ TEST(Sum11Refill, AWinByTheLastFaceCardsIsAWin) {
 }
 
 TEST(Sum11Refill, TheDealMorePromptAsksTheShoeNotACountWithCoveredFaceCards) {
-    const auto pairs = sum11Pairs();
-    auto rules =
-        stacked(kSum11, sum11FaceCards() + twoRowsOfPairs(pairs, 0) + twoRowsOfPairs(pairs, 5) +
-                            twoRowsOfPairs(pairs, 10) + twoRowsOfPairs(pairs, 15));
+    auto rules = sum11Stacked(true);
     ASSERT_EQ(rules->grid().slot(0, 0).cardCount, 13);
     for (int round = 0; round < 2; ++round) {
-        for (int c = 0; c < kColumns; ++c) {
-            tap(*rules, 2, c);
-            ASSERT_TRUE(tap(*rules, 3, c).removed);
-        }
+        removeColumnPairs(*rules, 2);
         EXPECT_EQ(rules->prompt(), Prompt::AfterRemoval);
+        EXPECT_STREQ(rules->promptLines().first, "Tap deck to deal more cards, or");
         PlayResult r = rules->tapDeck();
         EXPECT_EQ(countKind(r, EventKind::Slide), 0);
         EXPECT_EQ(countKind(r, EventKind::Fill), 10);

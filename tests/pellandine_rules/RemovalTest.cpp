@@ -150,28 +150,20 @@ TEST(Sum10, AKingThenASevenOfAnotherSuitDropsTheSeven) {
 
 // Sum 14 deals rows 1 and 2, ten cards.
 
-TEST(Sum14, AceTwoThreeEightIsRemovedOnTheFourthTap) {
+TEST(Sum14, AceTwoThreeDropsANineAndIsRemovedWithAnEightOnTheFourthTap) {
     auto rules = stacked(kSum14, "AS 2S 3S 8S 9S");
     tap(*rules, 0, 0);
     tap(*rules, 0, 1);
     EXPECT_FALSE(tap(*rules, 0, 2).removed);
     EXPECT_EQ(rules->selectionCount(), 3);
-    PlayResult r = tap(*rules, 0, 3);
+    EXPECT_FALSE(tap(*rules, 0, 4).removed);  // A 2 3 9 is 15
+    EXPECT_EQ(rules->selectionCount(), 3);
+    EXPECT_FALSE(isSelected(*rules, 0, 4));
+    PlayResult r = tap(*rules, 0, 3);  // the eight still completes it
     EXPECT_TRUE(r.removed);
     EXPECT_EQ(r.cardsRemoved, 4);
     EXPECT_EQ(rules->score(), 4);
     EXPECT_EQ(rules->cardsLeft(), 48);
-}
-
-TEST(Sum14, AceTwoThreeNineDropsTheNine) {
-    auto rules = stacked(kSum14, "AS 2S 3S 8S 9S");
-    tap(*rules, 0, 0);
-    tap(*rules, 0, 1);
-    tap(*rules, 0, 2);
-    EXPECT_FALSE(tap(*rules, 0, 4).removed);
-    EXPECT_EQ(rules->selectionCount(), 3);
-    EXPECT_FALSE(isSelected(*rules, 0, 4));
-    EXPECT_TRUE(tap(*rules, 0, 3).removed);  // the eight still completes it
 }
 
 TEST(Sum14, KingThenAceIsRemoved) {

@@ -29,14 +29,10 @@ TEST(ReflectionOptions, CardBackIsTheThemeIndexWithTheFirstThemeKept) {
     ReflectionSession session;
     gamekit::SettingsRecord record = defaults();
     EXPECT_EQ(loadOptions(record, session).cardBack, 5);
-    value(record, L"CardBack") = 0;
-    EXPECT_EQ(loadOptions(record, session).cardBack, 0);
-    value(record, L"CardBack") = 8;
-    EXPECT_EQ(loadOptions(record, session).cardBack, 8);
-    value(record, L"CardBack") = 9;
-    EXPECT_EQ(loadOptions(record, session).cardBack, 5);
-    value(record, L"CardBack") = -1;
-    EXPECT_EQ(loadOptions(record, session).cardBack, 5);
+    for (const auto& [stored, taken] : {std::pair{0, 0}, {8, 8}, {9, 5}, {-1, 5}}) {
+        value(record, L"CardBack") = stored;
+        EXPECT_EQ(loadOptions(record, session).cardBack, taken) << stored;
+    }
     // What the store's own rule makes of the stored values agrees.
     value(record, L"CardBack") = 0;
     gamekit::applyRules(reflectionSettings, record);
