@@ -23,11 +23,11 @@ Rgb white(int, int) {
 }
 
 BitmapSpec sized(int width, int height, Rgb (*pixel)(int, int) = nullptr) {
-    BitmapSpec spec;
-    spec.width = width;
-    spec.height = height;
-    if (pixel != nullptr) spec.pixel = pixel;
-    return spec;
+    BitmapSpec picture;
+    picture.width = width;
+    picture.height = height;
+    if (pixel != nullptr) picture.pixel = pixel;
+    return picture;
 }
 
 class BitmapFile : public ::testing::Test {
@@ -36,10 +36,10 @@ class BitmapFile : public ::testing::Test {
     void TearDown() override { gamekit::setDefaultInstallDir(); }
 
     // Writes the file into \Windows and loads it at the size written in its header.
-    bool load(const BitmapSpec& spec, std::vector<uint16_t>& pixels, int width = 0,
+    bool load(const BitmapSpec& picture, std::vector<uint16_t>& pixels, int width = 0,
               int height = 0) {
-        root.write("Windows/Test.bmp", makeBitmap(spec));
-        return loadAs(width ? width : spec.width, height ? height : spec.height, pixels);
+        root.write("Windows/Test.bmp", makeBitmap(picture));
+        return loadAs(width ? width : picture.width, height ? height : picture.height, pixels);
     }
     bool loadAs(int width, int height, std::vector<uint16_t>& pixels) {
         pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), kUntouched);
@@ -52,16 +52,16 @@ class BitmapFile : public ::testing::Test {
 }  // namespace
 
 TEST_F(BitmapFile, TwentyEightWideRowsHaveNoPaddingAndTheTopRowComesLast) {
-    BitmapSpec spec = sized(28, 3);
-    spec.pixel = [](int x, int y) {
+    BitmapSpec picture = sized(28, 3);
+    picture.pixel = [](int x, int y) {
         return y == 0 ? Rgb{255, 255, 255} : Rgb{8, 4, static_cast<uint8_t>(8 + x % 2)};
     };
-    std::string bytes = makeBitmap(spec);
+    std::string bytes = makeBitmap(picture);
     ASSERT_EQ(bytes.size(), 54u + 3 * 84);
     // The last 84 bytes of the file are the top row.
     EXPECT_EQ(static_cast<uint8_t>(bytes[bytes.size() - 1]), 255);
     std::vector<uint16_t> pixels;
-    ASSERT_TRUE(load(spec, pixels));
+    ASSERT_TRUE(load(picture, pixels));
     for (int x = 0; x < 28; ++x) EXPECT_EQ(pixels[x], kWhite) << x;
     EXPECT_EQ(pixels[28 + 0], 0x0821);
     EXPECT_EQ(pixels[28 + 1], 0x0821);  // blue 9 >> 3 is still 1
@@ -69,15 +69,15 @@ TEST_F(BitmapFile, TwentyEightWideRowsHaveNoPaddingAndTheTopRowComesLast) {
 }
 
 TEST_F(BitmapFile, ThirtyWideRowsArePaddedToNinetyTwoBytes) {
-    BitmapSpec spec = sized(30, 2);
-    spec.padByte = 0xFF;  // padding must never be taken for a pixel
-    spec.pixel = [](int x, int y) {
+    BitmapSpec picture = sized(30, 2);
+    picture.padByte = 0xFF;  // padding must never be taken for a pixel
+    picture.pixel = [](int x, int y) {
         return Rgb{static_cast<uint8_t>(8 * x), static_cast<uint8_t>(4 * y), 0};
     };
-    std::string bytes = makeBitmap(spec);
+    std::string bytes = makeBitmap(picture);
     ASSERT_EQ(bytes.size(), 54u + 2 * 92);
     std::vector<uint16_t> pixels;
-    ASSERT_TRUE(load(spec, pixels));
+    ASSERT_TRUE(load(picture, pixels));
     for (int y = 0; y < 2; ++y) {
         for (int x = 0; x < 30; ++x) {
             uint16_t expected =
@@ -88,11 +88,11 @@ TEST_F(BitmapFile, ThirtyWideRowsArePaddedToNinetyTwoBytes) {
 }
 
 TEST_F(BitmapFile, ConvertsEachChannelToFiveSixFive) {
-    BitmapSpec spec = sized(4, 1);
+    BitmapSpec picture = sized(4, 1);
     const Rgb colours[4] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {7, 3, 7}};
-    spec.pixel = [&](int x, int) { return colours[x]; };
+    picture.pixel = [&](int x, int) { return colours[x]; };
     std::vector<uint16_t> pixels;
-    ASSERT_TRUE(load(spec, pixels));
+    ASSERT_TRUE(load(picture, pixels));
     EXPECT_EQ(pixels[0], 0xF800);
     EXPECT_EQ(pixels[1], 0x07E0);
     EXPECT_EQ(pixels[2], 0x001F);
@@ -100,8 +100,8 @@ TEST_F(BitmapFile, ConvertsEachChannelToFiveSixFive) {
 }
 
 TEST_F(BitmapFile, StrideAndLastRowLimitWhatIsWritten) {
-    BitmapSpec spec = sized(4, 3, white);
-    root.write("Windows/Test.bmp", makeBitmap(spec));
+    BitmapSpec picture = sized(4, 3, white);
+    root.write("Windows/Test.bmp", makeBitmap(picture));
     std::vector<uint16_t> pixels(6 * 3, kUntouched);
     ASSERT_TRUE(gamekit::loadBitmap(L"test.BMP", 4, 3, pixels.data(), 6, 2));
     for (int y = 0; y < 3; ++y) {
@@ -112,14 +112,14 @@ TEST_F(BitmapFile, StrideAndLastRowLimitWhatIsWritten) {
 }
 
 TEST_F(BitmapFile, ColourTableIsSkippedAndAZeroOffsetReadsOnFromIt) {
-    BitmapSpec spec = sized(4, 1, white);
-    spec.coloursUsed = 0x10003;  // only the low 16 bits count
-    spec.colourTableEntries = 3;
+    BitmapSpec picture = sized(4, 1, white);
+    picture.coloursUsed = 0x10003;  // only the low 16 bits count
+    picture.colourTableEntries = 3;
     std::vector<uint16_t> pixels;
-    ASSERT_TRUE(load(spec, pixels));
+    ASSERT_TRUE(load(picture, pixels));
     EXPECT_EQ(pixels[3], kWhite);
-    spec.pixelOffset = 0;
-    ASSERT_TRUE(load(spec, pixels));
+    picture.pixelOffset = 0;
+    ASSERT_TRUE(load(picture, pixels));
     EXPECT_EQ(pixels[0], kWhite);
 }
 
@@ -137,8 +137,8 @@ TEST_F(BitmapFile, TheWindowsDirectoryIsPreferred) {
 }
 
 TEST_F(BitmapFile, TheDefaultInstallDirectoryIsNotSearchedUnlessKnown) {
-    BitmapSpec spec = sized(2, 1);
-    root.write("Program Files/Tarnwick Software/Deckhollow/Pic.bmp", makeBitmap(spec));
+    BitmapSpec picture = sized(2, 1);
+    root.write("Program Files/Tarnwick Software/Deckhollow/Pic.bmp", makeBitmap(picture));
     uint16_t pixels[2];
     EXPECT_FALSE(gamekit::loadBitmap(L"Pic.bmp", 2, 1, pixels, 2, 1));
     gamekit::installDirKnown = true;  // the same directory, now from the registry
@@ -148,9 +148,9 @@ TEST_F(BitmapFile, TheDefaultInstallDirectoryIsNotSearchedUnlessKnown) {
 TEST_F(BitmapFile, BadHeadersAreRefused) {
     std::vector<uint16_t> pixels;
     auto refused = [&](void (*falsify)(BitmapSpec&)) {
-        BitmapSpec spec;
-        falsify(spec);
-        return !load(spec, pixels, 28, 4);
+        BitmapSpec picture;
+        falsify(picture);
+        return !load(picture, pixels, 28, 4);
     };
     EXPECT_TRUE(refused([](BitmapSpec& s) { s.type = 0x4D43; }));
     EXPECT_TRUE(refused([](BitmapSpec& s) { s.reserved1 = 1; }));
@@ -172,8 +172,8 @@ TEST_F(BitmapFile, BadHeadersAreRefused) {
 }
 
 TEST_F(BitmapFile, ShortFilesAreRefusedAtEveryCut) {
-    BitmapSpec spec = sized(5, 3);
-    std::string bytes = makeBitmap(spec);
+    BitmapSpec picture = sized(5, 3);
+    std::string bytes = makeBitmap(picture);
     std::vector<uint16_t> pixels(15);
     for (size_t cut = 0; cut < bytes.size(); ++cut) {
         root.write("Windows/Test.bmp", bytes.substr(0, cut));
@@ -184,9 +184,9 @@ TEST_F(BitmapFile, ShortFilesAreRefusedAtEveryCut) {
 }
 
 TEST_F(BitmapFile, BadCallsAndNamesAreRefused) {
-    BitmapSpec spec = sized(2, 1);
-    root.write("Windows/Test.bmp", makeBitmap(spec));
-    root.write("Outside.bmp", makeBitmap(spec));
+    BitmapSpec picture = sized(2, 1);
+    root.write("Windows/Test.bmp", makeBitmap(picture));
+    root.write("Outside.bmp", makeBitmap(picture));
     uint16_t pixels[2];
     EXPECT_FALSE(gamekit::loadBitmap(L"Test.bmp", 2, 1, nullptr, 2, 1));
     EXPECT_FALSE(gamekit::loadBitmap(nullptr, 2, 1, pixels, 2, 1));
@@ -205,8 +205,8 @@ TEST_F(BitmapFile, AMissingPictureEndsTheProgramWithTheReinstallMessage) {
     EXPECT_EQ(testing_support::fatalMessageOf(
                   [&] { gamekit::loadBitmapOrDie(L"Velloran_Images.bmp", 2, 2, pixels, 2, 2); }),
               "Files missing - Reinstall application");
-    BitmapSpec spec = sized(2, 2);
-    root.write("Windows/Velloran_Images.bmp", makeBitmap(spec));
+    BitmapSpec picture = sized(2, 2);
+    root.write("Windows/Velloran_Images.bmp", makeBitmap(picture));
     EXPECT_EQ(testing_support::fatalMessageOf(
                   [&] { gamekit::loadBitmapOrDie(L"Velloran_Images.bmp", 2, 2, pixels, 2, 2); }),
               "");

@@ -37,35 +37,35 @@ inline void put32(std::string& out, size_t at, uint32_t v) {
     for (int i = 0; i < 4; ++i) out[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
-inline std::string makeBitmap(const BitmapSpec& spec) {
+inline std::string makeBitmap(const BitmapSpec& picture) {
     std::string out(54, '\0');
-    uint32_t tableBytes = 4 * spec.colourTableEntries;
+    uint32_t tableBytes = 4 * picture.colourTableEntries;
     uint32_t offset =
-        spec.pixelOffset >= 0 ? static_cast<uint32_t>(spec.pixelOffset) : 54 + tableBytes;
-    put16(out, 0, spec.type);
-    put16(out, 6, spec.reserved1);
-    put16(out, 8, spec.reserved2);
+        picture.pixelOffset >= 0 ? static_cast<uint32_t>(picture.pixelOffset) : 54 + tableBytes;
+    put16(out, 0, picture.type);
+    put16(out, 6, picture.reserved1);
+    put16(out, 8, picture.reserved2);
     put32(out, 10, offset);
-    put32(out, 14, spec.infoSize);
-    put32(out, 18, static_cast<uint32_t>(spec.width));
-    put32(out, 22, static_cast<uint32_t>(spec.height));
-    put16(out, 26, spec.planes);
-    put16(out, 28, spec.bitsPerPixel);
-    put32(out, 30, spec.compression);
-    put32(out, 46, spec.coloursUsed);
+    put32(out, 14, picture.infoSize);
+    put32(out, 18, static_cast<uint32_t>(picture.width));
+    put32(out, 22, static_cast<uint32_t>(picture.height));
+    put16(out, 26, picture.planes);
+    put16(out, 28, picture.bitsPerPixel);
+    put32(out, 30, picture.compression);
+    put32(out, 46, picture.coloursUsed);
     out.append(tableBytes, '\x11');
-    int rows = spec.height < 0 ? -spec.height : spec.height;
-    int rowBytes = 3 * spec.width;
+    int rows = picture.height < 0 ? -picture.height : picture.height;
+    int rowBytes = 3 * picture.width;
     int padding = (4 - rowBytes % 4) % 4;
     for (int fileRow = 0; fileRow < rows; ++fileRow) {
         int y = rows - 1 - fileRow;  // bottom row first
-        for (int x = 0; x < spec.width; ++x) {
-            Rgb c = spec.pixel(x, y);
+        for (int x = 0; x < picture.width; ++x) {
+            Rgb c = picture.pixel(x, y);
             out.push_back(static_cast<char>(c.blue));
             out.push_back(static_cast<char>(c.green));
             out.push_back(static_cast<char>(c.red));
         }
-        out.append(static_cast<size_t>(padding), static_cast<char>(spec.padByte));
+        out.append(static_cast<size_t>(padding), static_cast<char>(picture.padByte));
     }
     put32(out, 2, static_cast<uint32_t>(out.size()));
     return out;
