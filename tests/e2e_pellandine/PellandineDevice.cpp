@@ -126,6 +126,19 @@ void Device::keep(const std::string& name) const {
                                std::filesystem::copy_options::overwrite_existing, error);
 }
 
+bool Device::load(const std::string& name, testing_support::PngImage* image) const {
+    keep(name);
+    return image->load(shot(name));
+}
+
+int countColour(const testing_support::PngImage& image, int x1, int y1, int x2, int y2,
+                uint16_t colour) {
+    int n = 0;
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x) n += pixel565(image, x, y) == colour;
+    return n;
+}
+
 uint16_t pixel565(const testing_support::PngImage& image, int x, int y) {
     const uint32_t rgb = image.at(x, y);
     const uint32_t r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;

@@ -33,8 +33,12 @@ class Device {
 
     // A screenshot path in the root, also kept in the build tree to be looked at.
     std::string shot(const std::string& name) const;
+    // The script line taking that shot.
+    std::string shotLine(const std::string& name) const { return "shot " + shot(name) + "\n"; }
     // Copies a shot into the build tree's shots folder.
     void keep(const std::string& name) const;
+    // Keeps the shot and reads it; false when it cannot be read.
+    bool load(const std::string& name, testing_support::PngImage* image) const;
 
   private:
     testing_support::TempRoot root_;
@@ -43,6 +47,9 @@ class Device {
 
 // Screen pixel as the program drew it (5-6-5).
 uint16_t pixel565(const testing_support::PngImage& image, int x, int y);
+// Pixels of `colour` in the box from (x1, y1) to (x2, y2), both included.
+int countColour(const testing_support::PngImage& image, int x1, int y1, int x2, int y2,
+                uint16_t colour);
 
 // The table of a screenshot: each active place of the variation's layout
 // with the face-up card read from the screen (null when the place shows no

@@ -5,7 +5,6 @@
 
 #include "ReflectionRun.h"
 #include "games/reflection/rules/GreedyPlayer.h"
-#include "support/PngImage.h"
 
 using namespace reflection_e2e;
 using reflection::Move;
@@ -19,8 +18,6 @@ std::string chooseTheme(int theme) {
     return menu(kConfigureMenuX, 0) + tap(60, 122 + 17 * theme, 100) + tap(190, 290, 200);
 }
 
-const std::string kEnd = "key down\nwait 300\ntap 120 160\nwait 300\n";
-
 }  // namespace
 
 TEST(ReflectionOptions, ExpertModeDealsANewGameRecordsTheOldOneAndIsStoredAsOne) {
@@ -28,7 +25,7 @@ TEST(ReflectionOptions, ExpertModeDealsANewGameRecordsTheOldOneAndIsStoredAsOne)
     ASSERT_TRUE(root.installed());
     DealPredictor deal;
     deal.nextGame();
-    std::string script = tap(120, 160, 200) + tap(15, 50, 1000);
+    std::string script = kStartAndDeal;
     Move m;
     while (deal.game().score() <= 16 &&
            reflection::nextGreedyMove(deal.game(), reflection::ParkingRule::Careful, m)) {
@@ -36,11 +33,10 @@ TEST(ReflectionOptions, ExpertModeDealsANewGameRecordsTheOldOneAndIsStoredAsOne)
     }
     const int normalScore = deal.game().score();
     ASSERT_GT(normalScore, 8);
-    const std::string shot = root.file("expert.png");
-    script += menu(kConfigureMenuX, 1) + "wait 1000\nshot " + shot + "\n";
+    const std::string dealt = root.file("expert.png"), list = root.file("expert-list.png");
+    script += menu(kConfigureMenuX, 1) + "wait 1000\n" + shot(dealt);
     // The High Scores screen now shows the expert list, still empty.
-    const std::string list = root.file("expert-list.png");
-    script += menu(kGameMenuX, 4) + "shot " + list + "\n" + tap(190, 290, 200);
+    script += menu(kGameMenuX, 4) + shot(list) + tap(190, 290, 200);
     RunResult r = runReflection(root, script + kEnd);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(storedValue(root, L"GameType").number, 1u);
@@ -50,8 +46,8 @@ TEST(ReflectionOptions, ExpertModeDealsANewGameRecordsTheOldOneAndIsStoredAsOne)
     EXPECT_EQ(normal[0], normalScore);
     EXPECT_EQ(storedList(root, L"ExpertScores"), std::vector<int>(10, 0));
 
-    PngImage image;
-    ASSERT_TRUE(image.load(shot));
+    PngImage image, expertList;
+    ASSERT_TRUE(image.load(dealt) && expertList.load(list));
     // A fresh deal: the four opening cards and nothing parked; no kings talon.
     const uint32_t table = screenColour(0x0010);
     EXPECT_NE(image.at(90, 50), table);   // the ace on sequence 0
@@ -59,18 +55,9 @@ TEST(ReflectionOptions, ExpertModeDealsANewGameRecordsTheOldOneAndIsStoredAsOne)
     EXPECT_EQ(image.at(15, 190), table);  // no kings talon
     EXPECT_EQ(image.at(60, 50), table);   // no dealt card
 
-    PngImage expertList;
-    ASSERT_TRUE(expertList.load(list));
-    bool rowInk = false, wideTitle = false;
-    for (int y = 97; y < 108; ++y) {
-        for (int x = 64; x < 190; ++x) rowInk = rowInk || expertList.at(x, y) == 0u;
-    }
+    EXPECT_FALSE(anyPixel(expertList, 64, 97, 189, 107));  // no row
     // "High Scores: (Expert Times)" is wider than "High Score List".
-    for (int y = 33; y < 44; ++y) {
-        for (int x = 20; x < 60; ++x) wideTitle = wideTitle || expertList.at(x, y) == 0u;
-    }
-    EXPECT_FALSE(rowInk);
-    EXPECT_TRUE(wideTitle);
+    EXPECT_TRUE(anyPixel(expertList, 20, 33, 59, 43));
 }
 
 TEST(ReflectionOptions, AThemeChosenOnConfigureAppearanceSurvivesARestartTheFirstIncluded) {
@@ -81,12 +68,12 @@ TEST(ReflectionOptions, AThemeChosenOnConfigureAppearanceSurvivesARestartTheFirs
         EXPECT_EQ(first.exitCode, 0);
         EXPECT_EQ(storedValue(root, L"CardBack").number, static_cast<uint32_t>(theme));
 
-        const std::string shot = root.file("restarted.png");
-        RunResult second = runReflection(root, tap(120, 160, 200) + "shot " + shot + "\n" + kEnd);
+        const std::string restarted = root.file("restarted.png");
+        RunResult second = runReflection(root, tap(120, 160, 200) + shot(restarted) + kEnd);
         EXPECT_EQ(second.exitCode, 0);
         EXPECT_EQ(storedValue(root, L"CardBack").number, static_cast<uint32_t>(theme));
         PngImage image;
-        ASSERT_TRUE(image.load(shot));
+        ASSERT_TRUE(image.load(restarted));
         // Theme 0 ("Standard 1") has a navy table 0x0010, theme 7 ("Zen") 0xDFFF.
         EXPECT_EQ(image.at(120, 200), screenColour(theme == 0 ? 0x0010 : 0xDFFF));
     }

@@ -6,7 +6,6 @@
 #include "ReflectionRun.h"
 #include "games/reflection/rules/DealSolver.h"
 #include "games/reflection/rules/GreedyPlayer.h"
-#include "support/PngImage.h"
 
 using namespace reflection_e2e;
 using reflection::Move;
@@ -14,8 +13,6 @@ using reflection::MoveKind;
 using testing_support::PngImage;
 
 namespace {
-
-const std::string kStart = tap(120, 160, 200) + tap(15, 50, 1000);  // splash, deal
 
 int countLines(const RunResult& r, const std::string& prefix) {
     int n = 0;
@@ -38,7 +35,7 @@ TEST(ReflectionPlay, MovesOfTwoTapsUndoAndRedoOnTheKeysAndTheGameEntersTheList) 
 
     // Greedy moves until at least 20 are made and the last put a card on a
     // sequence, so that undoing it shows in the score.
-    std::string script = kStart;
+    std::string script = kStartAndDeal;
     int moves = 0;
     Move m;
     while (reflection::nextGreedyMove(game, reflection::ParkingRule::Careful, m)) {
@@ -49,7 +46,7 @@ TEST(ReflectionPlay, MovesOfTwoTapsUndoAndRedoOnTheKeysAndTheGameEntersTheList) 
     ASSERT_TRUE(m.placesOnSequence());
     const int scoreAfterMoves = game.score();
     const std::string tableShot = root.file("table.png");
-    script += "wait 100\nshot " + tableShot + "\n";
+    script += "wait 100\n" + shot(tableShot);
 
     // Left twice, Right once.
     script += "key left\nwait 100\nkey left\nwait 100\nkey right\nwait 100\n";
@@ -65,12 +62,11 @@ TEST(ReflectionPlay, MovesOfTwoTapsUndoAndRedoOnTheKeysAndTheGameEntersTheList) 
     const bool dealNeeded = game.dealtCard() == nullptr;
     if (dealNeeded) script += deal.play(Move::dealCard());
     const std::string pickShot = root.file("picked.png");
-    script += tap(48, 50) + "key left\nwait 100\nkey right\nwait 100\n" + tap(48, 50) + "shot " +
-              pickShot + "\n";
+    script +=
+        tap(48, 50) + "key left\nwait 100\nkey right\nwait 100\n" + tap(48, 50) + shot(pickShot);
 
     // Up ends the game: it is entered in the normal list with its time.
-    script += "key up\nwait 1000\nkey down\nwait 300\ntap 120 160\nwait 300\n";
-    RunResult r = runReflection(root, script);
+    RunResult r = runReflection(root, script + "key up\nwait 1000\n" + kEnd);
     EXPECT_EQ(r.exitCode, 0);
 
     // Every move, the two undos and the redo, and the deal undone and redone
@@ -120,13 +116,11 @@ TEST(ReflectionPlay, AWonGameEndsTheGameAndOpensTheListWithItsRowHighlighted) {
     ASSERT_TRUE(deal.game().isWon());
     const std::string listShot = root.file("won-list.png");
     const std::string overShot = root.file("game-over.png");
-    script += "wait 200\nshot " + listShot + "\n" + tap(190, 290, 200) + "shot " + overShot + "\n";
+    script += "wait 200\n" + shot(listShot) + tap(190, 290, 200) + shot(overShot);
     // In GameOver the table takes no move and Left undoes nothing.
     script += "key left\nwait 100\n" + tap(150, 50) + tap(150, 100);
     // "New" after the win deals again without recording the game twice.
-    script += "key up\nwait 1000\n";
-    script += "key down\nwait 300\ntap 120 160\nwait 300\n";
-    RunResult r = runReflection(root, script);
+    RunResult r = runReflection(root, script + "key up\nwait 1000\n" + kEnd);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.logHas("messagebox\tCongratulations!\tYou made the high score list"));
     const std::vector<int> scores = storedList(root, L"NormalScores");

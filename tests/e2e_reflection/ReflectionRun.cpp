@@ -134,6 +134,10 @@ std::string tapsFor(const reflection::Move& m) {
     return "";
 }
 
+std::string shot(const std::string& path) {
+    return "shot " + path + "\n";
+}
+
 std::string menu(int titleX, int row) {
     return tap(titleX, 8, 100) + tap(titleX < 200 ? titleX + 10 : 200, 28 + 16 * row, 200);
 }
@@ -157,6 +161,16 @@ uint32_t screenColour(uint16_t c) {
     const uint32_t r = (c >> 11) & 31, g = (c >> 5) & 63, b = c & 31;
     // The decoder widens each field by repeating its top bits.
     return (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
+}
+
+bool anyPixel(const testing_support::PngImage& image, int x1, int y1, int x2, int y2,
+              uint32_t colour) {
+    for (int y = y1; y <= y2; ++y) {
+        for (int x = x1; x <= x2; ++x) {
+            if (image.at(x, y) == colour) return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace reflection_e2e

@@ -10,6 +10,7 @@
 
 #include "games/reflection/rules/Move.h"
 #include "games/reflection/rules/ReflectionSession.h"
+#include "support/PngImage.h"
 #include "support/ProgramRun.h"
 
 namespace reflection_e2e {
@@ -51,6 +52,12 @@ std::string tapsFor(const reflection::Move& move);
 // Opens a menu title and taps its entry `row` (0 the first).
 std::string menu(int titleX, int row);
 constexpr int kGameMenuX = 20, kConfigureMenuX = 75, kHelpMenuX = 220;
+// A screenshot into `path`.
+std::string shot(const std::string& path);
+// Past the start-up screen, then a deck tap deals the first game.
+inline const std::string kStartAndDeal = tap(120, 160, 200) + tap(15, 50, 1000);
+// Down, then a tap on the farewell panel ends the program.
+inline const std::string kEnd = "key down\nwait 300\ntap 120 160\nwait 300\n";
 
 // The program's deals replayed with the rules: the generator seeded at the
 // start tick, the start shuffles, then one new game per nextGame().
@@ -70,5 +77,8 @@ class DealPredictor {
 
 // Colours as the decoded screenshots show them.
 uint32_t screenColour(uint16_t colour);
+// Whether any pixel from (x1, y1) to (x2, y2), both included, is `colour`.
+bool anyPixel(const testing_support::PngImage& image, int x1, int y1, int x2, int y2,
+              uint32_t colour = 0x000000u);
 
 }  // namespace reflection_e2e

@@ -30,16 +30,6 @@ struct Record {
 
 }  // namespace
 
-TEST(PellandineOptions, DefaultsAreTakenAsTheyAre) {
-    Record r;
-    PellandineOptions o;
-    EXPECT_FALSE(r.take(o));
-    EXPECT_EQ(o.cardBack, 5);
-    EXPECT_EQ(o.gameType, kSum14);
-    EXPECT_TRUE(o.displayCardsLeft && o.displayPrompts && o.displayDialogs && o.soundsOn);
-    EXPECT_FALSE(o.slideChallenge);
-}
-
 TEST(PellandineOptions, GameTypeZeroIsPairsOutsideOneToFourIsSum14AndIsStoredCorrected) {
     struct Case {
         int stored, taken, written;
@@ -69,12 +59,17 @@ TEST(PellandineOptions, EveryThemeIndexIsKeptTheFirstIncludedAndOthersAreFive) {
     }
 }
 
-TEST(PellandineOptions, SwitchesAreOnOnlyForOne) {
+TEST(PellandineOptions, DefaultsAreTakenAsTheyAreAndSwitchesAreOnOnlyForOne) {
     Record r;
+    PellandineOptions o;
+    EXPECT_FALSE(r.take(o));
+    EXPECT_EQ(o.cardBack, 5);
+    EXPECT_EQ(o.gameType, kSum14);
+    EXPECT_TRUE(o.displayCardsLeft && o.displayPrompts && o.displayDialogs && o.soundsOn);
+    EXPECT_FALSE(o.slideChallenge);
     r[L"DisplayPrompts"] = 2;
     r[L"DisplayDialogs"] = 0;
     r[L"SlideChallenge"] = 1;
-    PellandineOptions o;
     r.take(o);
     EXPECT_FALSE(o.displayPrompts);
     EXPECT_FALSE(o.displayDialogs);
@@ -84,11 +79,10 @@ TEST(PellandineOptions, SwitchesAreOnOnlyForOne) {
 
 TEST(PellandineOptions, ScoreListsAreReadAndDamagedEntriesFreed) {
     Record r;
-    int32_t* pairs = r.list(L"PairsScores");
     const int32_t stored[10] = {52, 40, 38, 0, 0, 0, 0, 0, 0, 0};
-    std::copy(stored, stored + 10, pairs);
-    int32_t* sum10 = r.list(L"Sum10Scores");
+    std::copy(stored, stored + 10, r.list(L"PairsScores"));
     const int32_t damaged[10] = {30, 99, -4, 41, 0, 0, 0, 0, 0, 2};
+    int32_t* sum10 = r.list(L"Sum10Scores");
     std::copy(damaged, damaged + 10, sum10);
     PellandineOptions o;
     EXPECT_TRUE(r.take(o));

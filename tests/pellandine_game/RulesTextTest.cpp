@@ -12,9 +12,14 @@ using namespace pellandine;
 
 namespace {
 
-int widthOf(const char* line) {
-    gamekit::BitmapFont& font = line[0] == ' ' ? gamekit::font1() : gamekit::font2();
-    return font.measure(line);
+// Lines start at x 10 and must end before x 238, in the font they are drawn
+// with (a heading in the bold one).
+void expectLinesFit(const char* const* lines, int count) {
+    for (int i = 0; i < count; ++i) {
+        gamekit::BitmapFont& font = lines[i][0] == ' ' ? gamekit::font1() : gamekit::font2();
+        EXPECT_LE(font.measure(lines[i]), 228) << lines[i];
+        EXPECT_LT(std::string(lines[i]).size(), 50u) << lines[i];
+    }
 }
 
 }  // namespace
@@ -36,13 +41,8 @@ TEST(PellandineRulesText, TheTextsBeginAndEndWithTheirFixedLines) {
 }
 
 TEST(PellandineRulesText, EveryLineFitsBetweenTheMarginAndTheScreenEdge) {
-    // Lines start at x 10 and must end before x 238.
-    for (int i = 0; i < kRulesLineCount; ++i) {
-        EXPECT_LE(widthOf(kRulesLines[i]), 228) << kRulesLines[i];
-        EXPECT_LT(std::string(kRulesLines[i]).size(), 50u);
-    }
-    for (int i = 0; i < kHelpLineCount; ++i)
-        EXPECT_LE(widthOf(kHelpLines[i]), 228) << kHelpLines[i];
+    expectLinesFit(kRulesLines, kRulesLineCount);
+    expectLinesFit(kHelpLines, kHelpLineCount);
 }
 
 TEST(PellandineRulesText, TheHelpNamesEveryHardwareKey) {

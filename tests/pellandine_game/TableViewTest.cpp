@@ -78,12 +78,8 @@ TEST(PellandineTable, EachVariationShowsItsOwnPlacesAndCounterRows) {
         for (int i = 0; i < kSlotCount; ++i) {
             const TableSlot& s = grid.at(i);
             // The top edge of an empty place is a line; inactive places show none.
-            const int lit = t.count(s.x + 6, s.y, s.x + 23, s.y, 0x0000);
-            if (s.active) {
-                EXPECT_EQ(lit, 18) << type << " slot " << i;
-            } else {
-                EXPECT_EQ(lit, 0) << type << " slot " << i;
-            }
+            EXPECT_EQ(t.count(s.x + 6, s.y, s.x + 23, s.y, 0x0000), s.active ? 18 : 0)
+                << type << " slot " << i;
         }
         const CounterPlaces p = counterPlaces(type);
         EXPECT_GT(
@@ -93,8 +89,8 @@ TEST(PellandineTable, EachVariationShowsItsOwnPlacesAndCounterRows) {
         // In the column under the deck's label, left of the cards, cards above score.
         EXPECT_GT(p.cardsLabelY, grid.firstRowY() + 57 + 11);
         EXPECT_GT(p.scoreLabelY, p.cardsY + 11);
-        EXPECT_EQ(t.count(p.cardsLabelX, p.cardsLabelY - 2, 58, p.scoreY + 12, 0x0000) > 0, true);
-        EXPECT_EQ(t.count(0, p.cardsLabelY, 59, p.scoreY + 12, 0xFFFF) > 0, true);
+        EXPECT_GT(t.count(p.cardsLabelX, p.cardsLabelY - 2, 58, p.scoreY + 12, 0x0000), 0);
+        EXPECT_GT(t.count(0, p.cardsLabelY, 59, p.scoreY + 12, 0xFFFF), 0);
     }
 }
 

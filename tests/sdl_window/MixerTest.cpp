@@ -11,8 +11,11 @@ SoundData constant(int16_t value, size_t count) {
     return std::make_shared<const std::vector<int16_t>>(count, value);
 }
 
-TEST(Mixer, IsSilentWithNothingPlaying) {
+TEST(Mixer, IgnoresEmptySoundsAndIsSilentWithNothingPlaying) {
     Mixer mixer;
+    mixer.play(nullptr);
+    mixer.play(constant(1, 0));
+    EXPECT_EQ(mixer.playing(), 0u);
     std::vector<int16_t> out(8, 123);
     mixer.mix(out.data(), out.size());
     EXPECT_EQ(out, std::vector<int16_t>(8, 0));
@@ -77,13 +80,6 @@ TEST(Mixer, DropsTheOldestSoundWhenFull) {
     int16_t out = 0;
     mixer.mix(&out, 1);
     EXPECT_EQ(out, static_cast<int16_t>(Mixer::kMaxVoices));
-}
-
-TEST(Mixer, IgnoresEmptySounds) {
-    Mixer mixer;
-    mixer.play(nullptr);
-    mixer.play(constant(1, 0));
-    EXPECT_EQ(mixer.playing(), 0u);
 }
 
 }  // namespace

@@ -2,9 +2,8 @@
 // screenshots the program writes, and asks a window to close the way a window
 // manager's close button does.
 //
-//   window_probe marker FILE.png     prints "left top right bottom" of the
-//                                    yellow marker, or "none"
-//   window_probe colour FILE RRGGBB  the same for the pixels of that colour
+//   window_probe colour FILE RRGGBB  prints "left top right bottom" of the
+//                                    pixels of that colour, or "none"
 //   window_probe same A.png B.png    exit 0 when both pictures are equal
 //   window_probe close WINDOW-ID     sends WM_DELETE_WINDOW
 //   window_probe unfocus             gives the keyboard focus to the root
@@ -232,10 +231,6 @@ int findDialog(Display* display, const char* owner) {
 
 int main(int argc, char** argv) {
     std::string command = argc > 1 ? argv[1] : "";
-    // The marker is drawn in 0xFFE0, which every display kind with colour
-    // decodes to exactly (255, 255, 0); the yellows elsewhere on the
-    // gallery's pages are other shades.
-    if (command == "marker" && argc == 3) return colourBox(argv[2], 0xFFFF00);
     if (command == "colour" && argc == 4)
         return colourBox(argv[2], std::strtoul(argv[3], nullptr, 16));
     if (command == "same" && argc == 4) return same(argv[2], argv[3]);
@@ -250,7 +245,7 @@ int main(int argc, char** argv) {
         return withDisplay(&findDialog, argv[3]);
     }
     std::fprintf(stderr,
-                 "usage: window_probe marker FILE | colour FILE RRGGBB | same A B | close "
+                 "usage: window_probe colour FILE RRGGBB | same A B | close "
                  "WINDOW-ID | unfocus | "
                  "shows WINDOW-ID SHOT | dialog TITLE OWNER-ID\n");
     return 2;
