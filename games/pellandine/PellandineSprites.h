@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gamekit/graphics/SheetRect.h"
+
 // Where each picture lies in Pellandine's sprite sheet. The installer draws
 // the sheet from these positions and the game copies its sprites from them,
 // so they are declared here once. Pure blue (0x001F) is the sheet's key.
@@ -10,12 +12,7 @@
 
 namespace pellandine_sprites {
 
-struct SheetRect {
-    int x;
-    int y;
-    int width;
-    int height;
-};
+using SheetRect = gamekit::SheetRect;
 
 struct ScreenPoint {
     int x;

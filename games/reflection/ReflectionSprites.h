@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gamekit/graphics/SheetRect.h"
+
 // Where each picture lies in "Reflection_Images.bmp". The installer draws the
 // sheet from these positions and the game copies its sprites from them, so
 // they are declared here once. Pure blue (0x001F) is the sheet's transparent
@@ -7,12 +9,7 @@
 
 namespace reflection_sprites {
 
-struct SheetRect {
-    int x;
-    int y;
-    int width;
-    int height;
-};
+using SheetRect = gamekit::SheetRect;
 
 constexpr const char* kSheetFile = "Reflection_Images.bmp";
 constexpr const wchar_t* kSheetFileWide = L"Reflection_Images.bmp";

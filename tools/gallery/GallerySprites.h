@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gamekit/graphics/SheetRect.h"
+
 // Where each picture lies in the toolkit gallery's sprite sheet. The
 // installer draws the sheet from these positions and the gallery copies its
 // sprites from them, so they are declared here once. Pure blue (0x001F) is
@@ -7,12 +9,7 @@
 
 namespace gallery_sprites {
 
-struct SheetRect {
-    int x;
-    int y;
-    int width;
-    int height;
-};
+using SheetRect = gamekit::SheetRect;
 
 constexpr const char* kSheetFile = "Gallery_Images.bmp";
 constexpr int kSheetWidth = 256;
