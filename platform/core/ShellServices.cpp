@@ -10,7 +10,6 @@
 #include "platform/Windows.h"
 
 namespace {
-DWORD fullScreenState = 0;
 
 std::wstring oemInfo() {
     // Characters 12 to 14 tell the fixed-frame-buffer device apart.
@@ -22,10 +21,10 @@ std::wstring oemInfo() {
 }
 }  // namespace
 
-BOOL SHFullScreen(HWND, DWORD state) {
-    fullScreenState = state;
-    return TRUE;
-}
+// The emulated screen has no task-bar, input-panel or start icons of its
+// own to hide: the task bar is the "HHTaskbar" window, shown and hidden by
+// ShowWindow.
+BOOL SHFullScreen(HWND, DWORD) { return TRUE; }
 
 BOOL SystemParametersInfoW(UINT action, UINT param, void* buffer, UINT) {
     if (action != SPI_GETOEMINFO || buffer == nullptr || param < sizeof(wchar_t)) return FALSE;
