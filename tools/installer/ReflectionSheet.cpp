@@ -65,15 +65,8 @@ void drawSlot(Canvas& sheet, const SheetRect& r, const char* first, const char* 
 }  // namespace
 
 void drawReflectionSheet(Canvas& sheet) {
-    const LogoStyle onBlue{rgb(0xFFFFFF), rgb(0xF8D030), rgb(0x000040)};
-    const LogoStyle onWhite{rgb(0x001080), rgb(0xC00000), rgb(0xA0A8C0)};
-    drawLogo(sheet, kLogo.x, kLogo.y, kLogo.width, kLogo.height, "REFLECTION", onBlue);
-    drawLogo(sheet, kAboutLogo.x, kAboutLogo.y, kAboutLogo.width, kAboutLogo.height, "REFLECTION",
-             onWhite);
-    drawNameArt(sheet, kNameArt.x, kNameArt.y, kNameArt.width, kNameArt.height, "REFLECTION",
-                "VUZUROVORO DAZOZIVAD", onBlue);
-    drawEmblem(sheet, kEmblem.x, kEmblem.y, rgb(0xF8D030), rgb(0x000040));
-    drawEmblem(sheet, kAboutEmblem.x, kAboutEmblem.y, rgb(0x001080), rgb(0xFFFFFF));
+    drawStandardPieces(sheet, {kLogo, kAboutLogo, kNameArt, kEmblem, kAboutEmblem},
+                       "REFLECTION", "REFLECTION", "VUZUROVORO DAZOZIVAD");
     drawCheckBox(sheet, kCheckBoxEmpty.x, kCheckBoxEmpty.y, false);
     drawCheckBox(sheet, kCheckBoxTicked.x, kCheckBoxTicked.y, true);
 

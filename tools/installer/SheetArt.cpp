@@ -90,4 +90,17 @@ void drawCheckBox(Canvas& sheet, int x, int y, bool ticked) {
     }
 }
 
+void drawStandardPieces(Canvas& sheet, const StandardPieces& at, const char* title, const char* name,
+                        const char* subtitle) {
+    const LogoStyle onBlue{rgb(0xFFFFFF), rgb(0xF8D030), rgb(0x000040)};
+    const LogoStyle onWhite{rgb(0x001080), rgb(0xC00000), rgb(0xA0A8C0)};
+    drawLogo(sheet, at.logo.x, at.logo.y, at.logo.width, at.logo.height, title, onBlue);
+    drawLogo(sheet, at.aboutLogo.x, at.aboutLogo.y, at.aboutLogo.width, at.aboutLogo.height, title,
+             onWhite);
+    drawNameArt(sheet, at.nameArt.x, at.nameArt.y, at.nameArt.width, at.nameArt.height, name, subtitle,
+                onBlue);
+    drawEmblem(sheet, at.emblem.x, at.emblem.y, rgb(0xF8D030), rgb(0x000040));
+    drawEmblem(sheet, at.aboutEmblem.x, at.aboutEmblem.y, rgb(0x001080), rgb(0xFFFFFF));
+}
+
 }  // namespace installer

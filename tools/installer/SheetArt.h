@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamekit/graphics/SheetRect.h"
 #include "tools/installer/Canvas.h"
 
 namespace installer {
@@ -30,6 +31,21 @@ void drawEmblem(Canvas& sheet, int x, int y, Rgb outer, Rgb inner);
 // 10 x 10 check boxes: a black frame around white, and the same with a
 // black tick.
 void drawCheckBox(Canvas& sheet, int x, int y, bool ticked);
+
+// Where a sheet holds the pieces of the start-up and About screens.
+struct StandardPieces {
+    gamekit::SheetRect logo;         // on the blue start-up screen
+    gamekit::SheetRect aboutLogo;    // on the white About screen
+    gamekit::SheetRect nameArt;      // on the blue start-up screen
+    gamekit::SheetRect emblem;       // start-up screen
+    gamekit::SheetRect aboutEmblem;  // About screen
+};
+
+// Draws those pieces: the logos read `title`, the name art `name` over
+// `subtitle`. The start-up screen is pure blue, which is also the key, so its
+// pieces use light ink; the About screen is white and gets dark ink.
+void drawStandardPieces(Canvas& sheet, const StandardPieces& at, const char* title, const char* name,
+                        const char* subtitle);
 
 // A small suit mark (0 spade, 1 club, 2 heart, 3 diamond) in a 7 x 7 box.
 void drawSuitMark(Canvas& sheet, int x, int y, int suit, Rgb colour);
