@@ -9,7 +9,7 @@
 
 namespace platform {
 
-bool writePng(const std::string& path, const ScreenImage& image) {
+bool writePng(const std::string& path, int width, int height, const uint32_t* pixels) {
     FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
         std::fprintf(stderr, "cannot write %s: %s\n", path.c_str(), std::strerror(errno));
@@ -24,13 +24,14 @@ bool writePng(const std::string& path, const ScreenImage& image) {
         return false;
     }
     png_init_io(png, file);
-    png_set_IHDR(png, info, ScreenImage::kWidth, ScreenImage::kHeight, 8, PNG_COLOR_TYPE_RGB,
+    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
+                 PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    std::vector<png_byte> row(ScreenImage::kWidth * 3);
-    for (int y = 0; y < ScreenImage::kHeight; ++y) {
-        for (int x = 0; x < ScreenImage::kWidth; ++x) {
-            uint32_t p = image.pixels[y * ScreenImage::kWidth + x];
+    std::vector<png_byte> row(static_cast<size_t>(width) * 3);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            uint32_t p = pixels[static_cast<size_t>(y) * width + x];
             row[x * 3] = static_cast<png_byte>(p >> 16);
             row[x * 3 + 1] = static_cast<png_byte>(p >> 8);
             row[x * 3 + 2] = static_cast<png_byte>(p);
@@ -42,6 +43,10 @@ bool writePng(const std::string& path, const ScreenImage& image) {
     bool ok = std::fclose(file) == 0;
     if (!ok) std::fprintf(stderr, "cannot write %s\n", path.c_str());
     return ok;
+}
+
+bool writePng(const std::string& path, const ScreenImage& image) {
+    return writePng(path, ScreenImage::kWidth, ScreenImage::kHeight, image.pixels.data());
 }
 
 }  // namespace platform

@@ -1,7 +1,5 @@
 #include "tools/installer/Preview.h"
 
-#include <png.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -10,6 +8,7 @@
 #include "gamekit/cards/PlayingCard.h"
 #include "gamekit/graphics/Primitives.h"
 #include "gamekit/graphics/Surface.h"
+#include "platform/Platform.h"
 #include "tools/installer/CardBacksArt.h"
 #include "tools/installer/SpriteSheets.h"
 
@@ -45,38 +44,17 @@ void copyOpaque(Surface& target, const std::vector<uint16_t>& pixels, int w, int
 }
 
 bool writePng(const std::string& path, const Surface& surface, int scale, std::string& error) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        error = "cannot create " + path;
-        return false;
-    }
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (png == nullptr || info == nullptr || setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        std::fclose(file);
-        error = "cannot encode " + path;
-        return false;
-    }
     const int w = surface.width() * scale, h = surface.height() * scale;
-    png_init_io(png, file);
-    png_set_IHDR(png, info, w, h, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_filter(png, 0, PNG_FILTER_NONE);
-    png_write_info(png, info);
-    std::vector<png_byte> row(static_cast<size_t>(w) * 3);
+    std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             const Rgb p = from565(surface.pixel(x / scale, y / scale));
-            row[x * 3] = p.r;
-            row[x * 3 + 1] = p.g;
-            row[x * 3 + 2] = p.b;
+            pixels[static_cast<size_t>(y) * w + x] = (uint32_t{p.r} << 16) | (uint32_t{p.g} << 8) | p.b;
         }
-        png_write_row(png, row.data());
     }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return std::fclose(file) == 0;
+    if (platform::writePng(path, w, h, pixels.data())) return true;
+    error = "cannot write " + path;
+    return false;
 }
 
 }  // namespace

@@ -39,8 +39,9 @@ void logEvent(const std::string& line);
 // frame buffer of whatever display kind is in use.
 void decodeScreen(ScreenImage* image);
 
-// Writes an image as an 8-bit RGB PNG; false (with errno-style reason on
-// stderr) when the file cannot be written.
+// Writes `width` x `height` 0xRRGGBB pixels (row-major) as an 8-bit RGB PNG;
+// false, with the reason on stderr, when the file cannot be written.
+bool writePng(const std::string& path, int width, int height, const uint32_t* pixels);
 bool writePng(const std::string& path, const ScreenImage& image);
 
 // Text helpers for the log and messages.
