@@ -1,103 +1,89 @@
 #include "games/cribbage/rules/HandCount.h"
 
+#include <cstdint>
 #include <cstdio>
 
 namespace cribbage {
 
-HandCount countHand(const Card cards[4], Card starter, bool isCrib) {
+namespace {
+
+constexpr int kValueOf[13] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 10, 10, 10};
+
+// Equal-rank card pairs of the hand -> ranks held twice, three and four
+// times. Five cards make 0, 1 or 2 pairs, 3 (three of a kind), 4 (three of a
+// kind and a pair) or 6 (four of a kind).
+constexpr int kPairsOf[7] = {0, 1, 2, 0, 1, 0, 0};
+constexpr int kRoyalsOf[7] = {0, 0, 0, 1, 1, 0, 0};
+constexpr int kDoubleRoyalsOf[7] = {0, 0, 0, 0, 0, 0, 1};
+
+// The same rules as counting over the sorted cards (a pair inside a run
+// doubles it, three of a rank triple it), worked out on the set of ranks held
+// so that nothing depends on card order and no step looks outside the hand:
+// this runs hundreds of times per computer decision.
+template <int N>
+HandCount countCards(const Card (&all)[5], bool withStarter, Card starter, bool isCrib,
+                     const Card cards[4]) {
     HandCount h;
-    const bool withStarter = starter.isCard();
-    const int n = withStarter ? 5 : 4;
-
-    // The work list, sorted by rank (insertion sort: at most ten moves).
-    int rank[5];
-    for (int i = 0; i < 4; ++i) rank[i] = cards[i].rank;
-    if (withStarter) rank[4] = starter.rank;
-    for (int i = 1; i < n; ++i) {
-        const int r = rank[i];
-        int j = i;
-        for (; j > 0 && rank[j - 1] > r; --j) rank[j] = rank[j - 1];
-        rank[j] = r;
-    }
-    int value[5];
-    int total = 0;
-    for (int i = 0; i < n; ++i) {
-        value[i] = rank[i] < 9 ? rank[i] + 1 : 10;
-        total += value[i];
+    int value[N];
+    unsigned mask = 0;
+    for (int i = 0; i < N; ++i) {
+        value[i] = kValueOf[all[i].rank];
+        mask |= 1u << all[i].rank;
     }
 
-    // Fifteens. When all the cards make 15 no smaller subset can. Otherwise
-    // every subset is one of: all but one card, a pair, or (with five cards)
-    // the three left when a pair is taken out. With four cards the
-    // complement of a pair is a pair, so it is not counted again.
-    if (total == 15) {
-        h.fifteens = 1;
-    } else {
-        int fifteens = 0;
-        for (int i = 0; i < n; ++i) fifteens += total - value[i] == 15;
-        for (int i = 0; i < n; ++i) {
-            for (int j = i + 1; j < n; ++j) {
-                const int pair = value[i] + value[j];
-                fifteens += pair == 15;
-                if (n == 5) fifteens += total - pair == 15;
-            }
-        }
-        h.fifteens = fifteens;
+    // Fifteens: the number of card subsets by their sum, kept as sixteen
+    // 4-bit counters (sums 0 to 15) in one word; each card adds the subsets
+    // that take it in. No sum up to 15 has more than ten subsets among five
+    // cards, so no counter overflows into the next. (The same as counting
+    // every subset of the cards that makes 15.)
+    uint64_t bySum = 1;
+    for (int i = 0; i < N; ++i) bySum += bySum << (4 * value[i]);
+    h.fifteens = static_cast<int>(bySum >> 60);
+
+    int samePairs = 0;
+    for (int i = 0; i < N; ++i) {
+        for (int j = i + 1; j < N; ++j) samePairs += all[i].rank == all[j].rank;
     }
 
-    // Runs, in one pass: a duplicate inside a run multiplies the runs (a pair
-    // doubles them, a third card of the rank makes three). Only from the third
-    // card on is there a card two places back to compare with.
-    int runsOf[6] = {};
-    int length = 1;
-    int multiplier = 1;
-    for (int i = 1; i <= n; ++i) {
-        if (i < n && rank[i] == rank[i - 1] + 1) {
-            ++length;
-        } else if (i < n && rank[i] == rank[i - 1]) {
-            if (i >= 2 && rank[i - 2] == rank[i])
-                ++multiplier;
-            else
-                multiplier *= 2;
-        } else {
-            if (length >= 3) runsOf[length] += multiplier;
-            length = 1;
-            multiplier = 1;
-        }
-    }
+    h.pairs = kPairsOf[samePairs];
+    h.pairRoyals = kRoyalsOf[samePairs];
+    h.doublePairRoyals = kDoubleRoyalsOf[samePairs];
 
-    // Pairs: each group of equal ranks counts once by its size.
-    for (int i = 0; i < n;) {
-        int j = i + 1;
-        while (j < n && rank[j] == rank[i]) ++j;
-        const int group = j - i;
-        h.pairs += group == 2;
-        h.pairRoyals += group == 3;
-        h.doublePairRoyals += group == 4;
-        i = j;
-    }
+    // Runs: the lowest rank that starts three ranks in a row starts the one
+    // run of three or more (five cards leave no room for two). Each card of a
+    // rank inside it beyond the first multiplies the runs: one extra card (a
+    // pair) doubles, two extra make 4 for two pairs or 3 for three of a kind.
+    const unsigned starts = mask & (mask >> 1) & (mask >> 2);
+    const int low = __builtin_ctz(starts | (1u << 16));
+    const int length = __builtin_ctz(~(mask >> low));
+    int inRun = 0;
+    for (int i = 0; i < N; ++i) inRun += static_cast<unsigned>(all[i].rank - low) < static_cast<unsigned>(length);
+    const int extra = inRun - length;
+    const int runs = length < 3 ? 0 : extra == 0 ? 1 : extra == 1 ? 2 : samePairs == 3 ? 3 : 4;
+    h.runCount = runs;
+    h.runLength = runs ? length : 0;
 
     if (withStarter) {
         for (int i = 0; i < 4; ++i)
             h.hisKnobs += cards[i].rank == kJackRank && cards[i].suit == starter.suit;
     }
-
-    int fourFlush = 0;
     const int suit = cards[0].suit;
-    if (cards[1].suit == suit && cards[2].suit == suit && cards[3].suit == suit) {
-        if (withStarter && starter.suit == suit)
-            h.fiveCardFlush = 1;
-        else if (!isCrib)
-            fourFlush = 1;
-    }
+    const bool handFlush = cards[1].suit == suit && cards[2].suit == suit && cards[3].suit == suit;
+    h.fiveCardFlush = handFlush && withStarter && starter.suit == suit;
+    const int fourFlush = handFlush && !h.fiveCardFlush && !isCrib;
+    h.flush = fourFlush + h.fiveCardFlush;
 
     h.total = 2 * h.fifteens + 2 * h.pairs + 6 * h.pairRoyals + 12 * h.doublePairRoyals +
-              3 * runsOf[3] + 4 * runsOf[4] + 5 * runsOf[5] + 4 * fourFlush + 5 * h.fiveCardFlush +
-              h.hisKnobs;
-    h.runCount = runsOf[3] + runsOf[4] + runsOf[5];
-    h.runLength = runsOf[5] ? 5 : runsOf[4] ? 4 : runsOf[3] ? 3 : 0;
-    h.flush = fourFlush + h.fiveCardFlush;
+              runs * h.runLength + 4 * fourFlush + 5 * h.fiveCardFlush + h.hisKnobs;
     return h;
+}
+
+}  // namespace
+
+HandCount countHand(const Card cards[4], Card starter, bool isCrib) {
+    const Card all[5] = {cards[0], cards[1], cards[2], cards[3], starter};
+    if (starter.isCard()) return countCards<5>(all, true, starter, isCrib, cards);
+    return countCards<4>(all, false, starter, isCrib, cards);
 }
 
 namespace {
