@@ -203,3 +203,28 @@ TEST(Copy, ACopyPlaysOnIndependently) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Screens, ClosingConfigureGameReturnsAndTakesTheOptionsOver) {
+    CribbageGame game;
+    GameOptions o;
+    o.learningMessages = false;
+    game.setOptions(o);
+    ASSERT_TRUE(game.arrangeDeal(deal(true, 0, 0, "5S 5C 5D 5H", "9S 9C 9D 9H", "KS 2D AS 3S", "KD")));
+    applyOrFail(game, Action::simple(ActionKind::Deal));
+    ASSERT_EQ(game.hintCard(), -1);
+    ASSERT_TRUE(game.openScreen(GameState::ConfigureGame));
+    EXPECT_FALSE(game.apply(Action::discard(Side::Red, 0, 5)).accepted);  // nothing while open
+    EXPECT_FALSE(game.apply(Action::newGame(1, false)).accepted);
+    o.hintType = 1;
+    o.multipleGames = false;
+    game.setWins(2, 3);
+    game.closeScreen(o);
+    EXPECT_EQ(game.state(), GameState::Discarding);
+    EXPECT_EQ(game.hintCard(), 0);  // the advice shows at once on return
+    EXPECT_EQ(game.hintCard2(), 5);
+    EXPECT_EQ(game.wins(Side::Blue), 0);  // "Single Game" clears the set
+}
+
+}  // namespace

@@ -275,11 +275,11 @@ ApplyResult CribbageGame::apply(const Action& a) {
             break;
         case ActionKind::Lay:
             move(out, a.side, a.first);
-            if (computerPlaysBlue_) runComputer(out);
+            afterMove(out);
             break;
         case ActionKind::Go:
             move(out, a.side, -1);
-            if (computerPlaysBlue_) runComputer(out);
+            afterMove(out);
             break;
         case ActionKind::CountNext:
             countNext(out);
@@ -497,6 +497,32 @@ void CribbageGame::runComputer(Emitter& out) {
         workOutPlayHint();
         setTurnStatus(out);
     }
+}
+
+void CribbageGame::afterMove(Emitter& out) {
+    if (computerPlaysBlue_) {
+        runComputer(out);
+    } else if (state_ == GameState::Playing) {
+        workOutPlayHint();
+        setTurnStatus(out);
+    }
+}
+
+bool CribbageGame::openScreen(GameState screen) {
+    const int n = static_cast<int>(screen);
+    if (n < static_cast<int>(GameState::ConfigureAppearance) ||
+        n > static_cast<int>(GameState::Help) || !isGameState(state_)) {
+        return false;
+    }
+    savedState_ = state_;
+    state_ = screen;
+    return true;
+}
+
+void CribbageGame::closeScreen(const GameOptions& options) {
+    if (isGameState(state_) || state_ == GameState::Splash) return;
+    state_ = savedState_;
+    setOptions(options);
 }
 
 void CribbageGame::countNext(Emitter& out) {

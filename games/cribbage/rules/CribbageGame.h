@@ -189,6 +189,14 @@ class CribbageGame {
     void setOptions(const GameOptions& options);
     const GameOptions& options() const { return options_; }
 
+    // The option, rules, help and About screens: opening one keeps the game
+    // state to return to; closing it returns there and takes the options
+    // over (hints worked out again, the set cleared for "Single Game").
+    // Nothing of the game can be done while a screen is open.
+    bool openScreen(GameState screen);
+    void closeScreen(const GameOptions& options);
+    GameState stateBeforeScreen() const { return savedState_; }
+
     // A new game whose first dealer is given instead of drawn (a simulator's
     // alternating seats). The draw is replaced only where one would be made.
     ApplyResult newGameWithDealer(uint32_t seed, bool keepSet, bool computerDeals);
@@ -268,6 +276,7 @@ class CribbageGame {
     void revealStarter(Emitter& out);
     void move(Emitter& out, Side side, int slot);
     void runComputer(Emitter& out);
+    void afterMove(Emitter& out);
     void countNext(Emitter& out);
     void countFor(Emitter& out, Side side, bool crib);
     void nextDeal(Emitter& out);
@@ -289,6 +298,7 @@ class CribbageGame {
     int dealCounter_ = 1;
 
     GameState state_ = GameState::Splash;
+    GameState savedState_ = GameState::Splash;
     GameOptions options_;
     bool computerPlaysBlue_ = true;
 
