@@ -44,7 +44,7 @@ expect_refusal("line 1: card 4: \"ZZ\" is not a card")
 # peg: a run of three and one of four, a go and the last card.
 run_sim(ARGS peg --pone "3S 9C 5D KH" --dealer "4C 4D 6H 2S" --order "3S 4C 5D 6H 9C 2S KH 4D")
 expect_output("pone 5D count=12 points=3 3 pts for a run of three\ndealer 6H count=18 points=4 4 pts for a run of four\n")
-expect_output("pone go\ndealer go points=1 1 pt for a go\npone KH count=10 points=0 \ndealer 4D count=14 points=1 1 pt for a go\ntotals pone=3 dealer=6\n")
+expect_output("pone go\ndealer go points=1 1 pt for a go\npone KH count=10 points=0\ndealer 4D count=14 points=1 1 pt for a go\ntotals pone=3 dealer=6\n")
 run_sim(ARGS peg --pone "TS TC TD KH" --dealer "5C 5D 5H 5S" --order "TS TC 5C 5D TD KH 5H 5S")
 expect_refusal("card 2 (TC): it is dealer's turn and dealer can lay, so dealer must")
 run_sim(ARGS peg --pone "TS TC TD KH" --dealer "5C 5D 5H 5S" --order "TS 5C TC 5D TD 5H 5S KH")

@@ -164,8 +164,9 @@ int runPeg(const Arguments& args) {
                 }
             }
             if (laid) {
-                std::printf("%s %s count=%d points=%d %s\n", poneOrDealer(game, laid->side),
-                            cardText(laid->card).c_str(), laid->count, points, messages.c_str());
+                std::printf("%s %s count=%d points=%d%s%s\n", poneOrDealer(game, laid->side),
+                            cardText(laid->card).c_str(), laid->count, points,
+                            messages.empty() ? "" : " ", messages.c_str());
             } else if (points > 0) {
                 // The go pegged by the player whose last card nobody could follow.
                 std::printf("%s go points=%d %s\n", poneOrDealer(game, pegSide), points,

@@ -104,7 +104,8 @@ enum class EventKind : int8_t {
     CountReset,       // the running count returns to 0
     CardsGathered,    // the cards of the play go back to their hands
     HandCounted,      // `side`'s hand (or crib when `crib`) counted: `handCount`
-    PegMoved,         // `side` pegs `points`, front peg `from` -> `to`
+    PegMoved,         // `side` pegs `points` (`reason`): front peg `from` -> `count`;
+                      // `text` and `text2` the messages queued with it
     MessagesCleared,  // `side`'s message list emptied
     Message,          // `text` appended to `side`'s message list
     StatusLine,       // the status line reads `text`
