@@ -29,7 +29,7 @@ enum class Phase {
 };
 
 struct Options {
-    bool deal10Cards = false;  // "Deal 10 cards each": an upcard is offered
+    bool deal10Cards = true;  // "Deal 10 cards each": an upcard is offered
     bool hollywood = false;    // "Hollywood scoring"
     int pointsToWin = 100;     // 100 or 300
     Level level = Level::Standard;
