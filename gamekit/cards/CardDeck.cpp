@@ -1,11 +1,8 @@
 #include "gamekit/cards/CardDeck.h"
 
 #include "gamekit/cards/Random.h"
-#include "platform/Windows.h"
 
 namespace gamekit {
-
-void CardBase::draw(Surface&, const CardTheme*, int, int, int, int, bool) const {}
 
 PlayingCard* dealFrom(GVector<PlayingCard*>& cards, int& nextCard, bool faceUp) {
     PlayingCard* card;
@@ -63,10 +60,6 @@ void CardDeck::copyCardsFrom(const CardDeck& other) {
         cards[i] = new PlayingCard(c->rank, c->suit, c->faceUp);
     }
     nextCard = other.nextCard;
-}
-
-void CardDeck::shuffle() {
-    shuffleSeeded(GetTickCount());
 }
 
 void CardDeck::shuffleSeeded(uint32_t seed) {

@@ -15,9 +15,8 @@ class CardDeck {
     CardDeck& operator=(const CardDeck& other);
     virtual ~CardDeck();
 
-    // The swap pass: reseeds from the tick count, swaps each card with a
-    // random one, rewinds. shuffleSeeded() takes the seed from the caller.
-    virtual void shuffle();
+    // The swap pass: seeds the generator with `seed` (a program passes
+    // GetTickCount()), swaps each card with a random one, rewinds.
     void shuffleSeeded(uint32_t seed);
 
     // Takes the card at nextCard and advances; past the end the last card is

@@ -1,5 +1,7 @@
 // Drawing of card faces and backs: the one place that turns a PlayingCard and
 // its CardTheme into pixels.
+#include "gamekit/cards/CardDrawing.h"
+
 #include "gamekit/cards/CardGlyphs.h"
 #include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/PlayingCard.h"
@@ -52,8 +54,8 @@ void CardTheme::drawBack(Surface& surface, int x, int y, int, int, bool selected
                   kShapeOutline, frame, frame);
 }
 
-void PlayingCard::draw(Surface& surface, const CardTheme* theme, int x, int y, int clipWidth,
-                       int clipHeight, bool selected) const {
+void drawCard(Surface& surface, const PlayingCard& card, const CardTheme* theme, int x, int y,
+              int clipWidth, int clipHeight, bool selected) {
     const Colour highlight = theme != nullptr ? theme->highlightColour : colours::kWhite;
     const Colour border = theme != nullptr ? theme->borderColour : colours::kBlack;
     if (clipWidth == 0) clipWidth = surface.width();
@@ -61,7 +63,7 @@ void PlayingCard::draw(Surface& surface, const CardTheme* theme, int x, int y, i
     const int right = x + 29 < clipWidth - 1 ? x + 29 : clipWidth - 1;
     const int bottom = y + 45 < clipHeight - 1 ? y + 45 : clipHeight - 1;
 
-    if (!faceUp) {
+    if (!card.faceUp) {
         // A face-down card never shows the selection.
         if (theme != nullptr) {
             theme->drawBack(surface, x, y, 240, 320, false);
@@ -76,8 +78,8 @@ void PlayingCard::draw(Surface& surface, const CardTheme* theme, int x, int y, i
     }
     drawRoundRect(surface, x, y, right, bottom, kCornerRadius, kShapeOutlineFilled, border,
                   kCardFill);
-    stampGlyph(surface, rankGlyph(rank), x + 1, y + 1, isRed(), kRed);
-    stampGlyph(surface, suitGlyph(suit), x + 1, y + 14, false, 0);
+    stampGlyph(surface, rankGlyph(card.rank), x + 1, y + 1, card.isRed(), kRed);
+    stampGlyph(surface, suitGlyph(card.suit), x + 1, y + 14, false, 0);
 }
 
 }  // namespace gamekit

@@ -2,7 +2,6 @@
 
 #include "gamekit/cards/Random.h"
 #include "gamekit/containers/GArray.h"
-#include "platform/Windows.h"
 
 namespace gamekit {
 
@@ -20,16 +19,6 @@ PokerShoe::PokerShoe(int deckCount) : decks(deckCount > 0 && deckCount <= 8 ? de
         for (int i = 0; i < deck.count(); ++i) cards[cards.iSize] = deck.cardAt(i);
     }
     nextCard = 0;
-}
-
-void PokerShoe::shuffle() {
-    riffleShuffleSeeded(GetTickCount());
-}
-void PokerShoe::swapShuffle() {
-    swapShuffleSeeded(GetTickCount());
-}
-void PokerShoe::shuffle(int from, int to) {
-    rangeShuffleSeeded(GetTickCount(), from, to);
 }
 
 void PokerShoe::riffleShuffleSeeded(uint32_t seed) {

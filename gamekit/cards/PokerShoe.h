@@ -16,17 +16,14 @@ class PokerShoe {
     PokerShoe& operator=(const PokerShoe&) = delete;
     virtual ~PokerShoe() = default;
 
-    // Seven riffles, each followed by a cut; reseeds from the tick count.
-    void shuffle();
-    // The swap pass of CardDeck over the shoe's list; reseeds from the tick count.
-    void swapShuffle();
-    // Swaps each card of [from, to) with a random card of the same range;
-    // reseeds from the tick count. With from = to it only rewinds the shoe.
-    void shuffle(int from, int to);
-
-    // The same shuffles with the seed given by the caller.
+    // Every shuffle seeds the generator with `seed` first; a program passes
+    // GetTickCount(), a test or a simulator a fixed number.
+    // Seven riffles, each followed by a cut.
     void riffleShuffleSeeded(uint32_t seed);
+    // The swap pass of CardDeck over the shoe's list.
     void swapShuffleSeeded(uint32_t seed);
+    // Swaps each card of [from, to) with a random card of the same range.
+    // With from = to it only rewinds the shoe.
     void rangeShuffleSeeded(uint32_t seed, int from, int to);
 
     PlayingCard* deal(bool faceUp) { return dealFrom(cards, nextCard, faceUp); }

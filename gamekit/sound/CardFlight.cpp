@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "gamekit/cards/CardDrawing.h"
 #include "gamekit/cards/PlayingCard.h"
 #include "gamekit/graphics/Sprite.h"
 #include "gamekit/graphics/Surface.h"
@@ -28,7 +29,7 @@ void fly(Surface& target, const PlayingCard* card, const CardTheme* theme, int f
     Surface image(kCardImageWidth, kCardImageHeight);
     Sprite sprite(image);
     sprite.clearToKey();
-    card->draw(image, theme, 0, 0, 0, 0, false);
+    drawCard(image, *card, theme, 0, 0, 0, 0, false);
     if (steps <= 0) {
         // Asked for no steps: the card goes to its end point at once.
         sprite.moveTo(target, toX, toY);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "gamekit/cards/CardDrawing.h"
 #include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/PlayingCard.h"
 #include "gamekit/graphics/BitmapFont.h"
@@ -152,7 +153,7 @@ void AppearanceScreen::draw(Surface& surface, const MenuBar& bar, const ScreenSp
         drawRect(surface, 145, top, 235, top + 120, kShapeFilled, t.tableColour, t.tableColour);
         if (t.backPixels) t.drawBack(surface, 157, top + 12, 240, 320, false);
         static const PlayingCard aceOfSpades(kAce, kSpades, true);
-        aceOfSpades.draw(surface, &t, 197, top + 12, 0, 0, true);
+        drawCard(surface, aceOfSpades, &t, 197, top + 12, 0, 0, true);
         font.setColours(t.textColour, t.tableColour);
         font.draw(surface, 159, top + 73, "Text");
         font.draw(surface, 159, top + 89, "Color");

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "gamekit/cards/CardTheme.h"
+#include "gamekit/cards/CardDrawing.h"
 #include "gamekit/cards/PlayingCard.h"
 #include "gamekit/graphics/BitmapFont.h"
 #include "gamekit/graphics/Blit.h"
@@ -95,7 +96,7 @@ void drawTable(Surface& surface, const TableScene& scene) {
         for (int i = 0; i < kSlotCount; ++i) {
             const TableSlot& slot = grid.at(i);
             if (!slot.holdsCard() || slot.card == nullptr) continue;
-            slot.card->draw(surface, &theme, slot.x, slot.y, 0, 0, slot.selected);
+            drawCard(surface, *slot.card, &theme, slot.x, slot.y, 0, 0, slot.selected);
         }
     }
 

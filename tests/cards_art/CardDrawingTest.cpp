@@ -5,6 +5,7 @@
 #include "FatalErrorCatcher.h"
 #include "gamekit/cards/CardGlyphs.h"
 #include "gamekit/cards/CardTheme.h"
+#include "gamekit/cards/CardDrawing.h"
 #include "gamekit/cards/PlayingCard.h"
 #include "gamekit/graphics/Surface.h"
 
@@ -45,7 +46,7 @@ class CardDrawing : public ::testing::Test {
 
 TEST_F(CardDrawing, FaceUpCardWithoutThemeHasABlackFrameAndAWhiteSelectionBlock) {
     PlayingCard card(5, 0, true);
-    card.draw(s, nullptr, 50, 60, 0, 0, true);
+    drawCard(s, card, nullptr, 50, 60, 0, 0, true);
     EXPECT_EQ(s.pixel(48, 80), 0xFFFF);  // the block's 2-pixel rim, left
     EXPECT_EQ(s.pixel(81, 80), 0xFFFF);  // and right (x + 31)
     EXPECT_EQ(s.pixel(50, 80), 0x0000);  // the frame
@@ -57,7 +58,7 @@ TEST_F(CardDrawing, FaceUpCardWithoutThemeHasABlackFrameAndAWhiteSelectionBlock)
 }
 
 TEST_F(CardDrawing, UnselectedFaceShowsNoBlock) {
-    PlayingCard(5, 0, true).draw(s, themes_[0], 50, 60, 0, 0, false);
+    drawCard(s, PlayingCard(5, 0, true), themes_[0], 50, 60, 0, 0, false);
     EXPECT_EQ(s.pixel(48, 80), kTable);
     EXPECT_EQ(s.pixel(50, 80), themes_[0]->borderColour);
 }
@@ -66,7 +67,7 @@ TEST_F(CardDrawing, GlyphsSitInTheCornerRedForHeartsAndDiamonds) {
     for (int suit = 0; suit < 4; ++suit) {
         s.fill(kTable);
         const int x = 100, y = 100, rank = 11;
-        PlayingCard(rank, suit, true).draw(s, themes_[0], x, y, 0, 0, false);
+        drawCard(s, PlayingCard(rank, suit, true), themes_[0], x, y, 0, 0, false);
         const uint16_t* rankCell = gamekit::rankGlyph(rank);
         const uint16_t* suitCell = gamekit::suitGlyph(suit);
         for (int row = 0; row < 14; ++row) {
@@ -88,8 +89,8 @@ TEST_F(CardDrawing, SelectedFaceDownCardLooksExactlyLikeAnUnselectedOne) {
     Surface unselected(240, 320);
     unselected.fill(kTable);
     PlayingCard card(0, 2, false);
-    card.draw(s, themes_[4], 30, 40, 0, 0, true);
-    card.draw(unselected, themes_[4], 30, 40, 0, 0, false);
+    drawCard(s, card, themes_[4], 30, 40, 0, 0, true);
+    drawCard(unselected, card, themes_[4], 30, 40, 0, 0, false);
     for (int y = 0; y < 320; ++y) {
         for (int x = 0; x < 240; ++x)
             ASSERT_EQ(s.pixel(x, y), unselected.pixel(x, y)) << x << "," << y;
@@ -120,7 +121,7 @@ TEST_F(CardDrawing, DrawingABackWithoutTheStripIsFatal) {
 }
 
 TEST_F(CardDrawing, FaceDownCardWithoutThemeDrawsAPlainFramedBack) {
-    PlayingCard(0, 0, false).draw(s, nullptr, 60, 70, 0, 0, true);
+    drawCard(s, PlayingCard(0, 0, false), nullptr, 60, 70, 0, 0, true);
     EXPECT_EQ(s.pixel(60, 90), 0x0000);  // black frame
     EXPECT_EQ(s.pixel(89, 90), 0x0000);
     const uint16_t field = s.pixel(75, 90);
@@ -131,7 +132,7 @@ TEST_F(CardDrawing, FaceDownCardWithoutThemeDrawsAPlainFramedBack) {
 }
 
 TEST_F(CardDrawing, CardsAtTheRightEdgeAreCutAtTheLastColumnAndNeverSpillOver) {
-    PlayingCard(9, 3, true).draw(s, themes_[0], 215, 100, 0, 0, false);
+    drawCard(s, PlayingCard(9, 3, true), themes_[0], 215, 100, 0, 0, false);
     EXPECT_EQ(s.pixel(215, 120), themes_[0]->borderColour);
     EXPECT_EQ(s.pixel(239, 120), themes_[0]->borderColour);  // the cut edge
     EXPECT_EQ(s.pixel(238, 120), kCardFill);
@@ -140,7 +141,7 @@ TEST_F(CardDrawing, CardsAtTheRightEdgeAreCutAtTheLastColumnAndNeverSpillOver) {
     for (int x = 216; x <= 225; ++x) red += s.pixel(x, 102) == 0xF800;
     EXPECT_GT(red, 4);
     // Nearer the edge still, nothing spills into the next row's first columns.
-    PlayingCard(9, 0, true).draw(s, themes_[0], 235, 100, 0, 0, true);
+    drawCard(s, PlayingCard(9, 0, true), themes_[0], 235, 100, 0, 0, true);
     for (int y = 95; y < 150; ++y) {
         for (int x = 0; x < 20; ++x) ASSERT_EQ(s.pixel(x, y), kTable) << x << "," << y;
     }
@@ -157,8 +158,8 @@ TEST_F(CardDrawing, CardsHalfOffTheSurfaceNeverWriteOutsideIt) {
     const int places[][2] = {{45, 10}, {-20, 10}, {10, -30}, {10, 40}, {45, 40}, {-25, -35}};
     for (const auto& p : places) {
         for (bool faceUp : {true, false}) {
-            PlayingCard(9, 2, faceUp).draw(s, themes_[5], p[0], p[1], 0, 0, true);
-            PlayingCard(12, 0, faceUp).draw(s, nullptr, p[0], p[1], 0, 0, true);
+            drawCard(s, PlayingCard(9, 2, faceUp), themes_[5], p[0], p[1], 0, 0, true);
+            drawCard(s, PlayingCard(12, 0, faceUp), nullptr, p[0], p[1], 0, 0, true);
         }
     }
     for (int i = 0; i < guard; ++i) {

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "gamekit/cards/CardTheme.h"
+#include "gamekit/cards/CardDrawing.h"
 #include "gamekit/cards/PlayingCard.h"
 #include "gamekit/graphics/Surface.h"
 #include "platform/Device.h"
@@ -46,7 +47,7 @@ struct Faces {
                 cards.emplace_back(rank, suit, true);
                 gamekit::Surface s(30, 46);
                 s.fill(0x1234);
-                cards.back().draw(s, &theme, 0, 0, 0, 0, false);
+                drawCard(s, cards.back(), &theme, 0, 0, 0, 0, false);
                 pictures.emplace_back(s.pixels(), s.pixels() + 30 * 46);
             }
         }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "gamekit/cards/CardTheme.h"
+#include "gamekit/cards/CardDrawing.h"
 #include "gamekit/cards/PlayingCard.h"
 #include "gamekit/graphics/BitmapFont.h"
 #include "gamekit/graphics/Primitives.h"
@@ -17,19 +18,19 @@ void drawCardsPage(Surface& s, const CardTheme& theme) {
     for (int suit = kSpades; suit <= kDiamonds; ++suit) {
         for (int rank = kAce; rank <= kKing; ++rank) {
             PlayingCard card(rank, suit, true);
-            card.draw(s, &theme, 4 + 17 * rank, 22 + 50 * suit, 0, 0, false);
+            drawCard(s, card, &theme, 4 + 17 * rank, 22 + 50 * suit, 0, 0, false);
         }
     }
     PlayingCard faceDown(kQueen, kHearts, false);
     PlayingCard selected(kJack, kDiamonds, true);
-    faceDown.draw(s, &theme, 6, 226, 0, 0, false);
-    faceDown.draw(s, &theme, 44, 226, 0, 0, true);  // a face-down card never shows the selection
+    drawCard(s, faceDown, &theme, 6, 226, 0, 0, false);
+    drawCard(s, faceDown, &theme, 44, 226, 0, 0, true);  // a face-down card never shows the selection
     theme.drawBack(s, 82, 226, 240, 320, true);     // the back itself, framed as selected
-    selected.draw(s, &theme, 124, 226, 0, 0, true);
+    drawCard(s, selected, &theme, 124, 226, 0, 0, true);
     PlayingCard ten(9, kClubs, true);
-    ten.draw(s, &theme, 162, 226, 0, 0, false);
+    drawCard(s, ten, &theme, 162, 226, 0, 0, false);
     PlayingCard edge(kKing, kSpades, true);
-    edge.draw(s, &theme, 215, 226, 0, 0, false);  // cut at the screen's edge
+    drawCard(s, edge, &theme, 215, 226, 0, 0, false);  // cut at the screen's edge
 
     std::string name;
     for (const wchar_t* c = theme.name; *c; ++c) name += static_cast<char>(*c);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "gamekit/cards/CardDrawing.h"
 #include "gamekit/cards/CardTheme.h"
 #include "gamekit/graphics/BitmapFont.h"
 #include "gamekit/graphics/Blit.h"
@@ -21,7 +22,7 @@ constexpr Colour kCardFill = 0xE71C;
 
 void drawCard(Surface& surface, const TableScene& scene, const PlayingCard* card, ScreenPoint at,
               bool selected) {
-    card->draw(surface, scene.theme, at.x, at.y, 0, 0, selected);
+    gamekit::drawCard(surface, *card, scene.theme, at.x, at.y, 0, 0, selected);
 }
 
 // An empty talon's outline and label, in the theme's line and text colours.
