@@ -167,21 +167,28 @@ int runPlay(const PlayOptions& options) {
         }
         // Who won, by the final score of the deciding column (Hollywood: the
         // net over the columns).
+        // Who won: the deciding column's winner by its final score (an exact
+        // tie of the sums still has a winner); with Hollywood scoring the net
+        // of the three finals, which can be a tie.
         int net;
+        bool tiedGame;
         if (options.hollywood) {
             net = game.scores.hollywoodNet();
+            tiedGame = net == 0;
         } else {
             const ColumnScore& col = game.scores.columns[0];
             net = col.won[kPlayerSide] ? col.finalScore[kPlayerSide] : -col.finalScore[kComputerSide];
+            tiedGame = false;
         }
+        const bool playerWonGame = options.hollywood ? net > 0 : game.scores.columns[0].won[kPlayerSide];
         ++totals.games;
         totals.hands += hands;
         const char* seatName[2] = {"computer seat", "person seat"};
-        if (net == 0) {
+        if (tiedGame) {
             ++totals.tiedGames;
             if (!options.quiet) std::printf("game %ld: tied in %d hands\n", g + 1, hands);
         } else {
-            const bool playerWon = net > 0;
+            const bool playerWon = playerWonGame;
             const int winner = playerWon ? playerLevel : computerLevel;
             ++totals.wins[winner];
             if (!options.quiet) {

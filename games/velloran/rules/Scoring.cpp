@@ -76,7 +76,6 @@ bool ScoreBook::record(bool playerWon, int handScore, bool hollywood, int points
     }
     const int rows = rowsShown();
     for (int c = 0; c < 3; ++c) columns[c].scrollRow = columns[c].endRow - rows;
-    (void)hollywood;
     return gameOver(hollywood, pointsToWin);
 }
 
