@@ -1,5 +1,5 @@
 // The hand analysis: sets and runs over list ranges, the sorts, the split of
-// a hand into melds and deadwood against the Part's cases and a brute-force
+// a hand into melds and deadwood against the known hard cases and a brute-force
 // minimum, and the fast count against the full search.
 
 #include <algorithm>
@@ -69,7 +69,7 @@ TEST(Sorts, OrderTheRangeAndStopAtTheFirstEmptySlot) {
     EXPECT_EQ(cardsText(mixed.data(), 7), "9S KS 2C JC 2H 5H 5D");
 }
 
-TEST(LeastDeadwood, ThePartsCases) {
+TEST(LeastDeadwood, SharedCardsAndBrokenUpMelds) {
     // Ten cards all melded: two runs and a set of four.
     EXPECT_EQ(analyse("AS 2S 3S 9H TH JH 6C 6D 6S 6H").deadwood, 0);
 
