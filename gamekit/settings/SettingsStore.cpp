@@ -100,6 +100,13 @@ bool settingsKeyExists(const SettingsTable& table) {
     return openProgramKey(table);
 }
 
+bool registryUnreadable() {
+    HKEY root = nullptr;
+    LONG result = RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"", 0, KEY_READ, &root);
+    if (result == ERROR_SUCCESS) RegCloseKey(root);
+    return result == ERROR_READ_FAULT || result == ERROR_ACCESS_DENIED;
+}
+
 bool readAllSettings(const SettingsTable& table, SettingsRecord& record) {
     if (!openProgramKey(table)) return false;
     SettingsRecord read;

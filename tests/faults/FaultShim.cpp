@@ -20,6 +20,8 @@ struct State {
     long failAt = 0;
     int error = 0;
     bool onlyOneKind = false;
+    bool failEvery = false;
+    std::string suffix;
     Op only = Op::Open;
     std::vector<Seen> seen;
     std::vector<std::string> fdPaths = std::vector<std::string>(4096);  // "" when not watched
@@ -50,8 +52,13 @@ const std::string* watchedFd(int fd) {
 bool strike(Op op, const std::string& path) {
     State& s = state();
     if (s.onlyOneKind && op != s.only) return false;
+    if (!s.suffix.empty() && (path.size() < s.suffix.size() ||
+                              path.compare(path.size() - s.suffix.size(), s.suffix.size(),
+                                           s.suffix) != 0)) {
+        return false;
+    }
     ++s.count;
-    bool fail = s.failAt > 0 && s.count == s.failAt;
+    bool fail = s.failEvery || (s.failAt > 0 && s.count == s.failAt);
     s.seen.push_back({op, path, fail});
     if (fail) errno = s.error;
     return fail;
@@ -93,6 +100,7 @@ void readEnvironment() {
     const char* kind = std::getenv("DECKHOLLOW_FAULT_KIND");
     long n = at != nullptr ? std::atol(at) : 0;
     int e = error != nullptr ? errnoFromName(error) : EIO;
+    if (const char* file = std::getenv("DECKHOLLOW_FAULT_FILE")) onlyFiles(file);
     if (kind != nullptr && kind[0] != '\0') {
         for (Op op : {Op::Open, Op::Read, Op::Write, Op::Fsync, Op::Rename, Op::Close}) {
             if (std::strcmp(kind, opName(op)) == 0) failAt(n, e, op);
@@ -100,6 +108,7 @@ void readEnvironment() {
     } else {
         failAt(n, e);
     }
+    if (at != nullptr && std::strcmp(at, "all") == 0) failAll(e);
 }
 
 void writeReport() {
@@ -145,6 +154,8 @@ void watch(const std::string& directory) {
     s.count = 0;
     s.failAt = 0;
     s.onlyOneKind = false;
+    s.failEvery = false;
+    s.suffix.clear();
     s.seen.clear();
     for (std::string& path : s.fdPaths) path.clear();
     s.watching = true;
@@ -154,6 +165,7 @@ void failAt(long n, int error) {
     State& s = state();
     s.failAt = n;
     s.error = error;
+    s.failEvery = false;
     s.onlyOneKind = false;
 }
 
@@ -163,10 +175,18 @@ void failAt(long n, int error, Op only) {
     state().only = only;
 }
 
+void failAll(int error) {
+    state().failEvery = true;
+    state().error = error;
+}
+
+void onlyFiles(const std::string& suffix) { state().suffix = suffix; }
+
 void stop() {
     State& s = state();
     s.watching = false;
     s.failAt = 0;
+    s.failEvery = false;
     for (std::string& path : s.fdPaths) path.clear();
 }
 

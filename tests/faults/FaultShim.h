@@ -11,7 +11,9 @@
 // as libdeckhollow_faults.so and preloaded (LD_PRELOAD) into any program it
 // reads its orders from the environment at start:
 //   DECKHOLLOW_FAULT_ROOT    the watched directory (nothing is counted without it)
-//   DECKHOLLOW_FAULT_AT      the number (from 1) of the operation that fails
+//   DECKHOLLOW_FAULT_AT      the number (from 1) of the operation that fails,
+//                            or "all": every counted one fails (a read-only disk)
+//   DECKHOLLOW_FAULT_FILE    count only operations on paths ending so
 //   DECKHOLLOW_FAULT_ERRNO   EIO, ENOSPC, EACCES, EINTR, ... or a number
 //   DECKHOLLOW_FAULT_KIND    open|read|write|fsync|rename|close: count only those
 //   DECKHOLLOW_FAULT_REPORT  a file that gets "COUNT\n" and every operation seen, at exit
@@ -36,6 +38,10 @@ void watch(const std::string& directory);
 // With `only` set, only operations of that kind are counted.
 void failAt(long n, int error);
 void failAt(long n, int error, Op only);
+// Every counted operation fails from now on.
+void failAll(int error);
+// Counts only operations on paths that end with `suffix` ("" for all).
+void onlyFiles(const std::string& suffix);
 // Stops counting and failing.
 void stop();
 

@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     std::string text = formatRegistryText(hive);
-    // Linear: the text holds each input line at most once, plus headers.
-    if (text.size() > 2 * size + 64 * hive.keys().size() + 64) abort();
+    // Linear: each input line once, a section at most once per ancestor.
+    if (text.size() > (kMaxKeyDepth + 2) * size + 64) abort();
     Hive again;
     int skippedAgain = -1;
     if (parseRegistryText(text, again, &skippedAgain) != ParseResult::Ok) abort();

@@ -288,7 +288,10 @@ TEST_F(SettingsLoader, DefaultsThatCannotBeWrittenAreReported) {
     std::filesystem::create_directories(root.file("registry.lock"));  // no write can take the lock
     EXPECT_EQ(start(), SettingsLoadResult::WriteFailed);
     ASSERT_EQ(shown.boxes.size(), 1u);
-    EXPECT_EQ(shown.boxes[0], std::wstring(L"Problem:|") + kSettingsWriteFailedText);
+    // The box names the file and the error on a line of its own.
+    EXPECT_EQ(shown.boxes[0], std::wstring(L"Problem:|") + kSettingsWriteFailedText + L"\n" +
+                                  std::wstring(root.path().begin(), root.path().end()) +
+                                  L"/registry.lock: Is a directory");
     EXPECT_EQ(shown.exits, std::vector<int>{1});
 }
 
