@@ -153,6 +153,15 @@ TEST(ShellEndToEnd, RefusedInputEndsWithTwo) {
     EXPECT_NE(backend.stderrText.find("sdl, headless"), std::string::npos);
 }
 
+TEST(ShellEndToEnd, AScriptThatCannotBeReadIsRefusedInput) {
+    InstalledRoot root;
+    for (const std::string& script : {root.path(), root.file("no-such-script.txt")}) {
+        RunResult r = runHeadless(kGallery, root, "", {{"DECKHOLLOW_SCRIPT", script}});
+        EXPECT_EQ(r.exitCode, 2) << script;
+        EXPECT_NE(r.stderrText.find(script), std::string::npos) << r.stderrText;
+    }
+}
+
 TEST(ShellEndToEnd, ASecondStartActivatesTheFirstAndExitsWithZero) {
     InstalledRoot root;
     BackgroundRun first(kGallery, root, "wait 50\nrealwait 3000\nwait 100\nkey down\n", "first");
