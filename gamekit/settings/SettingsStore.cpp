@@ -11,9 +11,10 @@ namespace gamekit {
 
 namespace {
 
-// Big enough for ten numbers as the programs write them; a longer string is
-// not one of ours and fails the query.
-constexpr size_t kListChars = 100;
+// Ten of the longest numbers the writer can write ("-2147483648 " is 12
+// characters) and the terminator: every list written is read back. A longer
+// string is not one of ours and fails the query.
+constexpr size_t kListChars = SettingSpec::kListLength * 12 + 1;
 
 HKEY programKey = nullptr;
 
