@@ -16,17 +16,13 @@
 #include <functional>
 
 #include "Config.h"
+#include "InstanceRecord.h"
 #include "WindowSystem.h"
 #include "platform/Backend.h"
 #include "platform/Platform.h"
 
 namespace platform::instance {
 namespace {
-
-struct Record {
-    uint32_t message;
-    uint64_t wParam;
-};
 
 int lockFd = -1;
 int listenFd = -1;
@@ -145,8 +141,9 @@ void send(const std::wstring& className, UINT message, WPARAM wParam) {
         int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (s < 0) return;
         if (::connect(s, reinterpret_cast<sockaddr*>(&address), length) == 0) {
-            Record record{message, static_cast<uint64_t>(wParam)};
-            (void)!::write(s, &record, sizeof record);
+            uint8_t bytes[kRecordBytes];
+            encodeRecord(Record{message, static_cast<uint64_t>(wParam)}, bytes);
+            (void)!::write(s, bytes, sizeof bytes);
             ::close(s);
             return;
         }
@@ -164,9 +161,13 @@ void poll() {
         int c = ::accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC);
         if (c < 0) return;
         pollfd p{c, POLLIN, 0};
-        Record record{};
-        if (::poll(&p, 1, 200) > 0 && ::read(c, &record, sizeof record) == sizeof record) {
-            windows::post(windows::mainWindow(), record.message, record.wParam, 0);
+        // One more byte than a record: a longer message is not one of ours.
+        uint8_t bytes[kRecordBytes + 1];
+        Record record;
+        ssize_t got = ::poll(&p, 1, 200) > 0 ? ::read(c, bytes, sizeof bytes) : -1;
+        if (got > 0 && decodeRecord(bytes, static_cast<size_t>(got), &record)) {
+            windows::post(windows::mainWindow(), record.message, static_cast<WPARAM>(record.wParam),
+                          0);
             if (record.message == WM_ACTIVATE && LOWORD(record.wParam) != WA_INACTIVE) {
                 backend().raiseWindow();
             }

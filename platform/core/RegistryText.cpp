@@ -170,16 +170,20 @@ const Key* Hive::find(std::wstring_view path) const {
 }
 
 Key& Hive::create(std::wstring_view path) {
-    // Ancestors first, so each keeps the spelling it already has.
+    std::wstring folded = foldedCopy(path);
+    auto found = keys_.find(folded);
+    if (found != keys_.end()) return found->second;
+    // Ancestors first, so each keeps the spelling it already has; the walk
+    // up stops at the first that exists.
     size_t separator = path.rfind(L'\\');
     std::wstring spelt(path);
     if (separator != std::wstring_view::npos) {
         spelt = create(path.substr(0, separator)).path;
         spelt.append(path.substr(separator));
     }
-    auto [it, inserted] = keys_.try_emplace(foldedCopy(path));
-    if (inserted) it->second.path = std::move(spelt);
-    return it->second;
+    Key& key = keys_.try_emplace(std::move(folded)).first->second;
+    key.path = std::move(spelt);
+    return key;
 }
 
 bool Hive::erase(std::wstring_view path) {
