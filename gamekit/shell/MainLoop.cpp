@@ -128,7 +128,10 @@ int runProgram(const ProgramInfo& program, GameAppFactory factory) {
         platform::exitProcess(0);
     }
     s.backBuffer = static_cast<uint16_t*>(std::calloc(kScreenWidth * kScreenHeight, sizeof(uint16_t)));
-    if (s.backBuffer == nullptr) platform::exitProcess(1);
+    if (s.backBuffer == nullptr) {
+        MessageBoxW(nullptr, L"Out of memory!", L"Problem:", MB_OK | MB_ICONEXCLAMATION);
+        platform::exitProcess(1);
+    }
     shell::taskbar(false);
 
     WNDCLASSW windowClass{};
