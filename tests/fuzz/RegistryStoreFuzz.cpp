@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     parseRegistryText(std::string_view(reinterpret_cast<const char*>(data) + (size > 0), split),
                       hive);
     Input in{data, size, (size > 0) + split};
-    for (int step = 0; step < 64 && !in.empty(); ++step) {
+    for (int step = 0; step < 16 && !in.empty(); ++step) {
         uint8_t kind = in.byte() % 4;
         std::wstring normal;
         if (!normalizePath(path(in), normal)) continue;  // what the calls refuse
