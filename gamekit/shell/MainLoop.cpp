@@ -8,7 +8,9 @@
 #include "gamekit/graphics/Surface.h"
 #include "gamekit/shell/ShellState.h"
 #include "platform/Gx.h"
+#include "platform/Errors.h"
 #include "platform/Platform.h"
+#include "platform/Utf8.h"
 
 namespace gamekit {
 namespace {
@@ -23,6 +25,23 @@ void reportFatal(const char* message) {
     platform::logEvent("fatal\t" + platform::escapeForLog(message));
     MessageBoxW(nullptr, L"ERROR!", L"Problem:", MB_OK | MB_ICONEXCLAMATION);
     shutdownApp(1);
+}
+
+// The class could not be registered: another instance started at the same
+// moment got it (raise that one and end quietly), or the host refused the
+// lock (say so and end with 1).
+[[noreturn]] void classTaken(const ProgramInfo& program) {
+    if (GetLastError() == ERROR_CLASS_ALREADY_EXISTS) {
+        if (HWND running = FindWindowW(program.className, nullptr)) {
+            SendMessageW(running, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(running));
+        }
+        platform::exitProcess(0);
+    }
+    std::wstring text = L"Configuration Error. The program cannot start:\n";
+    std::wstring detail;
+    if (platform::fromUtf8(platform::startProblem(), detail)) text += detail;
+    MessageBoxW(nullptr, text.c_str(), L"Problem:", MB_OK | MB_ICONEXCLAMATION);
+    platform::exitProcess(1);
 }
 
 void drawFrame(State& s) {
@@ -109,7 +128,10 @@ int runProgram(const ProgramInfo& program, GameAppFactory factory) {
         platform::exitProcess(0);
     }
     s.backBuffer = static_cast<uint16_t*>(std::calloc(kScreenWidth * kScreenHeight, sizeof(uint16_t)));
-    if (s.backBuffer == nullptr) platform::exitProcess(1);
+    if (s.backBuffer == nullptr) {
+        MessageBoxW(nullptr, L"Out of memory!", L"Problem:", MB_OK | MB_ICONEXCLAMATION);
+        platform::exitProcess(1);
+    }
     shell::taskbar(false);
 
     WNDCLASSW windowClass{};
@@ -117,7 +139,7 @@ int runProgram(const ProgramInfo& program, GameAppFactory factory) {
     windowClass.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(101));
     windowClass.hbrBackground = GetStockObject(BLACK_BRUSH);
     windowClass.lpszClassName = program.className;
-    if (RegisterClassW(&windowClass) == 0) platform::exitProcess(1);
+    if (RegisterClassW(&windowClass) == 0) classTaken(program);
     s.window = CreateWindowExW(WS_EX_TOPMOST, program.className, title.c_str(), WS_VISIBLE, 0, 0,
                                kScreenWidth, kScreenHeight, nullptr, nullptr, nullptr, nullptr);
     if (s.window == nullptr) platform::exitProcess(1);

@@ -27,7 +27,8 @@ SettingsRecord* loadProgramSettings(const SettingsTable& table) {
     // The values are taken over by their rules and stored corrected at once.
     applyRules(table, *record);
     if (!saveSettings(table, *record)) {
-        hooks.showMessageBox(kSettingsWriteFailedText, kProblemCaption);
+        hooks.showMessageBox(withRegistryProblem(kSettingsWriteFailedText).c_str(),
+                             kProblemCaption);
         shutdownApp(1);
     }
     return record;

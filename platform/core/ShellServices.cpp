@@ -37,10 +37,15 @@ BOOL SystemParametersInfoW(UINT action, UINT param, void* buffer, UINT) {
     return TRUE;
 }
 
-int MessageBoxW(HWND, LPCWSTR text, LPCWSTR caption, UINT) {
+int MessageBoxW(HWND, LPCWSTR text, LPCWSTR caption, UINT type) {
     std::string c = platform::narrow(caption ? caption : L"");
     std::string t = platform::narrow(text ? text : L"");
     platform::logEvent("messagebox\t" + platform::escapeForLog(c) + "\t" + platform::escapeForLog(t));
+    // A problem box is also said on stderr, where a start that ends at once
+    // is looked for.
+    if ((type & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION) {
+        std::fprintf(stderr, "%s %s\n", c.c_str(), t.c_str());
+    }
     platform::backend().messageBox(c, t);
     return IDOK;
 }

@@ -7,6 +7,7 @@
 
 #include "Instance.h"
 #include "platform/Backend.h"
+#include "platform/Errors.h"
 
 namespace platform::windows {
 namespace {
@@ -80,6 +81,10 @@ bool queueEmpty() { return state().queue.empty(); }
 
 using namespace platform::windows;
 
+namespace platform {
+const std::string& startProblem() { return instance::problem(); }
+}  // namespace platform
+
 WORD RegisterClassW(const WNDCLASSW* windowClass) {
     if (windowClass == nullptr || windowClass->lpszClassName == nullptr) return 0;
     auto& classes = state().classes;
@@ -88,7 +93,15 @@ WORD RegisterClassW(const WNDCLASSW* windowClass) {
     }
     // The class is what FindWindowW finds from other processes of the same
     // device root; a class another live process holds cannot be registered.
-    if (!platform::instance::claim(windowClass->lpszClassName)) return 0;
+    switch (platform::instance::claim(windowClass->lpszClassName)) {
+        case platform::instance::Claim::Taken: break;
+        case platform::instance::Claim::HeldElsewhere:
+            SetLastError(ERROR_CLASS_ALREADY_EXISTS);
+            return 0;
+        case platform::instance::Claim::Failed:
+            SetLastError(ERROR_ACCESS_DENIED);
+            return 0;
+    }
     classes.push_back({windowClass->lpszClassName, windowClass->lpfnWndProc});
     return static_cast<WORD>(classes.size());
 }

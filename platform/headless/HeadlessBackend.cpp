@@ -1,6 +1,12 @@
 // The test backend: a virtual clock that only moves when the program waits,
 // the input script laid out on that clock, PNG screenshots and an event log.
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -176,14 +182,34 @@ std::unique_ptr<Backend> createHeadlessBackend(const std::string& scriptPath, co
                                                DWORD tick0, std::string* error) {
     std::vector<headless::ScriptCommand> commands;
     if (!scriptPath.empty()) {
-        std::ifstream in(scriptPath);
-        if (!in) {
-            *error = "cannot read the script " + scriptPath;
+        // A folder opens as a stream that reads nothing: only a whole file
+        // read without error is a script.
+        std::string text;
+        int fd = ::open(scriptPath.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat info;
+        bool ok = fd >= 0 && ::fstat(fd, &info) == 0;
+        int failure = fd < 0 ? errno : 0;
+        if (ok && S_ISDIR(info.st_mode)) {
+            ok = false;
+            failure = EISDIR;
+        }
+        char buffer[8192];
+        while (ok) {
+            ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) {
+                ok = false;
+                failure = errno;
+            }
+            if (got <= 0) break;
+            text.append(buffer, static_cast<size_t>(got));
+        }
+        if (fd >= 0) ::close(fd);
+        if (!ok) {
+            *error = "cannot read the script " + scriptPath + ": " + std::strerror(failure);
             return nullptr;
         }
-        std::stringstream text;
-        text << in.rdbuf();
-        if (!headless::parseScript(text.str(), &commands, error)) {
+        if (!headless::parseScript(text, &commands, error)) {
             *error = scriptPath + ": " + *error;
             return nullptr;
         }

@@ -153,6 +153,28 @@ TEST(ShellEndToEnd, RefusedInputEndsWithTwo) {
     EXPECT_NE(backend.stderrText.find("sdl, headless"), std::string::npos);
 }
 
+TEST(ShellEndToEnd, NoDesktopThatAnswersIsRefusedInputWithTwo) {
+    InstalledRoot root;
+    const char* own = std::getenv("LSAN_OPTIONS");
+    RunResult r = runHeadless(
+        kGallery, root, "",
+        {{"DECKHOLLOW_BACKEND", "sdl"},
+         {"DISPLAY", ":9731"},
+         {"WAYLAND_DISPLAY", ""},
+         {"LSAN_OPTIONS", own != nullptr && own[0] != 0 ? own : "suppressions=" LSAN_SUPPRESSIONS}});
+    EXPECT_EQ(r.exitCode, 2) << r.stderrText;
+    EXPECT_EQ(r.stderrText.find("LeakSanitizer"), std::string::npos) << r.stderrText;
+}
+
+TEST(ShellEndToEnd, AScriptThatCannotBeReadIsRefusedInput) {
+    InstalledRoot root;
+    for (const std::string& script : {root.path(), root.file("no-such-script.txt")}) {
+        RunResult r = runHeadless(kGallery, root, "", {{"DECKHOLLOW_SCRIPT", script}});
+        EXPECT_EQ(r.exitCode, 2) << script;
+        EXPECT_NE(r.stderrText.find(script), std::string::npos) << r.stderrText;
+    }
+}
+
 TEST(ShellEndToEnd, ASecondStartActivatesTheFirstAndExitsWithZero) {
     InstalledRoot root;
     BackgroundRun first(kGallery, root, "wait 50\nrealwait 3000\nwait 100\nkey down\n", "first");

@@ -31,6 +31,11 @@ void start(const std::wstring& programTitle);
 // exit code.
 [[noreturn]] void exitProcess(int code);
 
+// Why RegisterClassW failed for a reason of the host rather than because
+// another running program holds the class (GetLastError() is then
+// ERROR_ACCESS_DENIED): "PATH: reason", for the start-up's message.
+const std::string& startProblem();
+
 // One line of the headless event log (tab-separated fields); ignored by the
 // desktop backend.
 void logEvent(const std::string& line);
