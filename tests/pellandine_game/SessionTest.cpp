@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "games/pellandine/Session.h"
-#include "games/pellandine/rules/DeckOrder.h"
+#include "gamekit/cards/CardText.h"
 #include "games/pellandine/rules/GroupRules.h"
 #include "pellandine_rules/StackedDecks.h"
 
@@ -28,7 +28,7 @@ struct Fixture {
     void stack(const std::string& order) {
         std::vector<CardCode> codes;
         std::string error;
-        ASSERT_TRUE(parseDeckOrder(order, codes, error)) << error;
+        ASSERT_TRUE(gamekit::parseCardList(order, codes, error)) << error;
         ASSERT_TRUE(session->rules().newGameWithOrder(codes).dealt);
     }
 

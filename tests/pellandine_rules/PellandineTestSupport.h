@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "games/pellandine/rules/DeckOrder.h"
+#include "gamekit/cards/CardText.h"
 #include "games/pellandine/rules/GroupRules.h"
 #include "games/pellandine/rules/PellandineRules.h"
 
@@ -17,7 +17,7 @@ using namespace pellandine;
 inline std::vector<CardCode> codes(const std::string& text) {
     std::vector<CardCode> out;
     std::string error;
-    EXPECT_TRUE(parseDeckOrder(text, out, error)) << error;
+    EXPECT_TRUE(gamekit::parseCardList(text, out, error)) << error;
     return out;
 }
 
@@ -40,7 +40,7 @@ inline PlayResult tap(PellandineRules& rules, int row, int column) {
 inline std::string at(const PellandineRules& rules, int row, int column) {
     const TableSlot& s = rules.grid().slot(row, column);
     if (s.empty || s.card == nullptr) return "--";
-    return cardCodeName(*s.card);
+    return gamekit::cardCodeText(*s.card);
 }
 
 inline bool isSelected(const PellandineRules& rules, int row, int column) {

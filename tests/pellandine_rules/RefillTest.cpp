@@ -6,13 +6,13 @@ using namespace pellandine_test;
 namespace {
 
 std::string shoeCard(const PellandineRules& rules, int index) {
-    return cardCodeName(*rules.shoe().cards[index]);
+    return gamekit::cardCodeText(*rules.shoe().cards[index]);
 }
 
 std::vector<std::string> occupiedInReadingOrder(const TableGrid& grid) {
     std::vector<std::string> out;
     for (int i = 0; i < kSlotCount; ++i) {
-        if (grid.at(i).holdsCard()) out.push_back(cardCodeName(*grid.at(i).card));
+        if (grid.at(i).holdsCard()) out.push_back(gamekit::cardCodeText(*grid.at(i).card));
     }
     return out;
 }
