@@ -13,7 +13,7 @@ using namespace gamekit;
 namespace {
 
 struct Table {
-    Surface screen{240, 320};
+    Surface screen{kScreenWidth, kScreenHeight};
     std::vector<uint16_t> strip = std::vector<uint16_t>(kBackStripWidth * kBackStripHeight, 0x0010);
     GArray<CardTheme*> themes = makeStandardThemes();
     Table() { giveStrip(themes, strip.data()); }

@@ -47,10 +47,10 @@ void BM_PellandineTableFrame(benchmark::State& state) {
     scene.cardsLeft = rules.cardsLeft();
     scene.prompts = &prompts;
     scene.bar = &bar;
-    gamekit::Surface surface(240, 320);
+    gamekit::Surface surface(gamekit::kScreenWidth, gamekit::kScreenHeight);
     for (auto _ : state) {
         pellandine::drawTable(surface, scene);
-        benchmark::DoNotOptimize(surface.pixels()[160 * 240 + 120]);
+        benchmark::DoNotOptimize(surface.pixels()[160 * gamekit::kScreenWidth + 120]);
     }
     gamekit::destroyThemes(themes);
 }

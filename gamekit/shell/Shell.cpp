@@ -39,21 +39,13 @@ using shell::state;
 
 uint16_t* backBuffer() { return state().backBuffer; }
 const DisplayInfo& displayInfo() { return state().display; }
-const ProgramInfo& currentProgram() { return *state().program; }
-GameApp* currentApp() { return state().app; }
 uint32_t frameStartTick() { return state().frameStartTick; }
-bool isSuspended() { return state().suspended; }
 
 bool takeTap() {
     bool tap = state().input.tapPending;
     state().input.tapPending = false;
     return tap;
 }
-bool penIsDown() { return state().input.penDown; }
-int tapX() { return state().input.pressX; }
-int tapY() { return state().input.pressY; }
-int dragX() { return state().input.moveX; }
-int dragY() { return state().input.moveY; }
 
 namespace {
 bool takeLatch(int32_t& latch) {

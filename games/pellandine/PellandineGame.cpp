@@ -111,7 +111,7 @@ void PellandineGame::keepDeal(const PlayResult& result) {
 
 void PellandineGame::announce(const Announcement& announcement) {
     if (announcement.presentTableFirst) {
-        Surface screen(gamekit::backBuffer(), 240, 320);
+        Surface screen(gamekit::backBuffer(), gamekit::kScreenWidth, gamekit::kScreenHeight);
         drawTableScreen(screen, true, nullptr);
         gamekit::pumpMessages(true);
     }
@@ -219,7 +219,7 @@ void PellandineGame::tapOnTable(int x, int y) {
     const PlayResult result = session_->tapTable(x, y, GetTickCount(), announcement);
     keepDeal(result);
     if (result.tap == TapKind::DeckTapped) {
-        Surface screen(gamekit::backBuffer(), 240, 320);
+        Surface screen(gamekit::backBuffer(), gamekit::kScreenWidth, gamekit::kScreenHeight);
         drawTableScreen(screen, true, &result.before);
         animateDeckTap(screen, result, theme());
     }

@@ -46,8 +46,12 @@ CounterPlaces counterPlaces(int gameType) {
     }
 }
 
+// An empty place is outlined where a card's picture would lie.
+constexpr int kCardRight = gamekit::kCardWidth - 1;
+constexpr int kCardBottom = gamekit::kCardHeight - 1;
+
 void drawEmptyPlace(Surface& surface, const gamekit::CardTheme& theme, int x, int y) {
-    gamekit::drawRoundRect(surface, x, y, x + 29, y + kCardHeight, 5, gamekit::kShapeOutlineFilled,
+    gamekit::drawRoundRect(surface, x, y, x + kCardRight, y + kCardBottom, 5, gamekit::kShapeOutlineFilled,
                            theme.lineColour, theme.tableColour);
 }
 
@@ -59,9 +63,9 @@ void drawTable(Surface& surface, const TableScene& scene) {
     surface.fill(theme.tableColour);
 
     if (scene.deckHasCards) {
-        theme.drawBack(surface, kDeckX, deckY, 240, 320, false);
+        theme.drawBack(surface, kDeckX, deckY, gamekit::kScreenWidth, gamekit::kScreenHeight, false);
     } else {
-        gamekit::drawRoundRect(surface, kDeckX, deckY, kDeckX + 29, deckY + kCardHeight, 5,
+        gamekit::drawRoundRect(surface, kDeckX, deckY, kDeckX + kCardRight, deckY + kCardBottom, 5,
                                gamekit::kShapeOutline, theme.lineColour, theme.lineColour);
     }
     gamekit::BitmapFont& font = gamekit::font1();
@@ -79,7 +83,8 @@ void drawTable(Surface& surface, const TableScene& scene) {
     for (int i = 0; i < kSlotCount; ++i) {
         const TableSlot& slot = grid.at(i);
         if (slot.active) {
-            gamekit::drawRoundRect(surface, slot.x, slot.y, slot.x + 29, slot.y + kCardHeight, 5,
+            gamekit::drawRoundRect(surface, slot.x, slot.y, slot.x + kCardRight, slot.y + kCardBottom,
+                                   5,
                                    gamekit::kShapeOutline, theme.lineColour, theme.lineColour);
         }
     }

@@ -10,8 +10,8 @@
 namespace {
 
 const gamekit::ProgramInfo kPellandine = {
-    L"PellandineSolitaire",                                  // window class and title
-    "Pellandine Solitaire",                                  // farewell heading
+    L"PellandineSolitaire",                                  // window class (the single-instance key)
+    "Pellandine Solitaire",                                  // window title and farewell heading
     "Thank you for playing!",                                // farewell text
     25,                                                      // frame period, ms
     {pellandine::kScreenStartup, pellandine::kScreenAbout},  // Up does not deal here

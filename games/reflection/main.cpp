@@ -8,8 +8,8 @@
 namespace {
 
 const gamekit::ProgramInfo kReflection = {
-    L"Vuzurovoro Dazozivad",                              // window class and title
-    "Vuzurovoro Dazozivad",                               // farewell heading
+    L"Vuzurovoro Dazozivad",                              // window class (the single-instance key)
+    "Vuzurovoro Dazozivad",                               // window title and farewell heading
     "Thank you for playing",                              // farewell text
     30,                                                   // frame period, ms
     {reflection::kStateSplash, reflection::kStateAbout},  // Up does not start anew here

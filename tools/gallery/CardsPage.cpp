@@ -25,7 +25,7 @@ void drawCardsPage(Surface& s, const CardTheme& theme) {
     PlayingCard selected(kJack, kDiamonds, true);
     drawCard(s, faceDown, &theme, 6, 226, 0, 0, false);
     drawCard(s, faceDown, &theme, 44, 226, 0, 0, true);  // a face-down card never shows the selection
-    theme.drawBack(s, 82, 226, 240, 320, true);     // the back itself, framed as selected
+    theme.drawBack(s, 82, 226, kScreenWidth, kScreenHeight, true);     // the back itself, framed as selected
     drawCard(s, selected, &theme, 124, 226, 0, 0, true);
     PlayingCard ten(9, kClubs, true);
     drawCard(s, ten, &theme, 162, 226, 0, 0, false);

@@ -9,8 +9,8 @@
 namespace {
 
 const gamekit::ProgramInfo kGallery = {
-    L"DeckhollowGallery",             // window class and title
-    "Toolkit Gallery",                // farewell heading
+    L"DeckhollowGallery",             // window class (the single-instance key)
+    "Toolkit Gallery",                // window title and farewell heading
     "Thank you for playing",          // farewell text
     30,                               // frame period, ms
     {gallery::kStateSplash, gallery::kStateAbout},  // Up does not start anew here

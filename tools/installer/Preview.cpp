@@ -96,7 +96,7 @@ bool writePreview(const std::string& path, int scale, std::string& error) {
         const int x = 6 + i * kPitchX, y = 6 + 5 * kPitchY;
         gamekit::drawRect(surface, x - 3, y - 3, x + 32, y + 48, gamekit::kShapeFilled,
                           themes[i]->tableColour, themes[i]->tableColour);
-        themes[i]->drawBack(surface, x, y, 240, 320, false);
+        themes[i]->drawBack(surface, x, y, gamekit::kScreenWidth, gamekit::kScreenHeight, false);
     }
     int sheetX = 4;
     for (int i = 0; i < sheetCount; ++i) {

@@ -168,7 +168,7 @@ PlayResult PellandineRules::tapTable(int x, int y, uint32_t seedForNewGame) {
 
 PlayResult PellandineRules::tapSlot(int row, int column) {
     const TableSlot& slot = grid_.slot(row, column);
-    return tapTable(slot.x + kCardWidth / 2, slot.y + kCardHeight / 2, 0);
+    return tapTable(slot.x + kSlotReachX / 2, slot.y + kSlotReachY / 2, 0);
 }
 
 PlayResult PellandineRules::evaluateSelection() {

@@ -40,18 +40,18 @@ const TableSlot& TableGrid::slot(int row, int column) const {
 TableSlot* TableGrid::slotAt(int x, int y) {
     const VariationInfo& info = variationInfo(gameType_);
     const int top = info.firstRowY;
-    const int bottom = top + kRowStep * (info.rowsUsed - 1) + kCardHeight;
+    const int bottom = top + kRowStep * (info.rowsUsed - 1) + kSlotReachY;
     if (y < top || y > bottom) return nullptr;
     for (TableSlot& s : slots_) {
         if (!s.holdsCard()) continue;
-        if (x >= s.x && x <= s.x + kCardWidth && y >= s.y && y <= s.y + kCardHeight) return &s;
+        if (x >= s.x && x <= s.x + kSlotReachX && y >= s.y && y <= s.y + kSlotReachY) return &s;
     }
     return nullptr;
 }
 
 bool TableGrid::onDeck(int x, int y) const {
     const int top = firstRowY();
-    return x >= kDeckX && x <= kDeckX + kCardWidth && y >= top && y <= top + kCardHeight;
+    return x >= kDeckX && x <= kDeckX + kSlotReachX && y >= top && y <= top + kSlotReachY;
 }
 
 int TableGrid::emptySlotCount() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gamekit/cards/PlayingCard.h"
+
 namespace pellandine {
 
 // The four variations, as the GameType setting stores them.
@@ -19,8 +21,10 @@ int normalizeSlideMode(int raw);
 constexpr int kRows = 4;
 constexpr int kColumns = 5;
 constexpr int kSlotCount = kRows * kColumns;
-constexpr int kCardWidth = 30;  // a slot's rectangle is x..x+30, y..y+45 inclusive
-constexpr int kCardHeight = 45;
+// A tap reaches a slot over x..x+30, y..y+45 inclusive: the card's picture
+// and the column just right of it.
+constexpr int kSlotReachX = gamekit::kCardWidth;
+constexpr int kSlotReachY = gamekit::kCardHeight - 1;
 constexpr int kColumnX0 = 60;
 constexpr int kColumnStep = 35;
 constexpr int kRowStep = 51;
