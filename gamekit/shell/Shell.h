@@ -50,7 +50,7 @@ uint32_t frameStartTick();
 void commandSuspend();  // the program deactivates itself
 
 // How the farewell of the Down key is shown when a program does not use the
-// message panel (Pellandine shows a message box instead).
+// message panel (a program may show a system message box instead).
 using FarewellPanel = void (*)(const char* text, const char* heading);
 void setFarewellPanel(FarewellPanel panel);
 

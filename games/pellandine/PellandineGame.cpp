@@ -6,6 +6,7 @@
 #include "gamekit/shell/Shell.h"
 #include "gamekit/sound/Sound.h"
 #include "games/pellandine/Pages.h"
+#include "games/pellandine/PellandineSettings.h"
 #include "games/pellandine/PellandineSprites.h"
 #include "games/pellandine/RulesText.h"
 #include "games/pellandine/TableAnimation.h"
@@ -94,7 +95,7 @@ void PellandineGame::click() const {
 
 void PellandineGame::saveSettings() {
     storeOptions(options_, session_->rules().scores(), record_);
-    gamekit::saveSettings(gamekit::pellandineSettings, record_);
+    gamekit::saveSettings(pellandineSettings, record_);
 }
 
 void PellandineGame::open(int page) {

@@ -1,9 +1,9 @@
 // Pellandine Solitaire: clear the table of matching groups, in four
 // variations.
-#include "gamekit/settings/SettingsTable.h"
 #include "gamekit/shell/ProgramSettings.h"
 #include "gamekit/shell/Shell.h"
 #include "games/pellandine/PellandineGame.h"
+#include "games/pellandine/PellandineSettings.h"
 #include "games/pellandine/ScreenIds.h"
 #include "platform/Windows.h"
 
@@ -34,7 +34,7 @@ void farewellBox(const char* text, const char* heading) {
 }
 
 gamekit::GameApp* createPellandine() {
-    gamekit::SettingsRecord* record = gamekit::loadProgramSettings(gamekit::pellandineSettings);
+    gamekit::SettingsRecord* record = gamekit::loadProgramSettings(pellandine::pellandineSettings);
     if (record == nullptr) return nullptr;
     return new pellandine::PellandineGame(*record);
 }

@@ -3,6 +3,7 @@
 
 #include "gamekit/shell/ProgramSettings.h"
 #include "gamekit/shell/Shell.h"
+#include "games/reflection/table/ReflectionSettings.h"
 #include "games/reflection/table/ReflectionTable.h"
 
 namespace {
@@ -19,7 +20,7 @@ const gamekit::ProgramInfo kReflection = {
 };
 
 gamekit::GameApp* createReflection() {
-    gamekit::SettingsRecord* record = gamekit::loadProgramSettings(gamekit::reflectionSettings);
+    gamekit::SettingsRecord* record = gamekit::loadProgramSettings(reflection::reflectionSettings);
     if (record == nullptr) return nullptr;
     return new reflection::ReflectionTable(*record);
 }

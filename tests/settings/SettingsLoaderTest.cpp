@@ -10,8 +10,16 @@
 #include "gamekit/settings/SettingsLoader.h"
 #include "gamekit/settings/SettingsStore.h"
 #include "platform/Registry.h"
+#include "games/cribbage/CribbageSettings.h"
+#include "games/pellandine/PellandineSettings.h"
+#include "games/reflection/table/ReflectionSettings.h"
+#include "games/velloran/VelloranSettings.h"
 
 using namespace gamekit;
+using cribbage::cribbageSettings;
+using pellandine::pellandineSettings;
+using reflection::reflectionSettings;
+using velloran::velloranSettings;
 using testing_support::TempDeviceRoot;
 
 namespace {

@@ -2,7 +2,7 @@
 // of gamekit and lets them be driven by stylus, keys or script.
 
 #include "GalleryApp.h"
-#include "gamekit/settings/SettingsTable.h"
+#include "GallerySettings.h"
 #include "gamekit/shell/ProgramSettings.h"
 #include "gamekit/shell/Shell.h"
 
@@ -20,7 +20,7 @@ const gamekit::ProgramInfo kGallery = {
 };
 
 gamekit::GameApp* createGallery() {
-    gamekit::SettingsRecord* record = gamekit::loadProgramSettings(gamekit::gallerySettings);
+    gamekit::SettingsRecord* record = gamekit::loadProgramSettings(gallery::gallerySettings);
     return record ? new gallery::GalleryApp(record) : nullptr;
 }
 
