@@ -72,6 +72,11 @@ constexpr int kMajorVersionWord = 1;
 // versions (MinorVersion first) and most follow with the card back.
 namespace settings {
 
+// Short names for the tables written with these parts.
+using Spec = SettingSpec;
+using Type = SettingType;
+using Rule = SettingRule;
+
 constexpr SettingSpec kMinorVersion = {L"MinorVersion", SettingType::Dword, 0};
 constexpr SettingSpec kMajorVersion = {L"MajorVersion", SettingType::Dword, 2};
 // The card theme index of every program: one of the nine themes, else 5.

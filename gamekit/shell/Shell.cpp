@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 #include "gamekit/shell/ShellState.h"
 #include "platform/Gx.h"
@@ -97,6 +99,12 @@ void commandExit() {
 void commandSuspend() {
     HWND w = state().window;
     SendMessageW(w, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(w));
+}
+
+void showMessageBox(const char* text, const char* caption) {
+    const std::wstring wideText(text, text + std::strlen(text));
+    const std::wstring wideCaption(caption, caption + std::strlen(caption));
+    MessageBoxW(nullptr, wideText.c_str(), wideCaption.c_str(), MB_OK);
 }
 
 void setFarewellPanel(FarewellPanel panel) { state().farewell = panel; }

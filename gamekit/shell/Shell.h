@@ -49,6 +49,10 @@ uint32_t frameStartTick();
 [[noreturn]] void commandExit();  // save the settings, then end (no farewell panel)
 void commandSuspend();  // the program deactivates itself
 
+// The system message box (OK button) for the programs' 8-bit texts, which
+// the system takes wide.
+void showMessageBox(const char* text, const char* caption);
+
 // How the farewell of the Down key is shown when a program does not use the
 // message panel (a program may show a system message box instead).
 using FarewellPanel = void (*)(const char* text, const char* heading);

@@ -4,25 +4,22 @@ namespace cribbage {
 
 namespace {
 
-using gamekit::SettingRule;
-using gamekit::SettingSpec;
-using gamekit::SettingType;
 using namespace gamekit::settings;
 
-constexpr SettingSpec kCribbage[] = {
+constexpr Spec kCribbage[] = {
     kMinorVersion,
     kMajorVersion,
     kCardBack,
     flag(L"DisplayScore", 1),
     flag(L"SoundsOn", 1),
     flag(L"HelpMsgs", 1),
-    {L"ComputerAI", SettingType::Dword, 1, SettingRule::Range, 0, 2, 1},
-    {L"RedWins", SettingType::Dword, 0, SettingRule::Range, 0, 5, 0},
-    {L"BlueWins", SettingType::Dword, 0, SettingRule::Range, 0, 5, 0},
+    {L"ComputerAI", Type::Dword, 1, Rule::Range, 0, 2, 1},
+    {L"RedWins", Type::Dword, 0, Rule::Range, 0, 5, 0},
+    {L"BlueWins", Type::Dword, 0, Rule::Range, 0, 5, 0},
     flag(L"Tournament", 1),
-    {L"HintType", SettingType::Dword, 0, SettingRule::Range, 0, 2, 0},
+    {L"HintType", Type::Dword, 0, Rule::Range, 0, 2, 0},
     animationSpeed(4),
-    {L"GameType", SettingType::Dword, 0},  // kept, not used by the game
+    {L"GameType", Type::Dword, 0},  // kept, not used by the game
 };
 
 }  // namespace

@@ -34,18 +34,6 @@ gamekit::ScreenSprites screenSprites(const uint16_t* sheet) {
     return s;
 }
 
-// The message box texts are 8-bit; the system takes wide text.
-void messageBox(const char* text, const char* caption) {
-    wchar_t wideText[100] = {};
-    wchar_t wideCaption[50] = {};
-    for (int i = 0; text[i] != '\0' && i < 99; ++i)
-        wideText[i] = static_cast<unsigned char>(text[i]);
-    for (int i = 0; caption[i] != '\0' && i < 49; ++i) {
-        wideCaption[i] = static_cast<unsigned char>(caption[i]);
-    }
-    MessageBoxW(nullptr, wideText, wideCaption, MB_OK);
-}
-
 }  // namespace
 
 PellandineGame::PellandineGame(gamekit::SettingsRecord& record)
@@ -117,7 +105,7 @@ void PellandineGame::announce(const Announcement& announcement) {
         gamekit::pumpMessages(true);
     }
     if (announcement.message != nullptr) {
-        messageBox(announcement.message, ScoreOffer::caption());
+        gamekit::showMessageBox(announcement.message, ScoreOffer::caption());
     }
     if (announcement.scoresChanged) saveSettings();
 }

@@ -4,9 +4,6 @@ namespace pellandine {
 
 namespace {
 
-using gamekit::SettingRule;
-using gamekit::SettingSpec;
-using gamekit::SettingType;
 using namespace gamekit::settings;
 
 // Pellandine's own spelling of the recovery and version texts.
@@ -18,7 +15,7 @@ constexpr gamekit::SettingsTexts kPellandineTexts = {
 };
 
 // GameType 0 is dealt as Pairs; the program itself stores 1 to 4.
-constexpr SettingSpec kPellandine[] = {
+constexpr Spec kPellandine[] = {
     kMinorVersion,
     kMajorVersion,
     kCardBack,
@@ -27,11 +24,11 @@ constexpr SettingSpec kPellandine[] = {
     flag(L"DisplayDialogs", 1),
     flag(L"SlideChallenge", 0),
     flag(L"SoundsOn", 1),
-    {L"GameType", SettingType::Dword, 4, SettingRule::Range, 0, 4, 4},
-    {L"PairsScores", SettingType::List, 0},
-    {L"Sum10Scores", SettingType::List, 0},
-    {L"Sum11Scores", SettingType::List, 0},
-    {L"Sum14Scores", SettingType::List, 0},
+    {L"GameType", Type::Dword, 4, Rule::Range, 0, 4, 4},
+    {L"PairsScores", Type::List, 0},
+    {L"Sum10Scores", Type::List, 0},
+    {L"Sum11Scores", Type::List, 0},
+    {L"Sum14Scores", Type::List, 0},
 };
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include "games/pellandine/PellandineGame.h"
 #include "games/pellandine/PellandineSettings.h"
 #include "games/pellandine/ScreenIds.h"
-#include "platform/Windows.h"
 
 namespace {
 
@@ -20,19 +19,6 @@ const gamekit::ProgramInfo kPellandine = {
     false,  // only press and release reach the game
 };
 
-// The Down key says goodbye with a system message box rather than the
-// message panel.
-void farewellBox(const char* text, const char* heading) {
-    wchar_t wideText[64] = {};
-    wchar_t wideHeading[64] = {};
-    for (int i = 0; text[i] != '\0' && i < 63; ++i)
-        wideText[i] = static_cast<unsigned char>(text[i]);
-    for (int i = 0; heading[i] != '\0' && i < 63; ++i) {
-        wideHeading[i] = static_cast<unsigned char>(heading[i]);
-    }
-    MessageBoxW(nullptr, wideText, wideHeading, MB_OK);
-}
-
 gamekit::GameApp* createPellandine() {
     gamekit::SettingsRecord* record = gamekit::loadProgramSettings(pellandine::pellandineSettings);
     if (record == nullptr) return nullptr;
@@ -42,6 +28,8 @@ gamekit::GameApp* createPellandine() {
 }  // namespace
 
 int main() {
-    gamekit::setFarewellPanel(&farewellBox);
+    // The Down key says goodbye with a system message box rather than the
+    // message panel.
+    gamekit::setFarewellPanel(&gamekit::showMessageBox);
     return gamekit::runProgram(kPellandine, &createPellandine);
 }

@@ -4,12 +4,9 @@ namespace velloran {
 
 namespace {
 
-using gamekit::SettingRule;
-using gamekit::SettingSpec;
-using gamekit::SettingType;
 using namespace gamekit::settings;
 
-constexpr SettingSpec kVelloran[] = {
+constexpr Spec kVelloran[] = {
     kMinorVersion,
     kMajorVersion,
     kCardBack,
@@ -17,11 +14,11 @@ constexpr SettingSpec kVelloran[] = {
     flag(L"DisplayCardsInDeck", 0),
     flag(L"Deal10Cards", 1),
     flag(L"HollywoodScoring", 0),
-    {L"PointsToWin", SettingType::Dword, 100, SettingRule::Either, 100, 300, 100},
+    {L"PointsToWin", Type::Dword, 100, Rule::Either, 100, 300, 100},
     flag(L"DisplayHints", 0),
     animationSpeed(6),
     flag(L"SoundsOn", 1),
-    {L"GameType", SettingType::Dword, 1, SettingRule::Range, 0, 2, 1},
+    {L"GameType", Type::Dword, 1, Rule::Range, 0, 2, 1},
 };
 
 }  // namespace

@@ -50,3 +50,22 @@ TEST(SimArguments, OptionsAreReadInOrderAndTheFirstFaultIsNamed) {
     EXPECT_FALSE(run({"--seeds", "bad", "--fast"}, error));
     EXPECT_EQ(error, "bad seed");
 }
+
+TEST(SimArguments, AChoiceNamesEveryWordWhenRefused) {
+    int mode = 0;
+    const std::vector<SimOption> table = {
+        choiceOption<int>("--slide", "refill mode", mode, {{"zigzag", 0}, {"straight", 1}}),
+        choiceOption<int>("--pace", "pace", mode, {{"slow", 2}, {"mid", 3}, {"fast", 4}})};
+    auto run = [&](std::vector<const char*> args, std::string& error) {
+        args.insert(args.begin(), "sim");
+        return parseSimArguments(static_cast<int>(args.size()), const_cast<char**>(args.data()),
+                                 table, error);
+    };
+    std::string error;
+    EXPECT_TRUE(run({"--slide", "straight"}, error));
+    EXPECT_EQ(mode, 1);
+    EXPECT_FALSE(run({"--slide", "up"}, error));
+    EXPECT_EQ(error, "unknown refill mode \"up\" (zigzag or straight)");
+    EXPECT_FALSE(run({"--pace", "x"}, error));
+    EXPECT_EQ(error, "unknown pace \"x\" (slow, mid or fast)");
+}

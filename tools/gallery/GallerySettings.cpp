@@ -4,10 +4,9 @@ namespace gallery {
 
 namespace {
 
-using gamekit::SettingSpec;
 using namespace gamekit::settings;
 
-constexpr SettingSpec kGallery[] = {
+constexpr Spec kGallery[] = {
     kMinorVersion,
     kMajorVersion,
     kCardBack,

@@ -27,38 +27,17 @@ bool parseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
          }},
         // Stops the reading with no error: the caller prints the usage.
         {"--help", "-h", false, [](const std::string&, std::string&) { return false; }},
-        {"--variation", nullptr, true,
-         [&](const std::string& value, std::string& why) {
-             const char* names[4] = {"pairs", "sum10", "sum11", "sum14"};
-             options.gameType = 0;
-             for (int t = 0; t < 4; ++t) {
-                 if (value == names[t]) options.gameType = t + 1;
-             }
-             if (options.gameType != 0) return true;
-             why = "unknown variation \"" + value + "\" (pairs, sum10, sum11 or sum14)";
-             return false;
-         }},
-        {"--slide", nullptr, true,
-         [&](const std::string& value, std::string& why) {
-             if (value == "zigzag") {
-                 options.slideMode = pellandine::kSlideZigZag;
-             } else if (value == "straight") {
-                 options.slideMode = pellandine::kSlideStraightUp;
-             } else {
-                 why = "unknown refill mode \"" + value + "\" (zigzag or straight)";
-                 return false;
-             }
-             return true;
-         }},
-        {"--strategy", nullptr, true,
-         [&](const std::string& value, std::string& why) {
-             if (value != "random" && value != "first" && value != "lookahead") {
-                 why = "unknown strategy \"" + value + "\" (random, first or lookahead)";
-                 return false;
-             }
-             options.strategy = value;
-             return true;
-         }},
+        sim_options::choiceOption<int>("--variation", "variation", options.gameType,
+                                       {{"pairs", pellandine::kPairs},
+                                        {"sum10", pellandine::kSum10},
+                                        {"sum11", pellandine::kSum11},
+                                        {"sum14", pellandine::kSum14}}),
+        sim_options::choiceOption<int>(
+            "--slide", "refill mode", options.slideMode,
+            {{"zigzag", pellandine::kSlideZigZag}, {"straight", pellandine::kSlideStraightUp}}),
+        sim_options::choiceOption<std::string>(
+            "--strategy", "strategy", options.strategy,
+            {{"random", "random"}, {"first", "first"}, {"lookahead", "lookahead"}}),
         {"--seeds", "--seed", true,
          [&](const std::string& value, std::string& why) {
              if (sim_options::parseSeedRange(value, options.firstSeed, options.lastSeed)) {

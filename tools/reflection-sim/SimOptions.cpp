@@ -63,20 +63,10 @@ bool parseOptions(int argc, char** argv, SimOptions& options, std::string& error
              options.haveDeck = true;
              return true;
          }},
-        {"--strategy", nullptr, true,
-         [&](const std::string& v, std::string& why) {
-             if (v == "greedy") {
-                 options.strategy = Strategy::Greedy;
-             } else if (v == "careful") {
-                 options.strategy = Strategy::Careful;
-             } else if (v == "solver") {
-                 options.strategy = Strategy::Solver;
-             } else {
-                 why = "unknown strategy \"" + v + "\" (greedy, careful or solver)";
-                 return false;
-             }
-             return true;
-         }},
+        sim_options::choiceOption<Strategy>("--strategy", "strategy", options.strategy,
+                                            {{"greedy", Strategy::Greedy},
+                                             {"careful", Strategy::Careful},
+                                             {"solver", Strategy::Solver}}),
         {"--budget-ms", nullptr, true,
          number("--budget-ms", 3600000ULL,
                 [&](unsigned long long n) { options.budgetMs = static_cast<int>(n); })},

@@ -32,6 +32,23 @@ bool parseSeedRange(std::string_view text, uint32_t& first, uint32_t& last) {
     return true;
 }
 
+bool pickChoice(const std::string& value, const std::vector<std::string>& names, const char* what,
+                size_t& index, std::string& why) {
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (value == names[i]) {
+            index = i;
+            return true;
+        }
+    }
+    std::string list;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i > 0) list += i + 1 == names.size() ? " or " : ", ";
+        list += names[i];
+    }
+    why = std::string("unknown ") + what + " \"" + value + "\" (" + list + ")";
+    return false;
+}
+
 bool parseSimArguments(int argc, char** argv, const std::vector<SimOption>& table,
                        std::string& error) {
     for (int i = 1; i < argc; ++i) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace sim_options {
@@ -24,6 +25,26 @@ struct SimOption {
     bool takesValue;
     std::function<bool(const std::string& value, std::string& error)> take;
 };
+
+// Finds `value` among `names`; otherwise `why` says
+// unknown WHAT "value" (a, b or c).
+bool pickChoice(const std::string& value, const std::vector<std::string>& names, const char* what,
+                size_t& index, std::string& why);
+
+// An option whose value is one of a few words, each standing for a value of
+// `target`.
+template <class T>
+SimOption choiceOption(const char* name, const char* what, T& target,
+                       std::vector<std::pair<std::string, T>> choices) {
+    return {name, nullptr, true, [what, &target, choices](const std::string& v, std::string& why) {
+                std::vector<std::string> names;
+                for (const auto& c : choices) names.push_back(c.first);
+                size_t index = 0;
+                if (!pickChoice(v, names, what, index, why)) return false;
+                target = choices[index].second;
+                return true;
+            }};
+}
 
 // Reads argv[1..] against the table in order. False at the first argument
 // that is unknown, lacks its value or is refused, with `error` saying which.

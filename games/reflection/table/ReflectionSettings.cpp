@@ -4,23 +4,20 @@ namespace reflection {
 
 namespace {
 
-using gamekit::SettingRule;
-using gamekit::SettingSpec;
-using gamekit::SettingType;
 using namespace gamekit::settings;
 
-constexpr SettingSpec kReflection[] = {
+constexpr Spec kReflection[] = {
     kMinorVersion,
     kMajorVersion,
     kCardBack,
     flag(L"DisplayScore", 1),
     flag(L"DisplayTime", 1),
     flag(L"SoundsOn", 1),
-    {L"GameType", SettingType::Dword, 0, SettingRule::NonZeroFlag},
-    {L"NormalScores", SettingType::List, 0, SettingRule::Clamp, 0, 200},
-    {L"NormalTimes", SettingType::List, 999, SettingRule::Clamp, 0, 999},
-    {L"ExpertScores", SettingType::List, 0, SettingRule::Clamp, 0, 200},
-    {L"ExpertTimes", SettingType::List, 999, SettingRule::Clamp, 0, 999},
+    {L"GameType", Type::Dword, 0, Rule::NonZeroFlag},
+    {L"NormalScores", Type::List, 0, Rule::Clamp, 0, 200},
+    {L"NormalTimes", Type::List, 999, Rule::Clamp, 0, 999},
+    {L"ExpertScores", Type::List, 0, Rule::Clamp, 0, 200},
+    {L"ExpertTimes", Type::List, 999, Rule::Clamp, 0, 999},
 };
 
 }  // namespace
