@@ -59,7 +59,7 @@ void drawTable(Surface& surface, const TableScene& scene) {
     const gamekit::CardTheme& theme = *scene.theme;
     const TableGrid& grid = *scene.grid;
     const int gameType = grid.gameType();
-    const int deckY = grid.firstRowY();
+    const int deckY = firstRowY(gameType);
     surface.fill(theme.tableColour);
 
     if (scene.deckHasCards) {
@@ -83,8 +83,8 @@ void drawTable(Surface& surface, const TableScene& scene) {
     for (int i = 0; i < kSlotCount; ++i) {
         const TableSlot& slot = grid.at(i);
         if (slot.active) {
-            gamekit::drawRoundRect(surface, slot.x, slot.y, slot.x + kCardRight, slot.y + kCardBottom,
-                                   5,
+            const ScreenPoint at = slotPlace(gameType, slot);
+            gamekit::drawRoundRect(surface, at.x, at.y, at.x + kCardRight, at.y + kCardBottom, 5,
                                    gamekit::kShapeOutline, theme.lineColour, theme.lineColour);
         }
     }
@@ -101,7 +101,8 @@ void drawTable(Surface& surface, const TableScene& scene) {
         for (int i = 0; i < kSlotCount; ++i) {
             const TableSlot& slot = grid.at(i);
             if (!slot.holdsCard() || slot.card == nullptr) continue;
-            drawCard(surface, *slot.card, &theme, slot.x, slot.y, 0, 0, slot.selected);
+            const ScreenPoint at = slotPlace(gameType, slot);
+            drawCard(surface, *slot.card, &theme, at.x, at.y, 0, 0, slot.selected);
         }
     }
 

@@ -33,7 +33,7 @@ inline std::unique_ptr<PellandineRules> stacked(int gameType, const std::string&
 
 // A full stylus tap on a card: press (select) and lift (judge).
 inline PlayResult tap(PellandineRules& rules, int row, int column) {
-    rules.tapSlot(row, column);
+    rules.select(row, column);
     return rules.evaluateSelection();
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gamekit/cards/PlayingCard.h"
-
 namespace pellandine {
 
 // The four variations, as the GameType setting stores them.
@@ -21,14 +19,6 @@ int normalizeSlideMode(int raw);
 constexpr int kRows = 4;
 constexpr int kColumns = 5;
 constexpr int kSlotCount = kRows * kColumns;
-// A tap reaches a slot over x..x+30, y..y+45 inclusive: the card's picture
-// and the column just right of it.
-constexpr int kSlotReachX = gamekit::kCardWidth;
-constexpr int kSlotReachY = gamekit::kCardHeight - 1;
-constexpr int kColumnX0 = 60;
-constexpr int kColumnStep = 35;
-constexpr int kRowStep = 51;
-constexpr int kDeckX = 13;
 constexpr int kDeckCards = 52;
 constexpr int kSelectionPlaces = 6;
 
@@ -55,7 +45,6 @@ struct VariationInfo {
     const char* listName;      // the high-score screen's column text
     const char* registryName;  // the registry value of its high-score list
     int tableSize;             // active slots
-    int firstRowY;
     int rowsUsed;          // rows from the top that hold active slots
     bool needsAdjacency;   // groups must be neighbours
     bool movesCardsUp;     // a deck tap slides the cards before refilling
