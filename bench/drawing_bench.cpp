@@ -54,7 +54,8 @@ void BM_DrawScene(benchmark::State& state) {
 BENCHMARK(BM_DrawScene);
 
 void BM_PresentCopy(benchmark::State& state) {
-    std::vector<uint16_t> from(gamekit::kScreenWidth * gamekit::kScreenHeight, 0x1234), to(gamekit::kScreenWidth * gamekit::kScreenHeight);
+    std::vector<uint16_t> from(gamekit::kScreenWidth * gamekit::kScreenHeight, 0x1234),
+        to(gamekit::kScreenWidth * gamekit::kScreenHeight);
     for (auto _ : state) {
         std::memcpy(to.data(), from.data(), 153600);
         benchmark::DoNotOptimize(to.data());

@@ -73,8 +73,8 @@ void drawCard(Surface& surface, const PlayingCard& card, const CardTheme* theme,
         return;
     }
     if (selected) {
-        drawRoundRect(surface, x - 2, y - 2, x + kCardWidth + 1, y + kCardHeight + 1, kCornerRadius, kShapeFilled, highlight,
-                      highlight);
+        drawRoundRect(surface, x - 2, y - 2, x + kCardWidth + 1, y + kCardHeight + 1, kCornerRadius,
+                      kShapeFilled, highlight, highlight);
     }
     drawRoundRect(surface, x, y, right, bottom, kCornerRadius, kShapeOutlineFilled, border,
                   kCardFill);

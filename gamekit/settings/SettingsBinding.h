@@ -51,8 +51,8 @@ template <class Options, size_t N>
 void writeBoundSettings(const SettingsTable& table, SettingsRecord& record,
                         const SettingBinding<Options> (&bindings)[N], const Options& options) {
     for (const SettingBinding<Options>& b : bindings) {
-        settingValue(table, record, b.name) = b.flag != nullptr ? (options.*b.flag ? 1 : 0)
-                                                                : options.*b.number;
+        settingValue(table, record, b.name) =
+            b.flag != nullptr ? (options.*b.flag ? 1 : 0) : options.*b.number;
     }
 }
 

@@ -1,8 +1,9 @@
+#include "gamekit/settings/SettingsTable.h"
+
 #include <cwchar>
 
 #include "gamekit/containers/FatalError.h"
 #include "gamekit/settings/SettingsBinding.h"
-#include "gamekit/settings/SettingsTable.h"
 
 namespace gamekit {
 

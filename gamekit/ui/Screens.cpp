@@ -142,8 +142,8 @@ void AppearanceScreen::draw(Surface& surface, const MenuBar& bar, const ScreenSp
         font.draw(surface, 185, boxesY, "Fast");
         for (int i = 0; i < 10; ++i) {
             const int x = 90 + 9 * i;
-            drawRect(surface, x, boxesY, x + 7, boxesY + 10, i == speed ? kShapeFilled : kShapeOutline, colours::kBlack,
-                     colours::kBlack);
+            drawRect(surface, x, boxesY, x + 7, boxesY + 10,
+                     i == speed ? kShapeFilled : kShapeOutline, colours::kBlack, colours::kBlack);
         }
     }
     font.draw(surface, 25, layout_.themesLabelY, "Themes:");

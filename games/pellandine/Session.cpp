@@ -51,9 +51,14 @@ PlayResult PellandineSession::tapTable(int x, int y, uint32_t seed, Announcement
     rules_.setSlideMode(options_.slideChallenge ? kSlideStraightUp : kSlideZigZag);
     if (rules_.phase() != GamePhase::Playing) rules_.setGameType(options_.gameType);
     const TableTarget target = tableTargetAt(rules_.grid(), x, y);
-    PlayResult result = target.kind == TableTarget::Deck   ? rules_.tapDeckOrDeal(seed)
-                        : target.kind == TableTarget::Card ? rules_.select(target.row, target.column)
-                                                           : rules_.tapEmptySpace();
+    PlayResult result;
+    if (target.kind == TableTarget::Deck) {
+        result = rules_.tapDeckOrDeal(seed);
+    } else if (target.kind == TableTarget::Card) {
+        result = rules_.select(target.row, target.column);
+    } else {
+        result = rules_.tapEmptySpace();
+    }
     follow(result, announcement);
     return result;
 }

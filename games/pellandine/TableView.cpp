@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/CardDrawing.h"
+#include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/PlayingCard.h"
 #include "gamekit/graphics/BitmapFont.h"
 #include "gamekit/graphics/Blit.h"
@@ -51,8 +51,8 @@ constexpr int kCardRight = gamekit::kCardWidth - 1;
 constexpr int kCardBottom = gamekit::kCardHeight - 1;
 
 void drawEmptyPlace(Surface& surface, const gamekit::CardTheme& theme, int x, int y) {
-    gamekit::drawRoundRect(surface, x, y, x + kCardRight, y + kCardBottom, 5, gamekit::kShapeOutlineFilled,
-                           theme.lineColour, theme.tableColour);
+    gamekit::drawRoundRect(surface, x, y, x + kCardRight, y + kCardBottom, 5,
+                           gamekit::kShapeOutlineFilled, theme.lineColour, theme.tableColour);
 }
 
 void drawTable(Surface& surface, const TableScene& scene) {
@@ -63,7 +63,8 @@ void drawTable(Surface& surface, const TableScene& scene) {
     surface.fill(theme.tableColour);
 
     if (scene.deckHasCards) {
-        theme.drawBack(surface, kDeckX, deckY, gamekit::kScreenWidth, gamekit::kScreenHeight, false);
+        theme.drawBack(surface, kDeckX, deckY, gamekit::kScreenWidth, gamekit::kScreenHeight,
+                       false);
     } else {
         gamekit::drawRoundRect(surface, kDeckX, deckY, kDeckX + kCardRight, deckY + kCardBottom, 5,
                                gamekit::kShapeOutline, theme.lineColour, theme.lineColour);

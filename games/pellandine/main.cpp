@@ -9,10 +9,10 @@
 namespace {
 
 const gamekit::ProgramInfo kPellandine = {
-    L"PellandineSolitaire",                                  // window class (the single-instance key)
-    "Pellandine Solitaire",                                  // window title and farewell heading
-    "Thank you for playing!",                                // farewell text
-    25,                                                      // frame period, ms
+    L"PellandineSolitaire",    // window class (the single-instance key)
+    "Pellandine Solitaire",    // window title and farewell heading
+    "Thank you for playing!",  // farewell text
+    25,                        // frame period, ms
     {pellandine::kScreenStartup, pellandine::kScreenAbout},  // Up does not deal here
     2,
     true,   // Left restarts, Right shows the high scores

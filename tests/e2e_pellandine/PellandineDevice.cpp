@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/CardDrawing.h"
+#include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/PlayingCard.h"
 #include "gamekit/graphics/Surface.h"
 #include "games/pellandine/TableLayout.h"
@@ -181,9 +181,10 @@ ReadTable readTable(const testing_support::PngImage& image, int gameType, uint16
 std::string tapsFor(const pellandine::TableGrid& grid, const int* indices, int count) {
     std::string script;
     for (int k = 0; k < count; ++k) {
-        const pellandine::ScreenPoint at = pellandine::slotPlace(grid.gameType(), grid.at(indices[k]));
-        script += "tap " + std::to_string(at.x + 15) + " " + std::to_string(at.y + 22) +
-                  "\nwait 200\n";
+        const pellandine::ScreenPoint at =
+            pellandine::slotPlace(grid.gameType(), grid.at(indices[k]));
+        script +=
+            "tap " + std::to_string(at.x + 15) + " " + std::to_string(at.y + 22) + "\nwait 200\n";
     }
     return script;
 }

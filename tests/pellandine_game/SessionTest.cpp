@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "gamekit/cards/CardText.h"
 #include "games/pellandine/Session.h"
 #include "games/pellandine/TableLayout.h"
-#include "gamekit/cards/CardText.h"
 #include "games/pellandine/rules/GroupRules.h"
 #include "pellandine_rules/StackedDecks.h"
 

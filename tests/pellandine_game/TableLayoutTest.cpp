@@ -1,6 +1,5 @@
 // Where the table's slots and deck lie and what a press lands on.
 #include "games/pellandine/TableLayout.h"
-
 #include "pellandine_rules/PellandineTestSupport.h"
 
 using namespace pellandine_test;
@@ -55,4 +54,3 @@ TEST(TableLayout, DeckPileIsHitBetweenItsInclusiveEdges) {
     EXPECT_FALSE(onDeck(20, 106));
     EXPECT_FALSE(onDeck(20, 153));
 }
-

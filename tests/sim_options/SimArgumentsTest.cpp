@@ -1,6 +1,6 @@
-#include "tools/sim-options/SimArguments.h"
-
 #include <gtest/gtest.h>
+
+#include "tools/sim-options/SimArguments.h"
 
 using namespace sim_options;
 

@@ -9,10 +9,10 @@
 namespace {
 
 const gamekit::ProgramInfo kGallery = {
-    L"DeckhollowGallery",             // window class (the single-instance key)
-    "Toolkit Gallery",                // window title and farewell heading
-    "Thank you for playing",          // farewell text
-    30,                               // frame period, ms
+    L"DeckhollowGallery",                           // window class (the single-instance key)
+    "Toolkit Gallery",                              // window title and farewell heading
+    "Thank you for playing",                        // farewell text
+    30,                                             // frame period, ms
     {gallery::kStateSplash, gallery::kStateAbout},  // Up does not start anew here
     2,
     true,  // Left and Right page through the gallery

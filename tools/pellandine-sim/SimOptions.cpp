@@ -6,7 +6,6 @@
 
 namespace pellandine_sim {
 
-
 const char* simUsage() {
     return "usage: pellandine-sim [--variation pairs|sum10|sum11|sum14] [--slide zigzag|straight]\n"
            "                      [--strategy random|first|lookahead]\n"

@@ -7,7 +7,6 @@
 
 namespace reflection_sim {
 
-
 const char* usageText() {
     return "usage: reflection-sim [--seeds A-B | --seed N | --deck \"AS 2S 3S 4S ...\"]\n"
            "                      [--strategy greedy|careful|solver] [--expert] [--quiet]\n"

@@ -1,8 +1,8 @@
 #include "games/reflection/table/ReflectionOptions.h"
 
 #include "gamekit/settings/SettingsBinding.h"
-#include "games/reflection/table/ReflectionSettings.h"
 #include "games/reflection/rules/ReflectionSession.h"
+#include "games/reflection/table/ReflectionSettings.h"
 
 namespace reflection {
 
