@@ -4,7 +4,7 @@
 
 #include "gamekit/cards/Random.h"
 #include "gamekit/containers/FatalError.h"
-#include "gamekit/graphics/MessagePanel.h"
+#include "gamekit/shell/MessagePanel.h"
 #include "gamekit/graphics/Surface.h"
 #include "gamekit/shell/ShellState.h"
 #include "platform/Gx.h"

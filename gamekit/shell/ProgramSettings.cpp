@@ -1,6 +1,6 @@
 #include "gamekit/shell/ProgramSettings.h"
 
-#include "gamekit/graphics/MessagePanel.h"
+#include "gamekit/shell/MessagePanel.h"
 #include "gamekit/graphics/Surface.h"
 #include "gamekit/settings/InstallDir.h"
 #include "gamekit/settings/SettingsLoader.h"

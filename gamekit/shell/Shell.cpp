@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 #include "gamekit/shell/ShellState.h"
 #include "platform/Gx.h"
@@ -39,21 +41,13 @@ using shell::state;
 
 uint16_t* backBuffer() { return state().backBuffer; }
 const DisplayInfo& displayInfo() { return state().display; }
-const ProgramInfo& currentProgram() { return *state().program; }
-GameApp* currentApp() { return state().app; }
 uint32_t frameStartTick() { return state().frameStartTick; }
-bool isSuspended() { return state().suspended; }
 
 bool takeTap() {
     bool tap = state().input.tapPending;
     state().input.tapPending = false;
     return tap;
 }
-bool penIsDown() { return state().input.penDown; }
-int tapX() { return state().input.pressX; }
-int tapY() { return state().input.pressY; }
-int dragX() { return state().input.moveX; }
-int dragY() { return state().input.moveY; }
 
 namespace {
 bool takeLatch(int32_t& latch) {
@@ -105,6 +99,12 @@ void commandExit() {
 void commandSuspend() {
     HWND w = state().window;
     SendMessageW(w, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(w));
+}
+
+void showMessageBox(const char* text, const char* caption) {
+    const std::wstring wideText(text, text + std::strlen(text));
+    const std::wstring wideCaption(caption, caption + std::strlen(caption));
+    MessageBoxW(nullptr, wideText.c_str(), wideCaption.c_str(), MB_OK);
 }
 
 void setFarewellPanel(FarewellPanel panel) { state().farewell = panel; }

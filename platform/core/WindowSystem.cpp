@@ -8,6 +8,7 @@
 #include "Instance.h"
 #include "platform/Backend.h"
 #include "platform/Errors.h"
+#include "platform/ScreenSize.h"
 
 namespace platform::windows {
 namespace {
@@ -47,7 +48,7 @@ HWND taskbarWindow() {
     if (s.taskbar == nullptr) {
         auto window = std::make_unique<WindowObject>();
         window->className = L"HHTaskbar";
-        window->rect = {0, 0, 240, 26};
+        window->rect = {0, 0, platform::kScreenWidth, 26};
         window->visible = true;
         s.taskbar = window.get();
         s.windows.push_back(std::move(window));
@@ -171,8 +172,8 @@ BOOL SetForegroundWindow(HWND window) { return isLocalWindow(window) ? TRUE : FA
 BOOL InvalidateRect(HWND window, const RECT*, BOOL) { return isLocalWindow(window) ? TRUE : FALSE; }
 
 int GetSystemMetrics(int index) {
-    if (index == SM_CXSCREEN) return 240;
-    if (index == SM_CYSCREEN) return 320;
+    if (index == SM_CXSCREEN) return platform::kScreenWidth;
+    if (index == SM_CYSCREEN) return platform::kScreenHeight;
     return 0;
 }
 

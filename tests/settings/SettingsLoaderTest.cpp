@@ -9,10 +9,18 @@
 #include "gamekit/settings/InstallDir.h"
 #include "gamekit/settings/SettingsLoader.h"
 #include "gamekit/settings/SettingsStore.h"
+#include "games/cribbage/CribbageSettings.h"
+#include "games/pellandine/PellandineSettings.h"
+#include "games/reflection/table/ReflectionSettings.h"
+#include "games/velloran/VelloranSettings.h"
 #include "platform/Registry.h"
 
 using namespace gamekit;
+using cribbage::cribbageSettings;
+using pellandine::pellandineSettings;
+using reflection::reflectionSettings;
 using testing_support::TempDeviceRoot;
+using velloran::velloranSettings;
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "gamekit/sound/Sound.h"
 #include "games/reflection/ReflectionSprites.h"
 #include "games/reflection/table/DealSeeds.h"
+#include "games/reflection/table/ReflectionSettings.h"
 #include "games/reflection/table/ReflectionTexts.h"
 #include "games/reflection/table/SystemClock.h"
 #include "games/reflection/table/TableLayout.h"
@@ -72,7 +73,7 @@ ReflectionTable::~ReflectionTable() {
 
 void ReflectionTable::saveSettings() {
     storeOptions(options_, session_, record_);
-    gamekit::saveSettings(gamekit::reflectionSettings, record_);
+    gamekit::saveSettings(reflectionSettings, record_);
 }
 
 // No move may be made outside the Playing state, so the game is told every

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ScreenSize.h"
+
 namespace platform {
 
 enum class DisplayKind { Portrait16, Pitch512, Landscape16, Palette8, Gray4, Fixed };
@@ -14,10 +16,10 @@ enum class DisplayKind { Portrait16, Pitch512, Landscape16, Palette8, Gray4, Fix
 const char* displayKindName(DisplayKind kind);
 bool parseDisplayKind(const std::string& name, DisplayKind* kind);
 
-// The 240 x 320 screen decoded to 0xRRGGBB pixels, row-major.
+// The screen decoded to 0xRRGGBB pixels, row-major.
 struct ScreenImage {
-    static constexpr int kWidth = 240;
-    static constexpr int kHeight = 320;
+    static constexpr int kWidth = kScreenWidth;
+    static constexpr int kHeight = kScreenHeight;
     std::vector<uint32_t> pixels = std::vector<uint32_t>(kWidth * kHeight, 0);
 };
 
