@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "gamekit/settings/SettingsLoader.h"
 #include "gamekit/shell/ShellState.h"
 #include "platform/Gx.h"
 #include "platform/Platform.h"
@@ -97,15 +98,17 @@ void shutdownApp(int exitCode) {
     platform::exitProcess(exitCode);
 }
 
-void commandExit() {
+bool shell::saveForEnd() {
     if (GameApp* app = state().app) app->saveSettings();
-    shutdownApp(0);
+    return !lastSettingsSaveFailed();
 }
 
-void commandSuspend() {
-    HWND w = state().window;
-    SendMessageW(w, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(w));
+void commandExit() {
+    platform::claimEnd(0);
+    shutdownApp(shell::saveForEnd() ? 0 : 1);
 }
+
+void commandSuspend() { state().suspendRequested = true; }
 
 void setFarewellPanel(FarewellPanel panel) { state().farewell = panel; }
 

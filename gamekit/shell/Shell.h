@@ -53,7 +53,9 @@ uint32_t frameStartTick();
 
 // Application commands of the menus and keys.
 [[noreturn]] void commandExit();  // save the settings, then end (no farewell panel)
-void commandSuspend();  // the program deactivates itself
+// The program goes to the background (deactivates itself) once the current
+// handler has returned, so the menu that chose it closes first.
+void commandSuspend();
 
 // How the farewell of the Down key is shown when a program does not use the
 // message panel (Pellandine shows a message box instead).

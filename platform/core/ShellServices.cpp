@@ -41,7 +41,10 @@ int MessageBoxW(HWND, LPCWSTR text, LPCWSTR caption, UINT) {
     std::string c = platform::narrow(caption ? caption : L"");
     std::string t = platform::narrow(text ? text : L"");
     platform::logEvent("messagebox\t" + platform::escapeForLog(c) + "\t" + platform::escapeForLog(t));
-    platform::backend().messageBox(c, t);
+    {
+        platform::ModalScope modal;
+        platform::backend().messageBox(c, t);
+    }
     return IDOK;
 }
 
@@ -84,6 +87,7 @@ std::string escapeForLog(const std::string& text) {
 void logEvent(const std::string& line) { backend().log(line); }
 
 void exitProcess(int code) {
+    claimEnd(code);
     logEvent("exit\t" + std::to_string(code));
     backend().shutdown(code);
     std::fflush(nullptr);

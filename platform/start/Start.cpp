@@ -40,6 +40,7 @@ std::unique_ptr<Backend> createSdlBackend(const std::wstring&, int, std::string*
 #endif
 
 void start(const std::wstring& programTitle) {
+    watchTerminationSignals();
     Config& c = mutableConfig();
     std::string backendName = env("DECKHOLLOW_BACKEND");
     if (!backendName.empty()) c.backend = backendName;
