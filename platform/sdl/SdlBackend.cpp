@@ -162,6 +162,7 @@ class SdlBackend : public Backend {
     void mainWindowShown(bool shown) override {
         if (shown) {
             focused_ = true;
+            handedBack_ = false;
             return;
         }
         if (!focused_) return;  // the answer to a focus the desktop took away
@@ -171,6 +172,7 @@ class SdlBackend : public Backend {
         // click or key in it only brings the game back.
         penDown_ = false;
         focused_ = false;
+        handedBack_ = true;
         if (window_.handle() != nullptr) SDL_MinimizeWindow(window_.handle());
     }
 
@@ -207,9 +209,9 @@ class SdlBackend : public Backend {
             case SDL_KEYUP:
                 // Held keys repeat on the desktop, not on the device.
                 if (e.key.repeat != 0) break;
-                if (!focused_) {
-                    // As a click, the first key pressed at a program in the
-                    // background only brings it back.
+                if (handedBack_ && e.key.keysym.sym != SDLK_F12) {
+                    // After Game > Suspend, as a click, the first key
+                    // pressed at the window only brings the game back.
                     if (e.type == SDL_KEYDOWN) gainFocus();
                     break;
                 }
@@ -321,6 +323,7 @@ class SdlBackend : public Backend {
     }
 
     void gainFocus() {
+        handedBack_ = false;
         if (focused_) return;
         focused_ = true;
         input::focus(true);
@@ -348,6 +351,8 @@ class SdlBackend : public Backend {
     bool focused_ = true;
     bool penDown_ = false;
     bool wakingClick_ = false;
+    // The program went to the background by Game > Suspend.
+    bool handedBack_ = false;
     int penX_ = 0;
     int penY_ = 0;
     bool closeSent_ = false;
