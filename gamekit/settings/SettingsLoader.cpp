@@ -82,8 +82,16 @@ SettingsLoadResult loadSettings(const SettingsTable& table, SettingsRecord& reco
     return SettingsLoadResult::Loaded;
 }
 
+namespace {
+bool lastSaveFailed = false;
+}  // namespace
+
 bool saveSettings(const SettingsTable& table, const SettingsRecord& record) {
-    return writeAllSettings(table, record);
+    const bool saved = writeAllSettings(table, record);
+    lastSaveFailed = !saved;
+    return saved;
 }
+
+bool lastSettingsSaveFailed() { return lastSaveFailed; }
 
 }  // namespace gamekit

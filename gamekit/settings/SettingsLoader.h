@@ -66,5 +66,8 @@ SettingsLoadResult loadSettings(const SettingsTable& table, SettingsRecord& reco
 
 // Writes the whole record back (Down key, Exit, controller take-over).
 bool saveSettings(const SettingsTable& table, const SettingsRecord& record);
+// Whether the latest saveSettings failed: the program's end reports it in its
+// exit code, whoever made that save.
+bool lastSettingsSaveFailed();
 
 }  // namespace gamekit

@@ -4,6 +4,8 @@
 
 #include "gamekit/cards/Random.h"
 #include "gamekit/containers/FatalError.h"
+#include "gamekit/graphics/BitmapFont.h"
+#include "gamekit/graphics/Primitives.h"
 #include "gamekit/shell/MessagePanel.h"
 #include "gamekit/graphics/Surface.h"
 #include "gamekit/shell/ShellState.h"
@@ -18,9 +20,15 @@ namespace {
 using shell::State;
 using shell::state;
 
+constexpr const char* kPausedLine = "Paused: click to continue";
+
 // fatalError shows the device's box with its fixed text; the formatted
 // message goes to stderr and the event log, and the process ends with 1.
+// After a fatal error nothing is saved, whatever ends the program.
+bool nothingSaved() { return false; }
+
 void reportFatal(const char* message) {
+    platform::setEndHandler(&nothingSaved);
     std::fprintf(stderr, "fatal error: %s\n", message);
     platform::logEvent("fatal\t" + platform::escapeForLog(message));
     MessageBoxW(nullptr, L"ERROR!", L"Problem:", MB_OK | MB_ICONEXCLAMATION);
@@ -50,7 +58,7 @@ void drawFrame(State& s) {
 }
 
 void farewell(State& s) {
-    if (s.app) s.app->saveSettings();
+    const bool saved = shell::saveForEnd();
     if (s.farewell) {
         s.farewell(s.program->farewellText, s.program->title);
     } else {
@@ -58,7 +66,63 @@ void farewell(State& s) {
         messagePanel(surface, s.program->farewellText, s.program->title);
     }
     pumpMessages(true);
-    shutdownApp(0);
+    shutdownApp(saved ? 0 : 1);
+}
+
+// One press at a time reaches the game, in the order made: pen-down, the
+// moves while it is held, pen-up where it came up. A press made while the
+// game was still busy with the previous one (a card flight or a deal run
+// inside its handler) waits and follows once that one has come up.
+void handPenToGame(State& s) {
+    shell::InputState& in = s.input;
+    if (in.tracking) {
+        if (in.trackedReleased) {
+            in.tracking = false;
+            s.app->penUp(in.trackedUpX, in.trackedUpY);
+        } else if (in.penDown && s.program->hasPenMove) {
+            s.app->penMove(in.moveX, in.moveY);
+        }
+        return;
+    }
+    if (!takeTap()) return;
+    in.tracking = true;
+    in.trackedReleased = in.pendingReleased;
+    in.trackedUpX = in.pendingUpX;
+    in.trackedUpY = in.pendingUpY;
+    s.app->penDown(in.pressX, in.pressY);
+}
+
+// The last screen at half brightness with one line saying how to come back.
+void drawPausedScreen(State& s) {
+    uint16_t* p = s.backBuffer;
+    for (int i = 0; i < kScreenWidth * kScreenHeight; ++i) {
+        p[i] = static_cast<uint16_t>((p[i] >> 1) & 0x7BEF);  // each 5-6-5 field halved
+    }
+    Surface surface(s.backBuffer, kScreenWidth, kScreenHeight);
+    drawRect(surface, 0, 150, kScreenWidth - 1, 170, kShapeOutlineFilled, colours::kWhite,
+             colours::kBlack);
+    BitmapFont& font = font1();
+    FontStyle style(font, colours::kWhite, colours::kBlack, true);
+    font.drawCentred(surface, kScreenWidth / 2, 160 - font.height() / 2, kPausedLine);
+}
+
+// Game > Suspend hands the device back: the program goes to the background
+// as when another program takes the focus. The menu that chose it has closed
+// by now, so the screen left behind is the game's own, dimmed with a line
+// saying how to come back; a tap or key on the desktop window then only
+// brings it back.
+void suspend(State& s) {
+    s.suspendRequested = false;
+    if (s.suspended) return;
+    drawFrame(s);
+    const size_t bytes = sizeof(uint16_t) * kScreenWidth * kScreenHeight;
+    if (s.undimmed == nullptr) s.undimmed = static_cast<uint16_t*>(std::malloc(bytes));
+    if (s.undimmed != nullptr) std::memcpy(s.undimmed, s.backBuffer, bytes);
+    drawPausedScreen(s);
+    presentFrame();
+    s.handedBack = true;
+    shell::dropPendingInput(s);
+    SendMessageW(s.window, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(s.window));
 }
 
 [[noreturn]] void mainLoop(State& s, GameAppFactory factory) {
@@ -71,22 +135,9 @@ void farewell(State& s) {
     drawFrame(s);
     pumpMessages(true);
 
-    bool tracking = false;
     for (;;) {
         s.frameStartTick = GetTickCount();
-        if (takeTap()) {
-            if (!tracking) {
-                tracking = true;
-                s.app->penDown(s.input.pressX, s.input.pressY);
-            }
-        } else if (tracking) {
-            if (s.input.penDown) {
-                if (s.program->hasPenMove) s.app->penMove(s.input.moveX, s.input.moveY);
-            } else {
-                tracking = false;
-                s.app->penUp(s.input.moveX, s.input.moveY);
-            }
-        }
+        handPenToGame(s);
         bool left = takeLeft(), right = takeRight();
         if (s.program->hasLeftRight) {
             if (left) s.app->commandLeft();
@@ -94,6 +145,7 @@ void farewell(State& s) {
         }
         if (takeUp() && !s.program->ignoresUpIn(s.app->state())) s.app->commandNew();
         if (takeDown()) farewell(s);
+        if (s.suspendRequested) suspend(s);
 
         // Wait out the frame period without spinning: sleep until the next
         // message or the end of the period.
@@ -121,6 +173,8 @@ int runProgram(const ProgramInfo& program, GameAppFactory factory) {
     const std::wstring title(program.title, program.title + std::strlen(program.title));
     platform::start(title);
     setFatalErrorHandler(&reportFatal);
+    // A signal or a lost display ends the program as Exit does.
+    platform::setEndHandler(&shell::saveForEnd);
 
     HWND running = FindWindowW(program.className, nullptr);
     if (running != nullptr) {

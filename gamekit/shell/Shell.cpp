@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "gamekit/settings/SettingsLoader.h"
 #include "gamekit/shell/ShellState.h"
 #include "platform/Gx.h"
 #include "platform/Platform.h"
@@ -91,14 +92,14 @@ void shutdownApp(int exitCode) {
     platform::exitProcess(exitCode);
 }
 
-void commandExit() {
+bool shell::saveForEnd() {
     if (GameApp* app = state().app) app->saveSettings();
-    shutdownApp(0);
+    return !lastSettingsSaveFailed();
 }
 
-void commandSuspend() {
-    HWND w = state().window;
-    SendMessageW(w, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(w));
+void commandExit() {
+    platform::claimEnd(0);
+    shutdownApp(shell::saveForEnd() ? 0 : 1);
 }
 
 void showMessageBox(const char* text, const char* caption) {
@@ -106,6 +107,8 @@ void showMessageBox(const char* text, const char* caption) {
     const std::wstring wideCaption(caption, caption + std::strlen(caption));
     MessageBoxW(nullptr, wideText.c_str(), wideCaption.c_str(), MB_OK);
 }
+
+void commandSuspend() { state().suspendRequested = true; }
 
 void setFarewellPanel(FarewellPanel panel) { state().farewell = panel; }
 

@@ -47,7 +47,9 @@ uint32_t frameStartTick();
 
 // Application commands of the menus and keys.
 [[noreturn]] void commandExit();  // save the settings, then end (no farewell panel)
-void commandSuspend();  // the program deactivates itself
+// The program goes to the background (deactivates itself) once the current
+// handler has returned, so the menu that chose it closes first.
+void commandSuspend();
 
 // The system message box (OK button) for the programs' 8-bit texts, which
 // the system takes wide.

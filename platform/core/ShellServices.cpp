@@ -46,7 +46,10 @@ int MessageBoxW(HWND, LPCWSTR text, LPCWSTR caption, UINT type) {
     if ((type & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION) {
         std::fprintf(stderr, "%s %s\n", c.c_str(), t.c_str());
     }
-    platform::backend().messageBox(c, t);
+    {
+        platform::ModalScope modal;
+        platform::backend().messageBox(c, t);
+    }
     return IDOK;
 }
 
@@ -89,6 +92,7 @@ std::string escapeForLog(const std::string& text) {
 void logEvent(const std::string& line) { backend().log(line); }
 
 void exitProcess(int code) {
+    claimEnd(code);
     logEvent("exit\t" + std::to_string(code));
     backend().shutdown(code);
     std::fflush(nullptr);

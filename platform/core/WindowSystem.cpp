@@ -24,6 +24,9 @@ struct State {
     std::deque<MSG> queue;
     HWND main = nullptr;
     HWND taskbar = nullptr;
+    // Whether the main window holds the focus, as the focus messages posted
+    // so far say.
+    bool mainFocused = true;
 };
 
 State& state() {
@@ -138,11 +141,21 @@ BOOL DestroyWindow(HWND window) {
 
 BOOL ShowWindow(HWND window, int command) {
     if (!isLocalWindow(window)) return FALSE;
+    State& s = state();
     bool wasVisible = window->visible;
     window->visible = command != SW_HIDE;
     if (window == taskbarWindow() && wasVisible != window->visible) {
         platform::backend().taskbarChanged(window->visible);
         platform::logEvent(std::string("taskbar\t") + (window->visible ? "shown" : "hidden"));
+    }
+    // As on the device, the program's window that hides itself loses the
+    // focus to the shell, and one shown again takes it back. A hide that
+    // answers a focus lost elsewhere changes nothing more.
+    if (window == s.main && window->visible != s.mainFocused) {
+        s.mainFocused = window->visible;
+        platform::logEvent(std::string("window\t") + (window->visible ? "shown" : "hidden"));
+        post(window, window->visible ? WM_SETFOCUS : WM_KILLFOCUS, 0, 0);
+        platform::backend().mainWindowShown(window->visible);
     }
     return wasVisible ? TRUE : FALSE;
 }
@@ -211,6 +224,8 @@ void PostQuitMessage(int exitCode) { post(nullptr, WM_QUIT, static_cast<WPARAM>(
 
 namespace {
 void gatherEvents(DWORD waitMs) {
+    // A termination signal closes the window: the Exit command.
+    if (platform::takeEndRequest() != 0) post(mainWindow(), WM_CLOSE, 0, 0);
     platform::instance::poll();
     platform::backend().pumpEvents(waitMs);
 }
@@ -281,6 +296,7 @@ void key(int virtualKey, bool down) {
 }
 
 void focus(bool gained) {
+    state().mainFocused = gained;
     if (gained) {
         post(mainWindow(), WM_ACTIVATE, WA_ACTIVE, 0);
         post(mainWindow(), WM_SETFOCUS, 0, 0);

@@ -81,7 +81,11 @@ public:
 
     bool playWave(const std::string&) override { return true; }
 
-    void messageBox(const std::string&, const std::string&) override {}
+    void messageBox(const std::string&, const std::string&) override {
+        if (boxShot_.empty()) return;
+        shoot(boxShot_);
+        boxShot_.clear();
+    }
 
     void log(const std::string& line) override {
         std::fprintf(log_, "%s\n", line.c_str());
@@ -146,12 +150,8 @@ private:
                 log(std::string("focus\t") + (c.a ? "on" : "off") + "\t" + std::to_string(frames_));
                 input::focus(c.a != 0);
                 break;
-            case ScriptCommand::Shot: {
-                ScreenImage image;
-                decodeScreen(&image);
-                if (writePng(c.path, image)) log("shot\t" + c.path + "\t" + std::to_string(frames_));
-                break;
-            }
+            case ScriptCommand::Shot: shoot(c.path); break;
+            case ScriptCommand::BoxShot: boxShot_ = c.path; break;
             case ScriptCommand::Close:
                 log("close");
                 input::closeRequested();
@@ -163,8 +163,15 @@ private:
         }
     }
 
+    void shoot(const std::string& path) {
+        ScreenImage image;
+        decodeScreen(&image);
+        if (writePng(path, image)) log("shot\t" + path + "\t" + std::to_string(frames_));
+    }
+
     DWORD now_;
     DWORD start_;
+    std::string boxShot_;
     FILE* log_;
     std::vector<Action> actions_;
     size_t next_ = 0;

@@ -90,6 +90,10 @@ bool parseScript(const std::string& text, std::vector<ScriptCommand>* commands, 
             c.kind = ScriptCommand::Shot;
             c.path = trim(line.substr(line.find("shot") + 4));
             if (c.path.empty()) return fail("expected 'shot PATH'");
+        } else if (verb == "boxshot") {
+            c.kind = ScriptCommand::BoxShot;
+            c.path = trim(line.substr(line.find(verb) + verb.size()));
+            if (c.path.empty()) return fail("expected 'boxshot PATH'");
         } else if (verb == "close") {
             c.kind = ScriptCommand::Close;
             if (!args.empty()) return fail("'close' takes no arguments");

@@ -31,6 +31,7 @@ std::unique_ptr<Backend> createSdlBackend(const std::wstring&, int, std::string*
 #endif
 
 void start(const std::wstring& programTitle) {
+    watchTerminationSignals();
     Config& c = mutableConfig();
     std::string error;
     if (!readEnvironment([](const char* name) -> const char* { return std::getenv(name); }, &c,
