@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PellandineDevice.h"
+#include "games/pellandine/TableLayout.h"
 #include "games/pellandine/rules/GroupRules.h"
 
 using namespace pellandine_e2e;
@@ -217,7 +218,8 @@ TEST(PellandineEndToEnd, ATapDuringTheDealSelectsTheCardOnceTheDealHasLanded) {
     }
     // The selection is the highlight ring two pixels wide around the card:
     // only there do the two screens differ.
-    const pellandine::TableSlot& slot = table.grid.at(tapped);
+    const pellandine::ScreenPoint slot =
+        pellandine::slotPlace(pellandine::kSum14, table.grid.at(tapped));
     int inRing = 0, elsewhere = 0;
     for (int y = 0; y < 320; ++y) {
         for (int x = 0; x < 240; ++x) {

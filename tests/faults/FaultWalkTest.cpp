@@ -21,10 +21,12 @@
 #include "gamekit/settings/InstallDir.h"
 #include "gamekit/settings/SettingsLoader.h"
 #include "gamekit/settings/SettingsStore.h"
+#include "games/pellandine/PellandineSettings.h"
 #include "platform/Registry.h"
 #include "tools/installer/Installer.h"
 
 using namespace gamekit;
+using pellandine::pellandineSettings;
 using testing_support::TempDeviceRoot;
 namespace fs = std::filesystem;
 
