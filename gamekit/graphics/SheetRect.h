@@ -12,4 +12,11 @@ struct SheetRect {
     int height;
 };
 
+// The pictures every program's sheet holds for the shared pages: the
+// start-up logo, name art and emblem, the About logo and emblem, and the
+// two check boxes.
+struct StandardPictures {
+    SheetRect logo, aboutLogo, nameArt, emblem, aboutEmblem, boxOff, boxOn;
+};
+
 }  // namespace gamekit
