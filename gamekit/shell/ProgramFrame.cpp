@@ -143,7 +143,7 @@ bool ProgramFrame::tapMenus(int x, int y) { return bar_.handleTap({x, y}); }
 void ProgramFrame::closeMenus() {
     if (!bar_.anyOpen()) return;
     bar_.closeAll();
-    if (underMenus_.empty()) return;
+    if (underMenus_.empty() || backBuffer() == nullptr) return;
     Surface screen(backBuffer(), kScreenWidth, kScreenHeight);
     std::memcpy(screen.pixels(), underMenus_.data(), underMenus_.size() * sizeof(uint16_t));
     underMenus_.clear();

@@ -53,13 +53,6 @@ namespace gamekit {
 class CardTheme;
 struct SettingsRecord;
 
-// The buttons of every page, at their one place.
-constexpr int kPageButtonWidth = 60;
-constexpr int kPageButtonHeight = 20;
-constexpr int kPageButtonTop = 280;
-constexpr int kOkButtonLeft = 160;
-constexpr int kResetButtonLeft = 15;
-
 // One drop-down entry, as data. A command runs `run(false)`; a check entry
 // (one with `checked`) is ticked as `checked` says whenever the bar is
 // drawn, and a tap runs `run` with its new state.
