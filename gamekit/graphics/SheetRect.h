@@ -19,4 +19,13 @@ struct StandardPictures {
     SheetRect logo, aboutLogo, nameArt, emblem, aboutEmblem, boxOff, boxOn;
 };
 
+// A program's sprite sheet as its frame loads it: the file, its size and
+// where the shared pictures lie.
+struct SheetInfo {
+    const wchar_t* file;
+    int width;
+    int height;
+    StandardPictures pictures;
+};
+
 }  // namespace gamekit

@@ -13,19 +13,21 @@ MenuEntry menuCommand(const char* label, std::function<void()> run, std::functio
     return entry;
 }
 
-MenuEntry menuCheck(const char* label, std::function<bool()> checked, std::function<void(bool)> set) {
+MenuEntry menuCheck(const char* label, std::function<bool()> checked,
+                    std::function<void(bool)> set) {
     return MenuEntry{label, std::move(set), nullptr, std::move(checked), true};
 }
 
 void ProgramFrame::addEntry(MenuItem* title, const MenuEntry& entry) {
-    MenuCallback callback = [this, run = entry.run, clickFirst = entry.clickFirst](Point, int state) {
+    MenuCallback callback = [this, run = entry.run, clickFirst = entry.clickFirst](Point,
+                                                                                   int state) {
         if (clickFirst) click();
         run(state != 0);
         return true;
     };
-    MenuItem* item = entry.checked
-                         ? new MenuCheckItem(entry.label, title, std::move(callback), entry.checked())
-                         : new MenuCommand(entry.label, title, std::move(callback));
+    MenuItem* item =
+        entry.checked ? new MenuCheckItem(entry.label, title, std::move(callback), entry.checked())
+                      : new MenuCommand(entry.label, title, std::move(callback));
     if (entry.enabled) item->setEnabled(entry.enabled());
     if (entry.enabled || entry.checked) queries_.push_back({item, entry.enabled, entry.checked});
     title->addItem(item);
@@ -46,7 +48,8 @@ void ProgramFrame::buildMenus(const MenuTable& table) {
     for (const MenuEntry& entry : table.game) addEntry(game, entry);
     // Suspend is carried out once the handler has returned, so the menu has
     // closed before the program goes to the background.
-    addEntry(game, menuCommand("Suspend", [] { commandSuspend(); }, nullptr, table.suspendClicks));
+    addEntry(game, menuCommand(
+                       "Suspend", [] { commandSuspend(); }, nullptr, table.suspendClicks));
     addEntry(game, menuCommand("Exit", [] { commandExit(); }));
 
     configure->setHasCheckColumn(true);
@@ -54,10 +57,12 @@ void ProgramFrame::buildMenus(const MenuTable& table) {
     for (const MenuEntry& entry : table.configure) addEntry(configure, entry);
     // The click follows the switch, so turning the sound on is heard and
     // turning it off is not.
-    MenuEntry sound = menuCheck("Sound", [this] { return *soundOn_; }, [this](bool on) {
-        *soundOn_ = on;
-        click();
-    });
+    MenuEntry sound = menuCheck(
+        "Sound", [this] { return *soundOn_; },
+        [this](bool on) {
+            *soundOn_ = on;
+            click();
+        });
     sound.clickFirst = false;
     addEntry(configure, sound);
 

@@ -14,8 +14,9 @@ namespace gamekit {
 
 namespace {
 
-
-Point at(const SheetRect& r) { return {r.x, r.y}; }
+Point at(const SheetRect& r) {
+    return {r.x, r.y};
+}
 
 ScreenSprites spritesOf(const StandardPictures& p, const uint16_t* sheet, int stride) {
     ScreenSprites s;
@@ -39,30 +40,36 @@ ProgramFrame::ProgramFrame(Setup setup)
       cardBack_(setup.cardBack),
       soundOn_(setup.soundOn),
       record_(setup.record),
-      sheetWidth_(setup.sheetWidth),
+      sheetWidth_(setup.sheet.width),
       backs_(static_cast<size_t>(kBackStripWidth) * kBackStripHeight),
-      sheet_(static_cast<size_t>(setup.sheetWidth) * setup.sheetHeight),
+      sheet_(static_cast<size_t>(setup.sheet.width) * setup.sheet.height),
       themes_(makeStandardThemes()),
       bar_(&font1()),
       ok_(kPageButtonWidth, kPageButtonHeight, "OK", kOkButtonLeft, kPageButtonTop, &font1()),
-      reset_(kPageButtonWidth, kPageButtonHeight, "Reset", kResetButtonLeft, kPageButtonTop, &font1()),
+      reset_(kPageButtonWidth, kPageButtonHeight, "Reset", kResetButtonLeft, kPageButtonTop,
+             &font1()),
       appearance_(setup.appearance, setup.cardBack),
-      rules_("Rules", setup.rulesLines, setup.rulesLineCount),
-      help_("Help", setup.helpLines, setup.helpLineCount),
+      rules_("Rules", setup.rules.lines, setup.rules.lineCount),
+      help_("Help", setup.help.lines, setup.help.lineCount),
       drawOverHelp_(std::move(setup.drawOverHelp)),
       screenChanged_(std::move(setup.screenChanged)) {
-    loadBitmapOrDie(kCardBacksFileWide, kBackStripWidth, kBackStripHeight, backs_.data(), kBackStripWidth,
-                    kBackStripHeight);
-    loadBitmapOrDie(setup.sheetFile, setup.sheetWidth, setup.sheetHeight, sheet_.data(), setup.sheetWidth,
-                    setup.sheetHeight);
+    loadBitmapOrDie(kCardBacksFileWide, kBackStripWidth, kBackStripHeight, backs_.data(),
+                    kBackStripWidth, kBackStripHeight);
+    const SheetInfo& sheet = setup.sheet;
+    loadBitmapOrDie(sheet.file, sheet.width, sheet.height, sheet_.data(), sheet.width,
+                    sheet.height);
     giveStrip(themes_, backs_.data());
-    sprites_ = spritesOf(setup.pictures, sheet_.data(), setup.sheetWidth);
+    sprites_ = spritesOf(sheet.pictures, sheet_.data(), sheet.width);
     buildMenus(setup.menus);
 }
 
-ProgramFrame::~ProgramFrame() { destroyThemes(themes_); }
+ProgramFrame::~ProgramFrame() {
+    destroyThemes(themes_);
+}
 
-void ProgramFrame::click() const { playSound(kSoundClick, *soundOn_); }
+void ProgramFrame::click() const {
+    playSound(kSoundClick, *soundOn_);
+}
 
 void ProgramFrame::changed() {
     if (screenChanged_) screenChanged_(screens_->screen());
@@ -130,7 +137,8 @@ void ProgramFrame::drawMenuBar(Surface& surface) {
     // What lies under an open drop-down is kept, so that closing the menus
     // before a box can show the screen without them at once.
     if (bar_.anyOpen()) {
-        underMenus_.assign(surface.pixels(), surface.pixels() + static_cast<size_t>(kScreenWidth) * kScreenHeight);
+        underMenus_.assign(surface.pixels(),
+                           surface.pixels() + static_cast<size_t>(kScreenWidth) * kScreenHeight);
     } else {
         underMenus_.clear();
     }
@@ -138,7 +146,9 @@ void ProgramFrame::drawMenuBar(Surface& surface) {
     bar_.draw(surface);
 }
 
-bool ProgramFrame::tapMenus(int x, int y) { return bar_.handleTap({x, y}); }
+bool ProgramFrame::tapMenus(int x, int y) {
+    return bar_.handleTap({x, y});
+}
 
 void ProgramFrame::closeMenus() {
     if (!bar_.anyOpen()) return;

@@ -11,14 +11,14 @@
 //
 //   gamekit::ScreenStack screens_{kScreenStartup, kScreenTable};
 //   gamekit::ProgramFrame frame_{{
-//       .sheetFile = my_sprites::kSheetFileWide, .sheetWidth = ..., .sheetHeight = ...,
-//       .pictures = my_sprites::kStandardPictures, .screens = &screens_,
+//       .sheet = my_sprites::kSheet, .screens = &screens_,
 //       .pages = {kScreenAppearance, kScreenAbout, kScreenRules, kScreenHelp},
-//       .rulesLines = kRules, .rulesLineCount = kRulesCount, .helpLines = ..., .helpLineCount = ...,
+//       .rules = {kRulesLines, kRulesLineCount}, .help = {kHelpLines, kHelpLineCount},
 //       .appearance = gamekit::AppearanceScreen::compactLayout(...),
 //       .cardBack = &options_.cardBack, .soundOn = &options_.soundOn, .record = &record,
 //       .menus = {.game = {gamekit::menuCommand("New", [this] { newGame(); })},
-//                 .configure = {gamekit::menuCommand("Game...", [this] { frame_.openPage(kScreenGame); })}},
+//                 .configure = {gamekit::menuCommand("Game...",
+//                                                    [this] { frame_.openPage(kScreenGame); })}},
 //   }};
 //
 //   void draw(Surface& s) {
@@ -63,9 +63,10 @@ struct MenuEntry {
     std::function<bool()> checked;  // null: a command
     bool clickFirst = true;         // false: `run` plays the click itself, when it chooses
 };
-MenuEntry menuCommand(const char* label, std::function<void()> run, std::function<bool()> enabled = nullptr,
-                      bool clickFirst = true);
-MenuEntry menuCheck(const char* label, std::function<bool()> checked, std::function<void(bool)> set);
+MenuEntry menuCommand(const char* label, std::function<void()> run,
+                      std::function<bool()> enabled = nullptr, bool clickFirst = true);
+MenuEntry menuCheck(const char* label, std::function<bool()> checked,
+                    std::function<void(bool)> set);
 
 // The standard bar: the first title (the game's entries, then "Suspend" and
 // "Exit"), "Configure" ("Appearance...", the game's entries, "Sound") and,
@@ -78,6 +79,12 @@ struct MenuTable {
     bool suspendClicks = false;  // "Suspend" plays the click like every other entry
 };
 
+// The lines of a pager (see Pager).
+struct PageText {
+    const char* const* lines;
+    int lineCount;
+};
+
 // The program's screen numbers of the standard pages.
 struct StandardPages {
     int appearance, about, rules, help;
@@ -88,23 +95,20 @@ class ProgramFrame {
     using Flight = std::function<void(Surface&)>;
 
     struct Setup {
-        const wchar_t* sheetFile;  // the program's sprite sheet (a missing file ends the program)
-        int sheetWidth;
-        int sheetHeight;
-        StandardPictures pictures;
-        ScreenStack* screens;  // the game's screen and return screen, owned by the game
+        SheetInfo sheet;       // the program's sprite sheet (a missing file ends the program)
+        ScreenStack* screens;  // the game's screen and the pages' returns, owned by the game
         StandardPages pages;
-        const char* const* rulesLines;
-        int rulesLineCount;
-        const char* const* helpLines;
-        int helpLineCount;
+        PageText rules;
+        PageText help;
         AppearanceScreen::Layout appearance;  // the game's switch rows
         int* cardBack;                        // the theme, set on Configure Appearance
         bool* soundOn;                        // the "Sound" entry's value
         const SettingsRecord* record;         // the version About shows
         MenuTable menus;
-        std::function<void(Surface&)> drawOverHelp = nullptr;  // the help page's pictures (key icons)
-        std::function<void(int)> screenChanged = nullptr;      // after the frame opened or closed a page
+        // The help page's own pictures (key icons), drawn over its text.
+        std::function<void(Surface&)> drawOverHelp = nullptr;
+        // Told the screen after the frame opened or closed a page.
+        std::function<void(int)> screenChanged = nullptr;
     };
 
     explicit ProgramFrame(Setup setup);

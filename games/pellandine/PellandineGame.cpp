@@ -28,20 +28,17 @@ PellandineGame::PellandineGame(gamekit::SettingsRecord& record)
 
 gamekit::ProgramFrame::Setup PellandineGame::frameSetup() {
     namespace sprites = pellandine_sprites;
-    static const char* const kLabels[3] = {"Show cards left", "Show prompts", "Show end game dialog"};
-    bool* values[3] = {&options_.displayCardsLeft, &options_.displayPrompts, &options_.displayDialogs};
+    static const char* const kLabels[3] = {"Show cards left", "Show prompts",
+                                           "Show end game dialog"};
+    bool* values[3] = {&options_.displayCardsLeft, &options_.displayPrompts,
+                       &options_.displayDialogs};
     static const int kTapRights[3] = {151, 151, 171};
     return {
-        .sheetFile = sprites::kSheetFileWide,
-        .sheetWidth = sprites::kSheetWidth,
-        .sheetHeight = sprites::kSheetHeight,
-        .pictures = sprites::kStandardPictures,
+        .sheet = sprites::kSheet,
         .screens = &session_->screens(),
         .pages = {kScreenAppearance, kScreenAbout, kScreenRules, kScreenHelp},
-        .rulesLines = kRulesLines,
-        .rulesLineCount = kRulesLineCount,
-        .helpLines = kHelpLines,
-        .helpLineCount = kHelpLineCount,
+        .rules = {kRulesLines, kRulesLineCount},
+        .help = {kHelpLines, kHelpLineCount},
         .appearance = gamekit::AppearanceScreen::compactLayout(3, kLabels, values, kTapRights),
         .cardBack = &options_.cardBack,
         .soundOn = &options_.soundsOn,
@@ -58,8 +55,9 @@ gamekit::MenuTable PellandineGame::menuTable() {
         .game =
             {
                 menuCommand("New", [this] { commandNew(); }, nullptr, false),
-                menuCommand("Restart", [this] { restart(); }, [this] { return session_->rules().canRestart(); },
-                            false),
+                menuCommand(
+                    "Restart", [this] { restart(); },
+                    [this] { return session_->rules().canRestart(); }, false),
                 menuCommand("High Scores...", [this] { frame_->openPage(kScreenHighScores); }),
             },
         .configure = {menuCommand("Game...", [this] { frame_->openPage(kScreenSettings); })},

@@ -20,7 +20,9 @@ const std::string kNewEntry = "tap 20 26\n";  // the Game menu's first row
 // The Game menu's drop-down lies over the table's top left, in the bar's
 // grey; the table there shows no grey of its own.
 constexpr uint16_t kMenuGrey = 0xC618;
-int menuGrey(const PngImage& image) { return countColour(image, 3, 22, 50, 90, kMenuGrey); }
+int menuGrey(const PngImage& image) {
+    return countColour(image, 3, 22, 50, 90, kMenuGrey);
+}
 
 }  // namespace
 
@@ -51,9 +53,10 @@ TEST(PellandineMenus, TheBoxOfANewGameFromTheMenuStandsOverTheTableWithoutTheMen
 
     // The same deal, a group removed (a score for the list), then "New" from
     // the open Game menu: the box offers the score.
-    RunResult second = device.run(kDealScript + tapsFor(table.grid, group.index, group.size) +
-                                  "wait 300\n" + kOpenGameMenu + "boxshot " + device.shot("behind_box") +
-                                  "\n" + kNewEntry + "wait 2500\n" + device.shotLine("new_deal"));
+    RunResult second =
+        device.run(kDealScript + tapsFor(table.grid, group.index, group.size) + "wait 300\n" +
+                   kOpenGameMenu + "boxshot " + device.shot("behind_box") + "\n" + kNewEntry +
+                   "wait 2500\n" + device.shotLine("new_deal"));
     ASSERT_EQ(second.exitCode, 0);
     EXPECT_GE(second.logIndex("messagebox\tCongratulations!\tYou made the high score list"), 0);
     PngImage behind, dealt;

@@ -24,8 +24,8 @@ enum Screen { kTable = 0, kAppearance = 5, kAbout = 6, kRules = 7, kHelp = 8, kS
 constexpr int kSheetWidth = 200;
 constexpr int kSheetHeight = 120;
 
-const char* const kTwoPages[20] = {"Heading", " body", " body", " body", " body", " body", " body",
-                                   " body",   " body", " body", " body", " body", " body", " body",
+const char* const kTwoPages[20] = {"Heading", " body", " body", " body",  " body", " body", " body",
+                                   " body",   " body", " body", " body",  " body", " body", " body",
                                    " body",   " body", " body", "Second", " body", " body"};
 
 std::string bitmap(int width, int height) {
@@ -47,7 +47,8 @@ struct Game {
     ProgramFrame* frame = nullptr;
 
     ProgramFrame::Setup setup() {
-        root.write("Windows/TarnwickSoftware_CardBacks.bmp", bitmap(kBackStripWidth, kBackStripHeight));
+        root.write("Windows/TarnwickSoftware_CardBacks.bmp",
+                   bitmap(kBackStripWidth, kBackStripHeight));
         root.write("Windows/Test_Images.bmp", bitmap(kSheetWidth, kSheetHeight));
         static const char* const kLabels[1] = {"Switch"};
         static bool value = false;
@@ -55,25 +56,22 @@ struct Game {
         static const int kTapRights[1] = {151};
         auto log = [this](const char* what) { return [this, what] { ran.push_back(what); }; };
         return {
-            .sheetFile = L"Test_Images.bmp",
-            .sheetWidth = kSheetWidth,
-            .sheetHeight = kSheetHeight,
-            .pictures = {},
+            .sheet = {L"Test_Images.bmp", kSheetWidth, kSheetHeight, {}},
             .screens = &screens,
             .pages = {kAppearance, kAbout, kRules, kHelp},
-            .rulesLines = kTwoPages,
-            .rulesLineCount = 20,
-            .helpLines = kTwoPages,
-            .helpLineCount = 3,
+            .rules = {kTwoPages, 20},
+            .help = {kTwoPages, 3},
             .appearance = AppearanceScreen::compactLayout(1, kLabels, values, kTapRights),
             .cardBack = &cardBack,
             .soundOn = &soundOn,
             .record = &record,
-            .menus = {.game = {menuCommand("New", log("new")),
-                               menuCommand("Restart", log("restart"), [this] { return restartable; })},
-                      .configure = {menuCheck("Expert", [this] { return expert; },
-                                              [this](bool on) { ran.push_back(on ? "expert on" : "expert off"); })},
-                      .help = {menuCommand("High Scores...", [this] { frame->openPage(kScores); })}},
+            .menus =
+                {.game = {menuCommand("New", log("new")),
+                          menuCommand("Restart", log("restart"), [this] { return restartable; })},
+                 .configure = {menuCheck(
+                     "Expert", [this] { return expert; },
+                     [this](bool on) { ran.push_back(on ? "expert on" : "expert off"); })},
+                 .help = {menuCommand("High Scores...", [this] { frame->openPage(kScores); })}},
             .screenChanged = [this](int screen) { changes.push_back(screen); },
         };
     }
@@ -81,7 +79,9 @@ struct Game {
 
 class ProgramFrameTest : public testing::Test {
   protected:
-    ProgramFrameTest() : frame(game.setup()), screen(kScreenWidth, kScreenHeight) { game.frame = &frame; }
+    ProgramFrameTest() : frame(game.setup()), screen(kScreenWidth, kScreenHeight) {
+        game.frame = &frame;
+    }
 
     // Opens a title (0 the first, 1 "Configure", 2 "Help") and taps its row.
     void choose(int title, int row) {
@@ -108,9 +108,9 @@ TEST_F(ProgramFrameTest, TheGamesEntriesStandBetweenTheStandardOnesOfEachMenu) {
         std::string ran;  // what the game saw, or the screen it opened
         int screen;
     } cases[] = {
-        {0, 0, "new", kTable},          {0, 1, "restart", kTable},  {1, 0, "", kAppearance},
-        {1, 1, "expert off", kTable},   {2, 0, "", kRules},         {2, 1, "", kHelp},
-        {2, 2, "", kScores},            {2, 3, "", kAbout},
+        {0, 0, "new", kTable},        {0, 1, "restart", kTable}, {1, 0, "", kAppearance},
+        {1, 1, "expert off", kTable}, {2, 0, "", kRules},        {2, 1, "", kHelp},
+        {2, 2, "", kScores},          {2, 3, "", kAbout},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.title) + "/" + std::to_string(c.row));
@@ -145,7 +145,8 @@ TEST_F(ProgramFrameTest, APageReturnsWhereItWasOpenedFromAndThePagersStartAtThei
     EXPECT_EQ(game.changes, (std::vector<int>{kRules, 3}));
     frame.openPage(kRules);
     ASSERT_TRUE(frame.draw(again));
-    EXPECT_EQ(0, std::memcmp(first.pixels(), again.pixels(), sizeof(uint16_t) * kScreenWidth * kScreenHeight));
+    EXPECT_EQ(0, std::memcmp(first.pixels(), again.pixels(),
+                             sizeof(uint16_t) * kScreenWidth * kScreenHeight));
     tapOk();
     // The game's own screens are not the frame's.
     EXPECT_FALSE(frame.draw(screen));

@@ -57,16 +57,11 @@ ProgramFrame::Setup GalleryApp::frameSetup() {
     static const char* labels[3] = {"Display Hints", "Display Score", "Sounds"};
     bool* values[3] = {&displayHints_, &displayScore_, &soundOn_};
     return {
-        .sheetFile = sprites::kSheetFileWide,
-        .sheetWidth = sprites::kSheetWidth,
-        .sheetHeight = sprites::kSheetHeight,
-        .pictures = sprites::kStandardPictures,
+        .sheet = sprites::kSheet,
         .screens = &screens_,
         .pages = {kStateAppearance, kStateAbout, kStateRules, kStateHelp},
-        .rulesLines = kRulesLines,
-        .rulesLineCount = kRulesLineCount,
-        .helpLines = kHelpLines,
-        .helpLineCount = kHelpLineCount,
+        .rules = {kRulesLines, kRulesLineCount},
+        .help = {kHelpLines, kHelpLineCount},
         .appearance = AppearanceScreen::fullLayout(labels, values, &animationSpeed_),
         .cardBack = &theme_,
         .soundOn = &soundOn_,

@@ -24,8 +24,11 @@ constexpr SheetRect kAboutEmblem{178, 10, 10, 10};  // About screen
 constexpr SheetRect kCheckBoxEmpty{188, 0, 10, 10};
 constexpr SheetRect kCheckBoxTicked{188, 10, 10, 10};
 
-// The shared pages' pictures, in one row for the program frame.
-constexpr gamekit::StandardPictures kStandardPictures{kLogo,   kAboutLogo,     kNameArt,       kEmblem,
-                                                      kAboutEmblem, kCheckBoxEmpty, kCheckBoxTicked};
+// The sheet as the program frame loads it.
+constexpr gamekit::SheetInfo kSheet{
+    kSheetFileWide,
+    kSheetWidth,
+    kSheetHeight,
+    {kLogo, kAboutLogo, kNameArt, kEmblem, kAboutEmblem, kCheckBoxEmpty, kCheckBoxTicked}};
 
 }  // namespace gallery_sprites

@@ -31,16 +31,11 @@ gamekit::ProgramFrame::Setup ReflectionTable::frameSetup() {
     bool* values[2] = {&options_.displayScore, &options_.displayTime};
     static const int kTapRights[2] = {151, 151};
     return {
-        .sheetFile = sprites::kSheetFileWide,
-        .sheetWidth = sprites::kSheetWidth,
-        .sheetHeight = sprites::kSheetHeight,
-        .pictures = sprites::kStandardPictures,
+        .sheet = sprites::kSheet,
         .screens = &screens_,
         .pages = {kStateAppearance, kStateAbout, kStateRules, kStateHelp},
-        .rulesLines = kRulesLines,
-        .rulesLineCount = kRulesLineCount,
-        .helpLines = kHelpLines,
-        .helpLineCount = kHelpLineCount,
+        .rules = {kRulesLines, kRulesLineCount},
+        .help = {kHelpLines, kHelpLineCount},
         .appearance = gamekit::AppearanceScreen::compactLayout(2, kLabels, values, kTapRights),
         .cardBack = &options_.cardBack,
         .soundOn = &options_.soundOn,
@@ -65,13 +60,17 @@ gamekit::MenuTable ReflectionTable::menuTable() {
         .game =
             {
                 menuCommand("New", [this] { commandNew(); }, nullptr, false),
-                menuCommand("Restart", [this] { restart(); }, [this] { return session_.hasGame(); }),
-                menuCommand("Undo", [this] { undo(); }, [this] { return session_.history().canUndo(); }),
-                menuCommand("Redo", [this] { redo(); }, [this] { return session_.history().canRedo(); }),
+                menuCommand(
+                    "Restart", [this] { restart(); }, [this] { return session_.hasGame(); }),
+                menuCommand(
+                    "Undo", [this] { undo(); }, [this] { return session_.history().canUndo(); }),
+                menuCommand(
+                    "Redo", [this] { redo(); }, [this] { return session_.history().canRedo(); }),
                 menuCommand("High Scores...", [this] { openScreen(kStateHighScores); }),
             },
         .configure = {gamekit::menuCheck(
-            "Expert Mode", [this] { return options_.expert; }, [this](bool on) { setExpertMode(on); })},
+            "Expert Mode", [this] { return options_.expert; },
+            [this](bool on) { setExpertMode(on); })},
     };
 }
 
