@@ -24,8 +24,9 @@ const char* const kFiles[] = {
     "Pellandine_Images.bmp",          "Reflection_Images.bmp",
     "TarnwickSoftware_Shuffle.wav",   "TarnwickSoftware_ButtonClick.wav",
     "TarnwickSoftware_Cardflick.wav", "TarnwickSoftware_Knock.wav",
+    "Velloran_Images.bmp",
 };
-constexpr int kFileCount = 8;
+constexpr int kFileCount = 9;
 
 struct Snapshot {
     std::map<std::string, std::vector<uint8_t>> bytes;

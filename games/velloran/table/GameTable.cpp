@@ -1,6 +1,7 @@
 #include "games/velloran/table/GameTable.h"
 
 #include "gamekit/cards/CardTheme.h"
+#include "gamekit/cards/Random.h"
 #include "gamekit/graphics/Blit.h"
 #include "gamekit/graphics/BitmapFile.h"
 #include "gamekit/graphics/BitmapFont.h"
@@ -38,6 +39,12 @@ const char* kAppearanceLabels[3] = {"Display Hints", "Display cards left in deck
 
 }  // namespace
 
+uint32_t dealSeed() {
+    const uint32_t high = static_cast<uint32_t>(gamekit::nextRandom());
+    const uint32_t low = static_cast<uint32_t>(gamekit::nextRandom());
+    return high << 15 | low;
+}
+
 int screenOfPhase(Phase phase) {
     return phase == Phase::TiedHand ? static_cast<int>(Phase::Play) : static_cast<int>(phase);
 }
@@ -66,7 +73,7 @@ GameTable::GameTable(gamekit::SettingsRecord& record)
         gamekit::AppearanceScreen::fullLayout(kAppearanceLabels, values, &options_.animationSpeed),
         &options_.cardBack);
     buildMenus();
-    game_.shuffleAtStart(GetTickCount());
+    game_.shuffleAtStart(dealSeed());
 }
 
 GameTable::~GameTable() {
@@ -104,7 +111,7 @@ void GameTable::commandNew() {
 }
 
 void GameTable::startNewGame() {
-    act(Action::withSeed(Action::NewGame, GetTickCount()));
+    act(Action::withSeed(Action::NewGame, dealSeed()));
 }
 
 TableScene GameTable::sceneOf(const VelloranGame& state, bool busy) const {
@@ -292,7 +299,7 @@ void GameTable::layOffDown(int x, int y) {
 
 void GameTable::sheetDown(int x, int y) {
     if (buttons_.sheetOk.hitTest(x, y)) {
-        act(Action::withSeed(Action::NextHand, GetTickCount()));
+        act(Action::withSeed(Action::NextHand, dealSeed()));
         return;
     }
     const bool hollywood = game_.options().hollywood;

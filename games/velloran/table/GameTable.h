@@ -40,6 +40,11 @@ enum PageScreen {
     kScreenHelp = 11,
 };
 
+// The seed of the next shuffle: two draws of the generator the shell seeded
+// from the tick count at start, so a run from a fixed start tick deals the
+// same cards again.
+uint32_t dealSeed();
+
 // The screen number of a phase of the rules (the tied-hand message stands
 // over the play screen).
 int screenOfPhase(Phase phase);

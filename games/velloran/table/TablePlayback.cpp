@@ -139,7 +139,7 @@ void GameTable::act(const Action& action) {
     }
     playBack(before, events, 0, end);
     // The tied hand's message has been tapped away: the next hand is dealt.
-    if (game_.phase() == Phase::TiedHand) act(Action::withSeed(Action::ContinueAfterTie, GetTickCount()));
+    if (game_.phase() == Phase::TiedHand) act(Action::withSeed(Action::ContinueAfterTie, dealSeed()));
 }
 
 void GameTable::playBack(const VelloranGame& before, const Events& events, size_t from, size_t to) {
@@ -257,7 +257,7 @@ void GameTable::dealAnimation(gamekit::Surface& surface) {
     playedBack_ = false;
     playBack(before, events, 0, events.size());
     if (playedBack_) dropTapsMadeMeanwhile();
-    if (game_.phase() == Phase::TiedHand) act(Action::withSeed(Action::ContinueAfterTie, GetTickCount()));
+    if (game_.phase() == Phase::TiedHand) act(Action::withSeed(Action::ContinueAfterTie, dealSeed()));
 }
 
 }  // namespace velloran
