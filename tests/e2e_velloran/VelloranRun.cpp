@@ -163,7 +163,11 @@ std::string TablePredictor::play(const Action& action) {
     Events events;
     EXPECT_TRUE(game_.apply(a, &events)) << "action " << a.kind << " slot " << a.slot;
     // A message panel waits for its tap; a tied hand then deals again.
-    if (hasMessage(events)) taps += tap(120, 160, kShortWait);
+    if (hasMessage(events)) {
+        taps += beforePanelTap_ + tap(120, 160, kShortWait);
+        beforePanelTap_.clear();
+        ++panels_;
+    }
     if (game_.phase() == Phase::TiedHand) {
         EXPECT_TRUE(game_.apply(Action::withSeed(Action::ContinueAfterTie, dealSeed())));
         taps += "wait " + std::to_string(kDealWait) + "\n";

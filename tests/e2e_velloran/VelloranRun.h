@@ -74,8 +74,16 @@ class TablePredictor {
     // Lays off every card that fits, then finishes.
     std::string layOffEverything();
 
+    // Script lines put before the tap that closes the next message panel
+    // (a screenshot of the panel, say); used once.
+    void beforeNextPanelTap(const std::string& lines) { beforePanelTap_ = lines; }
+    // How many message panels the predicted play has shown.
+    int panels() const { return panels_; }
+
   private:
     VelloranGame game_;
+    std::string beforePanelTap_;
+    int panels_ = 0;
 };
 
 uint32_t screenColour(uint16_t colour);
