@@ -65,6 +65,13 @@ InstalledRoot::InstalledRoot() {
 }
 
 RunResult runVelloran(const InstalledRoot& root, const std::string& script, uint32_t tick0) {
+    if (const char* dump = std::getenv("VELLORAN_E2E_DUMP")) {
+        FILE* f = std::fopen(dump, "w");
+        if (f) {
+            std::fputs(script.c_str(), f);
+            std::fclose(f);
+        }
+    }
     return testing_support::runHeadless(VELLORAN_PATH, root, script,
                                         {{"DECKHOLLOW_TICK0", std::to_string(tick0)}});
 }
@@ -158,6 +165,12 @@ std::string TablePredictor::tapsFor(const Action& a) const {
 
 std::string TablePredictor::play(const Action& action) {
     std::string taps = tapsFor(action);
+    // VELLORAN_E2E_TRACE: a screenshot before every action's taps, to find
+    // where a run parts from the prediction.
+    if (std::getenv("VELLORAN_E2E_TRACE")) {
+        static int step = 0;
+        taps = shot("trace-" + std::to_string(step++)) + taps;
+    }
     Action a = action;
     if (a.kind == Action::NewGame || a.kind == Action::NextHand) a.seed = dealSeed();
     Events events;

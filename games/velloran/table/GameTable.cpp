@@ -226,7 +226,11 @@ void GameTable::playDown(int x, int y) {
         if (buttons_.tableOk.hitTest(x, y)) act(Action::of(Action::Acknowledge));
         return;
     }
-    const bool onTurnButton = buttons_.knock.hitTest(x, y);  // Knock, Gin and Pass share a place
+    // Knock, Gin and Pass share a place. The Pass button is never disabled,
+    // so its test holds whichever of the three is shown (a disabled button
+    // is not hit, and the drawing disables Knock and Gin while they may not
+    // be used).
+    const bool onTurnButton = buttons_.pass.hitTest(x, y);
     const int n = g.playerCardCount();
     const int s = g.selectedCount();
     if (onTurnButton && g.canGin()) return act(Action::of(Action::Gin));
@@ -266,8 +270,11 @@ void GameTable::meldDown(int x, int y) {
             if (buttons_.ungroup.hitTest(x, y)) act(Action::of(Action::UngroupMeld));
         } else if (buttons_.createMeld.hitTest(x, y)) {
             if (g.selectedCount() >= 3) act(Action::of(Action::CreateMeld));
-        } else if (buttons_.meld.hitTest(x, y) && g.canFinishMelding()) {
-            act(Action::of(Action::FinishMelding));
+        } else if (g.canFinishMelding()) {
+            // The drawing keeps the button's state; a tap is tested against
+            // the button as the rules see it now.
+            buttons_.meld.setEnabled(true);
+            if (buttons_.meld.hitTest(x, y)) act(Action::of(Action::FinishMelding));
         }
         return;
     }
