@@ -41,11 +41,29 @@ void handInPlay(VelloranGame& game) {
     }
 }
 
+// The pictures a table draws with: a plain grey back strip, a sheet of key.
+struct Pictures {
+    Pictures()
+        : strip(gamekit::kBackStripWidth * gamekit::kBackStripHeight, 0x8410),
+          sheet(velloran_sprites::kSheetWidth * velloran_sprites::kSheetHeight, velloran_sprites::kKey),
+          themes(gamekit::makeStandardThemes(strip.data())) {}
+    ~Pictures() { gamekit::destroyThemes(themes); }
+    TableScene scene(const VelloranGame& game) const {
+        TableScene s;
+        s.game = &game;
+        s.theme = themes[5];
+        s.sheet = sheet.data();
+        s.displayHints = true;
+        s.displayCardsInDeck = true;
+        return s;
+    }
+    std::vector<uint16_t> strip;
+    std::vector<uint16_t> sheet;
+    gamekit::GArray<gamekit::CardTheme*> themes;
+};
+
 void BM_VelloranPlayFrame(benchmark::State& state) {
-    std::vector<uint16_t> strip(gamekit::kBackStripWidth * gamekit::kBackStripHeight, 0x8410);
-    std::vector<uint16_t> sheet(velloran_sprites::kSheetWidth * velloran_sprites::kSheetHeight,
-                                velloran_sprites::kKey);
-    gamekit::GArray<gamekit::CardTheme*> themes = gamekit::makeStandardThemes(strip.data());
+    const Pictures pictures;
     VelloranGame game;
     handInPlay(game);
     gamekit::MenuBar bar(&gamekit::font1());
@@ -54,12 +72,7 @@ void BM_VelloranPlayFrame(benchmark::State& state) {
     bar.addMenu(&configure, 0);
     bar.addMenu(&help, 1);
     TableButtons buttons;
-    TableScene scene;
-    scene.game = &game;
-    scene.theme = themes[5];
-    scene.sheet = sheet.data();
-    scene.displayHints = true;
-    scene.displayCardsInDeck = true;
+    const TableScene scene = pictures.scene(game);
     gamekit::Surface screen(gamekit::kScreenWidth, gamekit::kScreenHeight);
     std::vector<uint8_t> display(kScreenBytes);
     const gamekit::DisplayInfo portrait;
@@ -70,7 +83,6 @@ void BM_VelloranPlayFrame(benchmark::State& state) {
         gamekit::convertFrame(screen.pixels(), portrait, display.data());
         benchmark::DoNotOptimize(display[kScreenBytes / 2]);
     }
-    gamekit::destroyThemes(themes);
 }
 BENCHMARK(BM_VelloranPlayFrame);
 
@@ -87,24 +99,16 @@ BENCHMARK(BM_VelloranFrameAnalysis);
 
 // The drawing alone, without the analysis and the presentation.
 void BM_VelloranPlayDraw(benchmark::State& state) {
-    std::vector<uint16_t> strip(gamekit::kBackStripWidth * gamekit::kBackStripHeight, 0x8410);
-    std::vector<uint16_t> sheet(velloran_sprites::kSheetWidth * velloran_sprites::kSheetHeight,
-                                velloran_sprites::kKey);
-    gamekit::GArray<gamekit::CardTheme*> themes = gamekit::makeStandardThemes(strip.data());
+    const Pictures pictures;
     VelloranGame game;
     handInPlay(game);
     TableButtons buttons;
-    TableScene scene;
-    scene.game = &game;
-    scene.theme = themes[5];
-    scene.sheet = sheet.data();
-    scene.displayHints = true;
+    const TableScene scene = pictures.scene(game);
     gamekit::Surface screen(gamekit::kScreenWidth, gamekit::kScreenHeight);
     for (auto _ : state) {
         drawPlayScreen(screen, scene, buttons);
         benchmark::DoNotOptimize(screen.pixels()[160 * gamekit::kScreenWidth + 120]);
     }
-    gamekit::destroyThemes(themes);
 }
 BENCHMARK(BM_VelloranPlayDraw);
 

@@ -95,24 +95,26 @@ void drawHeadline(Surface& surface, const TableScene& scene) {
                 line.c_str());
 }
 
-void drawComputerLabel(Surface& surface, const TableScene& scene, bool withDeadwood) {
+// A side's label centred at `y`: the name alone, or "<name> = <deadwood>".
+void drawSideLabel(Surface& surface, const TableScene& scene, int y, const char* name,
+                   const char* withDeadwood, int deadwood, bool counted) {
     char text[48];
-    if (withDeadwood) {
-        std::snprintf(text, sizeof text, "Computer's deadwood = %d", scene.game->computerDeadwood);
+    if (counted) {
+        std::snprintf(text, sizeof text, "%s = %d", withDeadwood, deadwood);
     } else {
-        std::snprintf(text, sizeof text, "Computer");
+        std::snprintf(text, sizeof text, "%s", name);
     }
-    drawCentred(surface, scene, gamekit::font2(), kComputerLabelY, text);
+    drawCentred(surface, scene, gamekit::font2(), y, text);
+}
+
+void drawComputerLabel(Surface& surface, const TableScene& scene, bool withDeadwood) {
+    drawSideLabel(surface, scene, kComputerLabelY, "Computer", "Computer's deadwood",
+                  scene.game->computerDeadwood, withDeadwood);
 }
 
 void drawPlayerLabel(Surface& surface, const TableScene& scene, bool withDeadwood) {
-    char text[48];
-    if (withDeadwood) {
-        std::snprintf(text, sizeof text, "Your deadwood = %d", scene.game->playerDeadwood);
-    } else {
-        std::snprintf(text, sizeof text, "You");
-    }
-    drawCentred(surface, scene, gamekit::font2(), kPlayerLabelY, text);
+    drawSideLabel(surface, scene, kPlayerLabelY, "You", "Your deadwood", scene.game->playerDeadwood,
+                  withDeadwood);
 }
 
 // The play and meld screens: each occupied slot at its place, face down
@@ -230,8 +232,10 @@ void drawCardAt(Surface& surface, const TableScene& scene, Card card, ScreenPoin
 void drawTableBackground(Surface& surface, const TableScene& scene) {
     const gamekit::CardTheme& t = themeOf(scene);
     surface.fill(t.tableColour);
+    // The panel's body is the table colour, which the fill has just laid:
+    // its outline alone gives the same picture for less work every frame.
     gamekit::drawRoundRect(surface, kPanel.left, kPanel.top, kPanel.right, kPanel.bottom,
-                           kPanelRadius, gamekit::kShapeOutlineFilled, t.lineColour, t.tableColour);
+                           kPanelRadius, gamekit::kShapeOutline, t.lineColour, t.tableColour);
     for (int y : kPanelRuleYs) gamekit::drawLine(surface, kPanelRuleLeft, y, kPanelRuleRight, y, t.lineColour);
     drawCentred(surface, scene, gamekit::font2(), kStatusLineY, scene.game->statusLine.c_str());
     drawCentred(surface, scene, gamekit::font1(), kPromptLineY, scene.game->promptLine.c_str());
