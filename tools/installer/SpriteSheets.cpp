@@ -2,6 +2,7 @@
 
 #include "games/pellandine/PellandineSprites.h"
 #include "games/reflection/ReflectionSprites.h"
+#include "games/velloran/VelloranSprites.h"
 #include "tools/gallery/GallerySprites.h"
 
 namespace installer {
@@ -15,6 +16,8 @@ const SheetGenerator kSheets[] = {
      pellandine_sprites::kSheetHeight, drawPellandineSheet},
     {reflection_sprites::kSheetFile, reflection_sprites::kSheetWidth,
      reflection_sprites::kSheetHeight, drawReflectionSheet},
+    {velloran_sprites::kSheetFile, velloran_sprites::kSheetWidth, velloran_sprites::kSheetHeight,
+     drawVelloranSheet},
 };
 
 }  // namespace

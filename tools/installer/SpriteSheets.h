@@ -26,5 +26,6 @@ Canvas drawSheet(const SheetGenerator& generator);
 void drawGallerySheet(Canvas& sheet);
 void drawPellandineSheet(Canvas& sheet);
 void drawReflectionSheet(Canvas& sheet);
+void drawVelloranSheet(Canvas& sheet);
 
 }  // namespace installer
