@@ -53,8 +53,10 @@ std::string cellText(const TableSlot& s) {
     return text;
 }
 
-const char* tapOutcome(const PlayResult& press, const PlayResult& lift) {
+const char* tapOutcome(const PlayResult& press, const PlayResult& lift, bool stillSelected) {
     if (lift.removed) return "group removed";
+    // The lift judged the card out of any group with the others.
+    if (press.tap == pellandine::TapKind::Selected && !stillSelected) return "selected, then dropped";
     switch (press.tap) {
         case pellandine::TapKind::DeckTapped:
             return "deck tapped";
@@ -157,7 +159,10 @@ void playAndPrint(pellandine::PellandineRules& rules, const std::vector<ReplayTa
                 lift = rules.evaluateSelection();
                 break;
         }
-        std::printf("\ntap %zu %s: %s\n", i + 1, tap.text.c_str(), tapOutcome(press, lift));
+        const bool stillSelected = tap.kind == ReplayTap::Kind::Slot &&
+                                   rules.grid().slot(tap.row, tap.column).selected;
+        std::printf("\ntap %zu %s: %s\n", i + 1, tap.text.c_str(),
+                    tapOutcome(press, lift, stillSelected));
         printTapResult(rules, press, lift);
         printTable(rules);
     }
