@@ -13,7 +13,9 @@ const char* simUsage() {
            "                      [--summary]\n"
            "  --deck   the shoe top first (1 to 52 different cards; the rest follow in\n"
            "           new-deck order); --seed then seeds the random strategy only\n"
-           "  --summary  totals only, no line per deal\n";
+           "  --summary  totals only, no line per deal\n"
+           "       pellandine-sim replay --variation V --slide S --deck \"<cards>\" --moves \"<taps>\"\n"
+           "       pellandine-sim position < table.txt   (see replay --help)\n";
 }
 
 bool parseSimOptions(int argc, char** argv, SimOptions& options, std::string& error) {
