@@ -1,7 +1,8 @@
 #pragma once
 
 // The fixed places of the reflection table on the screen and the
-// hit tests of the stylus. Pure geometry: no drawing, no game state.
+// hit tests of the stylus. Geometry only: no drawing, and nothing kept; the
+// hit tests that depend on how full the talons are read the game.
 
 #include "gamekit/cards/PlayingCard.h"
 #include "games/reflection/rules/Commands.h"
