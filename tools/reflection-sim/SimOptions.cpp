@@ -20,7 +20,9 @@ const char* usageText() {
            "  --expert        expert mode (no kings talon)\n"
            "  --budget-ms N   solver time per deal (default 200)\n"
            "  --nodes N       solver positions per deal (default no limit)\n"
-           "  --quiet         totals only\n";
+           "  --quiet         totals only\n"
+           "       reflection-sim replay --deck \"<52 cards>\" [--expert] --moves \"<moves>\"\n"
+           "       reflection-sim position < position.txt   (see replay --help)\n";
 }
 
 bool parseOptions(int argc, char** argv, SimOptions& options, std::string& error) {

@@ -196,7 +196,7 @@ void ReflectionTable::tableDown(int x, int y) {
         return;
     }
     if (state() != kStatePlaying) return;
-    const int talon = storeTalonPickAt(x, y);
+    const int talon = storeTalonPickAt(game(), x, y);
     if (onDealtCard(x, y)) {
         if (game().dealtCard() != nullptr) pick_.source = PickKind::DealtCard;
     } else if (talon >= 0) {
@@ -221,7 +221,7 @@ void ReflectionTable::tableUp(int x, int y) {
         pick_.waiting = true;  // shown highlighted with its rank marks
         return;
     }
-    const Destination to = destinationAt(x, y);
+    const Destination to = destinationAt(game(), x, y);
     auto command = commandForTaps(game(), pick_.source, pick_.index, to.kind, to.index);
     pick_.clear();
     if (command == nullptr || !session_.doCommand(std::move(command))) return;
