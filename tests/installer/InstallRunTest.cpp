@@ -20,12 +20,12 @@ using test_files::TempRoot;
 namespace {
 
 const char* const kFiles[] = {
-    "TarnwickSoftware_CardBacks.bmp", "Gallery_Images.bmp",
+    "TarnwickSoftware_CardBacks.bmp", "Cribbage_Images.bmp",          "Gallery_Images.bmp",
     "Pellandine_Images.bmp",          "Reflection_Images.bmp",
     "TarnwickSoftware_Shuffle.wav",   "TarnwickSoftware_ButtonClick.wav",
     "TarnwickSoftware_Cardflick.wav", "TarnwickSoftware_Knock.wav",
 };
-constexpr int kFileCount = 8;
+constexpr int kFileCount = 9;
 
 struct Snapshot {
     std::map<std::string, std::vector<uint8_t>> bytes;
