@@ -1,0 +1,32 @@
+// The rules and help pages: the eight headings in order, every line within
+// the pager's 49 characters, the keys on the help page.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "games/cribbage/table/CribbageTexts.h"
+
+using namespace cribbage;
+
+TEST(CribbageTexts, TheRulesHaveTheirEightHeadingsInOrder) {
+    std::vector<std::string> headings;
+    for (int i = 0; i < kRulesLineCount; ++i) {
+        if (kRulesLines[i][0] != ' ') headings.emplace_back(kRulesLines[i]);
+    }
+    const std::vector<std::string> expected = {"Goal:",         "Deal:",  "Starter Card:",
+                                               "Pegging:",      "Play:",  "\"Go\":",
+                                               "Play Scoring:", "Final Scoring:"};
+    EXPECT_EQ(headings, expected);
+    EXPECT_LE(kRulesLineCount, 118);
+}
+
+TEST(CribbageTexts, EveryLineFitsThePagerAndHelpNamesTheKeys) {
+    for (int i = 0; i < kRulesLineCount; ++i) EXPECT_LE(std::strlen(kRulesLines[i]), 49u) << i;
+    for (int i = 0; i < kHelpLineCount; ++i) EXPECT_LE(std::strlen(kHelpLines[i]), 49u) << i;
+    EXPECT_STREQ(kHelpLines[0], "Hardware Keys:");
+    EXPECT_STREQ(kHelpLines[1], " uparrow - new game");
+    EXPECT_STREQ(kHelpLines[2], " downarrow - exit");
+}
