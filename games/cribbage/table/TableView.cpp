@@ -76,13 +76,14 @@ void drawDeckAndCrib(Surface& surface, const TableScene& scene) {
     const bool computerDeals = game.computerDeals();
     const ScreenPoint deck = deckPlace(computerDeals);
     scene.theme->drawBack(surface, deck.x, deck.y, kScreenWidth, kScreenHeight, false);
-    if (game.starter().isCard() && scene.deal.starter && scene.state != GameState::CuttingStarter) {
+    if (game.starter().isCard() && scene.deal.starter) {
         drawCardAt(surface, scene, game.starter(), deck, true);
     }
     drawLabel(surface, scene, deck.x, deck.y + kDeckLabelDown, "Deck", false);
 
     const ScreenPoint box = cribPlace(computerDeals);
-    const bool cribWaits = scene.state == GameState::Playing ||
+    const bool cribWaits = scene.state == GameState::Discarding ||
+                           scene.state == GameState::Playing ||
                            scene.state == GameState::CountingPone ||
                            scene.state == GameState::CountingDealer ||
                            scene.state == GameState::CuttingStarter;
