@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "gamekit/graphics/BitmapFont.h"
 #include "games/cribbage/table/CribbageTexts.h"
 
 using namespace cribbage;
@@ -29,4 +30,19 @@ TEST(CribbageTexts, EveryLineFitsThePagerAndHelpNamesTheKeys) {
     EXPECT_STREQ(kHelpLines[0], "Hardware Keys:");
     EXPECT_STREQ(kHelpLines[1], " uparrow - new game");
     EXPECT_STREQ(kHelpLines[2], " downarrow - exit");
+}
+
+TEST(CribbageTexts, EveryLineFitsTheScreenInItsFont) {
+    // Body lines in the regular font from x 10, headings in the bold one,
+    // inside the page's width.
+    const struct {
+        const char* const* lines;
+        int count;
+    } pages[] = {{kRulesLines, kRulesLineCount}, {kHelpLines, kHelpLineCount}};
+    for (const auto& [lines, count] : pages) {
+        for (int i = 0; i < count; ++i) {
+            gamekit::BitmapFont& font = lines[i][0] == ' ' ? gamekit::font1() : gamekit::font2();
+            EXPECT_LE(10 + font.measure(lines[i]), 236) << lines[i];
+        }
+    }
 }

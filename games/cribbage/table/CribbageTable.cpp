@@ -1,7 +1,6 @@
 #include "games/cribbage/table/CribbageTable.h"
 
 #include "gamekit/cards/CardTheme.h"
-#include "gamekit/cards/Random.h"
 #include "gamekit/graphics/BitmapFile.h"
 #include "gamekit/graphics/BitmapFont.h"
 #include "gamekit/settings/SettingsLoader.h"
@@ -11,6 +10,7 @@
 #include "games/cribbage/CribbageSprites.h"
 #include "games/cribbage/rules/ComputerPlayer.h"
 #include "games/cribbage/table/CribbageTexts.h"
+#include "games/cribbage/table/DealSeeds.h"
 #include "games/cribbage/table/TableLayout.h"
 #include "platform/Windows.h"
 
@@ -36,13 +36,6 @@ gamekit::ScreenSprites screenSprites(const uint16_t* sheet) {
     return s;
 }
 
-// Two 15-bit draws of the program's generator make a 30-bit seed.
-uint32_t nextSeed() {
-    const uint32_t high = static_cast<uint32_t>(gamekit::nextRandom());
-    const uint32_t low = static_cast<uint32_t>(gamekit::nextRandom());
-    return high << 15 | low;
-}
-
 // Configure Appearance: two switches, the speed row, then the themes.
 gamekit::AppearanceScreen::Layout appearanceLayout(CribbageOptions& o) {
     static const char* const kLabels[3] = {"Display score as text", "Display learning msgs", ""};
@@ -64,7 +57,7 @@ gamekit::AppearanceScreen::Layout appearanceLayout(CribbageOptions& o) {
 CribbageTable::CribbageTable(gamekit::SettingsRecord& record)
     : record_(record),
       options_(loadOptions(record)),
-      game_(nextSeed()),
+      game_(nextDealSeed()),
       backs_(gamekit::kBackStripWidth * gamekit::kBackStripHeight),
       sheet_(sprites::kSheetWidth * sprites::kSheetHeight),
       themes_(gamekit::makeStandardThemes()),
@@ -163,7 +156,7 @@ void CribbageTable::commandNew() {
 void CribbageTable::startNewGame(bool keepSet) {
     clearSelection();
     menuBar_.closeAll();
-    step(Action::newGame(nextSeed(), keepSet));
+    step(Action::newGame(nextDealSeed(), keepSet));
     pegs_[0] = pegs_[1] = PegView{};
     syncWins();
 }
