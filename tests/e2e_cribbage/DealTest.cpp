@@ -112,3 +112,40 @@ TEST(CribbageDeal, ATapWhileTheComputerLaysIsNotKeptForTheNextTurn) {
     // The person's hand as it was: no card picked by the tap made meanwhile.
     EXPECT_EQ(differingPixels(png, table, {0, 229, 239, 260}), 0);
 }
+
+TEST(CribbageDeal, ACardThatWouldPass31IsPutDownAgainWhenThePenComesUp) {
+    InstalledRoot root;
+    ASSERT_TRUE(startedOnce(root));
+    storeDword(root, L"AnimationSpeed", -1);
+    GameOptions options;
+    // The first deal of a start tick in which the person, to play, holds a
+    // card that fits and one that does not.
+    int tooHigh = -1;
+    for (uint32_t tick = kTick0; tick < kTick0 + 40 && tooHigh < 0; ++tick) {
+        ScriptedGame g(options, 0, 0, tick);
+        g.pastSplash();
+        g.tapDeck();
+        g.discard();
+        CribbageGame& game = g.game();
+        while (game.state() == GameState::Playing && !game.playOver()) {
+            if (game.redToPlay() && game.canLay(Side::Red)) {
+                for (int slot = 0; slot < 4; ++slot) {
+                    if (!game.played(Side::Red, slot) && !game.fits(Side::Red, slot)) tooHigh = slot;
+                }
+                if (tooHigh >= 0) break;
+            }
+            g.playOne();
+        }
+        if (tooHigh < 0) continue;
+        const ScreenPoint card = handCardPlace(true, tooHigh, true);
+        g.script() += tap(card.x + 10, card.y + 10, 300) + shot(root.file("put-down.png")) + kEnd;
+        ExpectedTable expected(root);
+        const std::vector<uint32_t> table = expected.draw(game, GameState::Playing);
+        RunResult r = runCribbage(root, g.script(), tick);
+        EXPECT_EQ(r.exitCode, 0);
+        testing_support::PngImage png;
+        ASSERT_TRUE(png.load(root.file("put-down.png")));
+        EXPECT_EQ(differingPixels(png, table, {0, 229, 239, 260}), 0);
+    }
+    EXPECT_GE(tooHigh, 0) << "no deal with a card too high in the first 40 ticks";
+}
