@@ -8,6 +8,7 @@
 
 #include "gamekit/cards/CardTheme.h"
 #include "gamekit/graphics/Surface.h"
+#include "gamekit/ui/Screens.h"
 #include "games/cribbage/CribbageSprites.h"
 #include "games/cribbage/table/BoardGeometry.h"
 #include "games/cribbage/table/TableView.h"
@@ -131,4 +132,19 @@ TEST(TablePegs, APegOnTheRightEdgeLosesNoPartOfItsHead) {
     // The head (the cell less its one-pixel ring) ends on the last column.
     EXPECT_LE(at.x + sprites::kPegSize - 1 - sprites::kPegHeadInset, 239);
     EXPECT_TRUE(pegAt(screen, false, 30));
+}
+
+TEST(CribbageSheet, TheStandardPiecesLieWhereTheStandardScreensLookForThem) {
+    const gamekit::ScreenSprites standard;
+    const struct {
+        gamekit::Point at;
+        sprites::SheetRect piece;
+    } pieces[] = {{standard.logo, sprites::kLogo},         {standard.aboutLogo, sprites::kAboutLogo},
+                  {standard.nameArt, sprites::kNameArt},   {standard.emblem, sprites::kEmblem},
+                  {standard.aboutEmblem, sprites::kAboutEmblem},
+                  {standard.boxOff, sprites::kCheckBoxEmpty}, {standard.boxOn, sprites::kCheckBoxTicked}};
+    for (const auto& p : pieces) {
+        EXPECT_EQ(p.at.x, p.piece.x);
+        EXPECT_EQ(p.at.y, p.piece.y);
+    }
 }

@@ -13,8 +13,8 @@
 #include "games/cribbage/table/DealSeeds.h"
 #include "games/cribbage/table/TableView.h"
 #include "platform/Device.h"
-#include "platform/Registry.h"
 #include "platform/RegistryStore.h"
+#include "support/DeviceRegistry.h"
 
 namespace cribbage_e2e {
 
@@ -23,17 +23,6 @@ using namespace cribbage;
 namespace {
 
 const wchar_t* const kProgramKey = L"SOFTWARE\\Tarnwick Software\\Deckhollow\\Cribbage";
-
-// The test reads and writes the root's registry through the device's own
-// functions, started afresh each time so it sees what the program wrote.
-class RegistryOf {
-  public:
-    explicit RegistryOf(const TempRoot& root) {
-        platform::setDeviceRootForTesting(root.path());
-        platform::registry::discardRegistryForTesting();
-    }
-    ~RegistryOf() { platform::registry::discardRegistryForTesting(); }
-};
 
 // A point inside a card's picture.
 std::string tapCard(ScreenPoint card, int waitMs) {
@@ -56,32 +45,14 @@ bool startedOnce(const InstalledRoot& root) {
 }
 
 Stored storedValue(const TempRoot& root, const wchar_t* name) {
-    RegistryOf registry(root);
-    Stored out;
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kProgramKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return out;
-    }
-    DWORD type = 0, data = 0, size = sizeof data;
-    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) ==
-            ERROR_SUCCESS &&
-        type == REG_DWORD) {
-        out.found = true;
-        out.value = static_cast<int32_t>(data);
-    }
-    RegCloseKey(key);
-    return out;
+    const testing_support::RegistryValue v =
+        testing_support::readRegistryValue(root, kProgramKey, name);
+    return Stored{v.found, static_cast<int32_t>(v.number)};
 }
 
 void storeDword(const TempRoot& root, const wchar_t* name, int32_t value) {
-    RegistryOf registry(root);
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kProgramKey, 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    const DWORD data = static_cast<DWORD>(value);
-    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), 4);
-    ASSERT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    ASSERT_TRUE(
+        testing_support::writeRegistryDword(root, kProgramKey, name, static_cast<uint32_t>(value)));
 }
 
 std::string tap(int x, int y, int waitMs) {
@@ -219,7 +190,8 @@ struct ExpectedTable::Pictures {
 
 ExpectedTable::ExpectedTable(const TempRoot& root, int cardBack)
     : pictures_(new Pictures), cardBack_(cardBack) {
-    RegistryOf registry(root);
+    platform::setDeviceRootForTesting(root.path());
+    platform::registry::discardRegistryForTesting();
     EXPECT_TRUE(gamekit::readInstallDir());
     pictures_->backs.resize(gamekit::kBackStripWidth * gamekit::kBackStripHeight);
     pictures_->sheet.resize(cribbage_sprites::kSheetWidth * cribbage_sprites::kSheetHeight);
@@ -230,6 +202,7 @@ ExpectedTable::ExpectedTable(const TempRoot& root, int cardBack)
                                     cribbage_sprites::kSheetHeight, pictures_->sheet.data(),
                                     cribbage_sprites::kSheetWidth, cribbage_sprites::kSheetHeight));
     gamekit::giveStrip(pictures_->themes, pictures_->backs.data());
+    platform::registry::discardRegistryForTesting();
 }
 
 ExpectedTable::~ExpectedTable() {

@@ -43,6 +43,44 @@ TEST(CribbageOptions, ChoosingSingleGameClearsTheWinsWhenThePageCloses) {
     EXPECT_EQ(png.at(120, 200), 0xFFFFFFu);  // the white page
 }
 
+namespace {
+
+// Which of the person's six cards carry the advice marker's centre pixel.
+std::vector<int> markedSlots(const testing_support::PngImage& png) {
+    const uint32_t mark = screenColour(gamekit::kStandardThemes[5].highlightColour);
+    std::vector<int> slots;
+    for (int slot = 0; slot < 6; ++slot) {
+        const ScreenPoint card = handCardPlace(true, slot, false);
+        if (png.at(card.x + 15, card.y - 5) == mark) slots.push_back(slot);
+    }
+    return slots;
+}
+
+}  // namespace
+
+TEST(CribbageOptions, AdviceTurnedOnDuringTheDiscardsShowsAtOnceOnReturn) {
+    InstalledRoot root;
+    ASSERT_TRUE(startedOnce(root));
+    storeDword(root, L"AnimationSpeed", -1);
+    GameOptions options;
+    ScriptedGame g(options);
+    g.pastSplash();
+    g.tapDeck();
+    g.script() += shot(root.file("no-advice.png")) + menu(kConfigureMenuX, 1) +
+                  tap(50, 187, 200) + tap(190, 290, 300) + shot(root.file("advice-on.png")) +
+                  kEnd;
+    options.hintType = 2;
+    g.game().setOptions(options);
+    RunResult r = runCribbage(root, g.script());
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(storedValue(root, L"HintType").value, 2);
+    testing_support::PngImage before, after;
+    ASSERT_TRUE(before.load(root.file("no-advice.png")));
+    ASSERT_TRUE(after.load(root.file("advice-on.png")));
+    EXPECT_TRUE(markedSlots(before).empty());
+    EXPECT_EQ(markedSlots(after), (std::vector<int>{g.game().hintCard(), g.game().hintCard2()}));
+}
+
 TEST(CribbageOptions, ExpertAdviceMarksBothSuggestedDiscards) {
     InstalledRoot root;
     ASSERT_TRUE(startedOnce(root));
@@ -60,13 +98,8 @@ TEST(CribbageOptions, ExpertAdviceMarksBothSuggestedDiscards) {
     EXPECT_EQ(r.exitCode, 0);
     testing_support::PngImage png;
     ASSERT_TRUE(png.load(root.file("advice.png")));
-    const uint32_t mark = screenColour(gamekit::kStandardThemes[5].highlightColour);
-    for (int slot = 0; slot < 6; ++slot) {
-        const ScreenPoint card = handCardPlace(true, slot, false);
-        // The plus: its centre pixel 16 px in and 5 px above the card.
-        const bool marked = png.at(card.x + 15, card.y - 5) == mark;
-        EXPECT_EQ(marked, slot == first || slot == second) << slot;
-    }
+    // The plus: its centre pixel 16 px in and 5 px above each card.
+    EXPECT_EQ(markedSlots(png), (std::vector<int>{first, second}));
     ExpectedTable expected(root);
     const std::vector<uint32_t> table = expected.draw(g.game(), GameState::Discarding);
     EXPECT_EQ(differingPixels(png, table, {0, 229, 239, 236}), 0);

@@ -22,17 +22,12 @@ namespace {
 
 constexpr uint32_t kLayPauseMs = 100;  // between the card sound and the card laid
 
+// The sheet's standard pieces lie where the standard screens look for them
+// (the sprite map says so once, and a test holds the two together).
 gamekit::ScreenSprites screenSprites(const uint16_t* sheet) {
     gamekit::ScreenSprites s;
     s.sheet = sheet;
     s.stride = sprites::kSheetWidth;
-    s.logo = {sprites::kLogo.x, sprites::kLogo.y};
-    s.aboutLogo = {sprites::kAboutLogo.x, sprites::kAboutLogo.y};
-    s.nameArt = {sprites::kNameArt.x, sprites::kNameArt.y};
-    s.emblem = {sprites::kEmblem.x, sprites::kEmblem.y};
-    s.aboutEmblem = {sprites::kAboutEmblem.x, sprites::kAboutEmblem.y};
-    s.boxOff = {sprites::kCheckBoxEmpty.x, sprites::kCheckBoxEmpty.y};
-    s.boxOn = {sprites::kCheckBoxTicked.x, sprites::kCheckBoxTicked.y};
     return s;
 }
 
