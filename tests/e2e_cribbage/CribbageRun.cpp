@@ -44,6 +44,12 @@ bool startedOnce(const InstalledRoot& root) {
     return root.installed() && runCribbage(root, "wait 100\n" + kEnd).exitCode == 0;
 }
 
+bool startedWithoutAnimation(const InstalledRoot& root) {
+    if (!startedOnce(root)) return false;
+    return testing_support::writeRegistryDword(root, kProgramKey, L"AnimationSpeed",
+                                               static_cast<uint32_t>(-1));
+}
+
 Stored storedValue(const TempRoot& root, const wchar_t* name) {
     const testing_support::RegistryValue v =
         testing_support::readRegistryValue(root, kProgramKey, name);
@@ -109,6 +115,11 @@ void ScriptedGame::tapDeck() {
     script_ += tapCard(deckPlace(game_.computerDeals()), 2 * wait_);
     apply(Action::newGame(nextDealSeed(), true));
     apply(Action::simple(ActionKind::Deal));
+}
+
+void ScriptedGame::toFirstDeal() {
+    pastSplash();
+    tapDeck();
 }
 
 void ScriptedGame::discard() {

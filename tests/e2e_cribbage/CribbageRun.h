@@ -36,6 +36,9 @@ RunResult runCribbage(const InstalledRoot& root, const std::string& script,
 // A first start and end, so the key holds every value (a key with only some
 // of them is a damaged one, which the program repairs with a panel).
 bool startedOnce(const InstalledRoot& root);
+// The same, then the animations turned off, so a script's taps need no
+// room for flights and peg walks.
+bool startedWithoutAnimation(const InstalledRoot& root);
 
 // A dword of the program's key; `found` false when missing.
 struct Stored {
@@ -68,6 +71,7 @@ class ScriptedGame {
 
     void pastSplash();
     void tapDeck();          // from the Table state: a new game and its deal
+    void toFirstDeal();      // past the opening screen, then the deck tapped
     void discard();          // the advised two, then the crib box
     void playOne();          // one tap of the play: a card, a go, or on to the count
     void playTheDeal();      // to the eighth card

@@ -22,12 +22,10 @@ const ScreenBox kCountBoxes[] = {
 
 TEST(CribbageDeal, ADealWithItsGoAndItsThreeCountsShowsEachCountsLines) {
     InstalledRoot root;
-    ASSERT_TRUE(startedOnce(root));
-    storeDword(root, L"AnimationSpeed", -1);
+    ASSERT_TRUE(startedWithoutAnimation(root));
     GameOptions options;
     ScriptedGame g(options);
-    g.pastSplash();
-    g.tapDeck();
+    g.toFirstDeal();
     g.discard();
     g.playTheDeal();
     EXPECT_GT(g.goesSaid(), 0) << "the deal of this start tick has a go";
@@ -55,13 +53,11 @@ TEST(CribbageDeal, ADealWithItsGoAndItsThreeCountsShowsEachCountsLines) {
 
 TEST(CribbageDeal, AJackTurnedUpGivesTheDealerTwoForHisHeels) {
     InstalledRoot root;
-    ASSERT_TRUE(startedOnce(root));
-    storeDword(root, L"AnimationSpeed", -1);
+    ASSERT_TRUE(startedWithoutAnimation(root));
     constexpr uint32_t kHeelsTick = 5059;
     GameOptions options;
     ScriptedGame g(options, 0, 0, kHeelsTick);
-    g.pastSplash();
-    g.tapDeck();
+    g.toFirstDeal();
     g.discard();
     ASSERT_TRUE(g.heels());
     EXPECT_EQ(g.game().starter().rank, kJackRank);
@@ -85,8 +81,7 @@ TEST(CribbageDeal, ATapWhileTheComputerLaysIsNotKeptForTheNextTurn) {
     ASSERT_TRUE(root.installed());
     GameOptions options;
     ScriptedGame g(options, 0, 0, kTick0, 3000);
-    g.pastSplash();
-    g.tapDeck();
+    g.toFirstDeal();
     g.discard();
     // The person leads or answers; the computer then lays with a flight.
     ASSERT_TRUE(g.game().redToPlay());
@@ -115,16 +110,14 @@ TEST(CribbageDeal, ATapWhileTheComputerLaysIsNotKeptForTheNextTurn) {
 
 TEST(CribbageDeal, ACardThatWouldPass31IsPutDownAgainWhenThePenComesUp) {
     InstalledRoot root;
-    ASSERT_TRUE(startedOnce(root));
-    storeDword(root, L"AnimationSpeed", -1);
+    ASSERT_TRUE(startedWithoutAnimation(root));
     GameOptions options;
     // The first deal of a start tick in which the person, to play, holds a
     // card that fits and one that does not.
     int tooHigh = -1;
     for (uint32_t tick = kTick0; tick < kTick0 + 40 && tooHigh < 0; ++tick) {
         ScriptedGame g(options, 0, 0, tick);
-        g.pastSplash();
-        g.tapDeck();
+        g.toFirstDeal();
         g.discard();
         CribbageGame& game = g.game();
         while (game.state() == GameState::Playing && !game.playOver()) {

@@ -27,14 +27,12 @@ std::string boxLine(const GameEvent& box) {
 
 TEST(CribbageGameEnd, ASingleGameEndsAt121WithItsBoxOverTheFinalBoard) {
     InstalledRoot root;
-    ASSERT_TRUE(startedOnce(root));
-    storeDword(root, L"AnimationSpeed", -1);
+    ASSERT_TRUE(startedWithoutAnimation(root));
     storeDword(root, L"Tournament", 0);
     GameOptions options;
     options.multipleGames = false;
     ScriptedGame g(options);
-    g.pastSplash();
-    g.tapDeck();
+    g.toFirstDeal();
     // The box shows over the table as the last move left it.
     g.script() += "boxshot " + root.file("end.png") + "\n";
     g.playToGameEnd();
@@ -70,8 +68,7 @@ TEST(CribbageGameEnd, ALurchInASetCountsTwoGamesAndTheNextTapPlaysOn) {
     GameOptions options;
     options.computerAI = 0;
     ScriptedGame g(options, 0, 3, kLurchTick);
-    g.pastSplash();
-    g.tapDeck();
+    g.toFirstDeal();
     g.playToGameEnd();
     ASSERT_NE(g.lastBox(), nullptr);
     EXPECT_EQ(g.game().winner(), Side::Red);

@@ -60,12 +60,10 @@ std::vector<int> markedSlots(const testing_support::PngImage& png) {
 
 TEST(CribbageOptions, AdviceTurnedOnDuringTheDiscardsShowsAtOnceOnReturn) {
     InstalledRoot root;
-    ASSERT_TRUE(startedOnce(root));
-    storeDword(root, L"AnimationSpeed", -1);
+    ASSERT_TRUE(startedWithoutAnimation(root));
     GameOptions options;
     ScriptedGame g(options);
-    g.pastSplash();
-    g.tapDeck();
+    g.toFirstDeal();
     g.script() += shot(root.file("no-advice.png")) + menu(kConfigureMenuX, 1) +
                   tap(50, 187, 200) + tap(190, 290, 300) + shot(root.file("advice-on.png")) +
                   kEnd;
@@ -88,8 +86,7 @@ TEST(CribbageOptions, ExpertAdviceMarksBothSuggestedDiscards) {
     GameOptions options;
     options.hintType = 2;
     ScriptedGame g(options, 0, 0, kTick0, 400);
-    g.pastSplash();
-    g.tapDeck();
+    g.toFirstDeal();
     g.script() += "wait 3000\n" + shot(root.file("advice.png")) + kEnd;
     const int first = g.game().hintCard(), second = g.game().hintCard2();
     ASSERT_GE(first, 0);
