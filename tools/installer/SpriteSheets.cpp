@@ -3,6 +3,7 @@
 #include "games/cribbage/CribbageSprites.h"
 #include "games/pellandine/PellandineSprites.h"
 #include "games/reflection/ReflectionSprites.h"
+#include "games/velloran/VelloranSprites.h"
 #include "tools/gallery/GallerySprites.h"
 
 namespace installer {
@@ -18,6 +19,8 @@ const SheetGenerator kSheets[] = {
      pellandine_sprites::kSheetHeight, drawPellandineSheet},
     {reflection_sprites::kSheetFile, reflection_sprites::kSheetWidth,
      reflection_sprites::kSheetHeight, drawReflectionSheet},
+    {velloran_sprites::kSheetFile, velloran_sprites::kSheetWidth, velloran_sprites::kSheetHeight,
+     drawVelloranSheet},
 };
 
 }  // namespace

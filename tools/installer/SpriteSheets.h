@@ -27,5 +27,6 @@ void drawCribbageSheet(Canvas& sheet);
 void drawGallerySheet(Canvas& sheet);
 void drawPellandineSheet(Canvas& sheet);
 void drawReflectionSheet(Canvas& sheet);
+void drawVelloranSheet(Canvas& sheet);
 
 }  // namespace installer
