@@ -178,6 +178,7 @@ TEST_F(InstalledPictures, TheProgramsReaderLoadsEveryPictureThroughTheInstallKey
         const char* name;
         int width, height;
     } files[] = {{L"TarnwickSoftware_CardBacks.bmp", "TarnwickSoftware_CardBacks.bmp", 252, 43},
+                 {L"Cribbage_Images.bmp", "Cribbage_Images.bmp", 256, 128},
                  {L"Gallery_Images.bmp", "Gallery_Images.bmp", 256, 128},
                  {L"Pellandine_Images.bmp", "Pellandine_Images.bmp", 240, 380},
                  {L"Reflection_Images.bmp", "Reflection_Images.bmp", 226, 305},

@@ -1,5 +1,6 @@
 #include "tools/installer/SpriteSheets.h"
 
+#include "games/cribbage/CribbageSprites.h"
 #include "games/pellandine/PellandineSprites.h"
 #include "games/reflection/ReflectionSprites.h"
 #include "games/velloran/VelloranSprites.h"
@@ -10,6 +11,8 @@ namespace installer {
 namespace {
 
 const SheetGenerator kSheets[] = {
+    {cribbage_sprites::kSheetFile, cribbage_sprites::kSheetWidth, cribbage_sprites::kSheetHeight,
+     drawCribbageSheet},
     {gallery_sprites::kSheetFile, gallery_sprites::kSheetWidth, gallery_sprites::kSheetHeight,
      drawGallerySheet},
     {pellandine_sprites::kSheetFile, pellandine_sprites::kSheetWidth,
