@@ -13,7 +13,7 @@ using namespace gamekit;
 namespace {
 
 struct Table {
-    Surface screen{240, 320};
+    Surface screen{kScreenWidth, kScreenHeight};
     std::vector<uint16_t> strip = std::vector<uint16_t>(kBackStripWidth * kBackStripHeight, 0x0010);
     GArray<CardTheme*> themes = makeStandardThemes();
     Table() { giveStrip(themes, strip.data()); }
@@ -27,7 +27,8 @@ void BM_Draw52Cards(benchmark::State& state) {
         for (int suit = 0; suit < 4; ++suit) {
             for (int rank = 0; rank < 13; ++rank) {
                 PlayingCard card(rank, suit, (rank + suit) % 3 != 0);
-                drawCard(t.screen, card, t.themes[5], 4 + 17 * rank, 22 + 60 * suit, 0, 0, rank == 5);
+                drawCard(t.screen, card, t.themes[5], 4 + 17 * rank, 22 + 60 * suit, 0, 0,
+                         rank == 5);
             }
         }
         benchmark::DoNotOptimize(t.screen.pixels());

@@ -43,8 +43,8 @@ void drawScene(Surface& s) {
 }
 
 void BM_DrawScene(benchmark::State& state) {
-    std::vector<uint16_t> pixels(240 * 320);
-    Surface screen(pixels.data(), 240, 320);
+    std::vector<uint16_t> pixels(gamekit::kScreenWidth * gamekit::kScreenHeight);
+    Surface screen(pixels.data(), gamekit::kScreenWidth, gamekit::kScreenHeight);
     for (auto _ : state) {
         drawScene(screen);
         benchmark::DoNotOptimize(pixels.data());
@@ -54,7 +54,8 @@ void BM_DrawScene(benchmark::State& state) {
 BENCHMARK(BM_DrawScene);
 
 void BM_PresentCopy(benchmark::State& state) {
-    std::vector<uint16_t> from(240 * 320, 0x1234), to(240 * 320);
+    std::vector<uint16_t> from(gamekit::kScreenWidth * gamekit::kScreenHeight, 0x1234),
+        to(gamekit::kScreenWidth * gamekit::kScreenHeight);
     for (auto _ : state) {
         std::memcpy(to.data(), from.data(), 153600);
         benchmark::DoNotOptimize(to.data());

@@ -16,7 +16,8 @@ using platform::DisplayKind;
 namespace {
 
 void BM_MemcpyScreen(benchmark::State& state) {
-    std::vector<uint16_t> from(240 * 320, 0x1234), to(240 * 320);
+    std::vector<uint16_t> from(gamekit::kScreenWidth * gamekit::kScreenHeight, 0x1234),
+        to(gamekit::kScreenWidth * gamekit::kScreenHeight);
     for (auto _ : state) {
         std::memcpy(to.data(), from.data(), 153600);
         benchmark::DoNotOptimize(to.data());
@@ -26,8 +27,8 @@ BENCHMARK(BM_MemcpyScreen);
 
 void BM_Frame(benchmark::State& state) {
     const auto kind = static_cast<DisplayKind>(state.range(0));
-    std::vector<uint16_t> back(240 * 320);
-    gamekit::Surface surface(back.data(), 240, 320);
+    std::vector<uint16_t> back(gamekit::kScreenWidth * gamekit::kScreenHeight);
+    gamekit::Surface surface(back.data(), gamekit::kScreenWidth, gamekit::kScreenHeight);
     auto layout = platform::display::layoutOf(kind);
     std::vector<uint8_t> frame(layout.bytes);
     GXDisplayProperties p = platform::display::propertiesOf(kind);

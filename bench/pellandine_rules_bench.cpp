@@ -73,7 +73,7 @@ void BM_RandomGame(benchmark::State& state) {
             }
             const Group& g = groups[pick() % groups.size()];
             for (int i = 0; i < g.size; ++i) {
-                rules.tapSlot(g.index[i] / kColumns, g.index[i] % kColumns);
+                rules.select(g.index[i] / kColumns, g.index[i] % kColumns);
                 rules.evaluateSelection();
             }
         }

@@ -20,8 +20,8 @@ void BM_PellandineTableFrame(benchmark::State& state) {
     const int gameType = static_cast<int>(state.range(0));
     pellandine::PellandineRules rules(42, gameType);
     rules.newGame(7);
-    rules.tapSlot(0, 0);
-    rules.tapSlot(0, 1);
+    rules.select(0, 0);
+    rules.select(0, 1);
 
     std::vector<uint16_t> backs(gamekit::kBackStripWidth * gamekit::kBackStripHeight, 0x7BEF);
     std::vector<uint16_t> sheet(pellandine_sprites::kSheetWidth * pellandine_sprites::kSheetHeight,
@@ -47,10 +47,10 @@ void BM_PellandineTableFrame(benchmark::State& state) {
     scene.cardsLeft = rules.cardsLeft();
     scene.prompts = &prompts;
     scene.bar = &bar;
-    gamekit::Surface surface(240, 320);
+    gamekit::Surface surface(gamekit::kScreenWidth, gamekit::kScreenHeight);
     for (auto _ : state) {
         pellandine::drawTable(surface, scene);
-        benchmark::DoNotOptimize(surface.pixels()[160 * 240 + 120]);
+        benchmark::DoNotOptimize(surface.pixels()[160 * gamekit::kScreenWidth + 120]);
     }
     gamekit::destroyThemes(themes);
 }

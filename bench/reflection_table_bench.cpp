@@ -45,10 +45,10 @@ void BM_ReflectionTableFrame(benchmark::State& state) {
     scene.seconds = 123;
     scene.pick.source = game.dealtCard() ? PickKind::DealtCard : PickKind::None;
     scene.pick.waiting = true;
-    gamekit::Surface screen(240, 320);
+    gamekit::Surface screen(gamekit::kScreenWidth, gamekit::kScreenHeight);
     for (auto _ : state) {
         drawTable(screen, scene);
-        benchmark::DoNotOptimize(screen.pixels()[160 * 240 + 120]);
+        benchmark::DoNotOptimize(screen.pixels()[160 * gamekit::kScreenWidth + 120]);
     }
     gamekit::destroyThemes(themes);
 }

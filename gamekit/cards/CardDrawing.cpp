@@ -60,21 +60,21 @@ void drawCard(Surface& surface, const PlayingCard& card, const CardTheme* theme,
     const Colour border = theme != nullptr ? theme->borderColour : colours::kBlack;
     if (clipWidth == 0) clipWidth = surface.width();
     if (clipHeight == 0) clipHeight = surface.height();
-    const int right = x + 29 < clipWidth - 1 ? x + 29 : clipWidth - 1;
-    const int bottom = y + 45 < clipHeight - 1 ? y + 45 : clipHeight - 1;
+    const int right = x + kCardWidth - 1 < clipWidth - 1 ? x + kCardWidth - 1 : clipWidth - 1;
+    const int bottom = y + kCardHeight - 1 < clipHeight - 1 ? y + kCardHeight - 1 : clipHeight - 1;
 
     if (!card.faceUp) {
         // A face-down card never shows the selection.
         if (theme != nullptr) {
-            theme->drawBack(surface, x, y, 240, 320, false);
+            theme->drawBack(surface, x, y, kScreenWidth, kScreenHeight, false);
         } else {
             drawPlainBack(surface, x, y, border);
         }
         return;
     }
     if (selected) {
-        drawRoundRect(surface, x - 2, y - 2, x + 31, y + 47, kCornerRadius, kShapeFilled, highlight,
-                      highlight);
+        drawRoundRect(surface, x - 2, y - 2, x + kCardWidth + 1, y + kCardHeight + 1, kCornerRadius,
+                      kShapeFilled, highlight, highlight);
     }
     drawRoundRect(surface, x, y, right, bottom, kCornerRadius, kShapeOutlineFilled, border,
                   kCardFill);

@@ -2,7 +2,13 @@
 
 #include <cstdint>
 
+#include "platform/ScreenSize.h"
+
 namespace gamekit {
+
+// The screen most surfaces stand for (the frame drawn every frame).
+using platform::kScreenHeight;
+using platform::kScreenWidth;
 
 // A 16-bit RGB 5-6-5 colour: red in bits 15-11, green 10-5, blue 4-0.
 using Colour = uint16_t;

@@ -4,6 +4,8 @@
 
 #include "gamekit/settings/InstallDir.h"
 #include "gamekit/settings/SettingsStore.h"
+#include "platform/Registry.h"
+#include "platform/Utf8.h"
 
 namespace gamekit {
 
@@ -16,11 +18,27 @@ SettingsLoadResult stop(const SettingsStartupHooks& hooks, const wchar_t* text,
     return result;
 }
 
+SettingsLoadResult stopWithProblem(const SettingsStartupHooks& hooks, const wchar_t* text,
+                                   SettingsLoadResult result) {
+    return stop(hooks, withRegistryProblem(text).c_str(), result);
+}
+
 void showPanel(const SettingsStartupHooks& hooks, const char* text, const char* heading) {
     if (hooks.showPanel) hooks.showPanel(text, heading);
 }
 
 }  // namespace
+
+std::wstring withRegistryProblem(const wchar_t* text) {
+    std::wstring out = text;
+    std::string problem = platform::registryProblem();
+    if (!problem.empty()) {
+        out += L"\n";
+        std::wstring wide;
+        if (platform::fromUtf8(problem, wide)) out += wide;
+    }
+    return out;
+}
 
 SettingsRecord* allocateSettingsRecord(const SettingsStartupHooks& hooks) {
     if (settingsRecord != nullptr) return settingsRecord;
@@ -32,16 +50,21 @@ SettingsRecord* allocateSettingsRecord(const SettingsStartupHooks& hooks) {
 SettingsLoadResult loadSettings(const SettingsTable& table, SettingsRecord& record,
                                 const SettingsStartupHooks& hooks) {
     if (!settingsKeyExists(table)) {
+        // A registry that could not be read is not a first start.
+        if (registryUnreadable()) {
+            return stopWithProblem(hooks, kSettingsReadFailedText,
+                                   SettingsLoadResult::RegistryUnreadable);
+        }
         fillDefaults(table, record);
         if (!writeAllSettings(table, record)) {
-            return stop(hooks, kSettingsWriteFailedText, SettingsLoadResult::WriteFailed);
+            return stopWithProblem(hooks, kSettingsWriteFailedText, SettingsLoadResult::WriteFailed);
         }
     } else {
         if (!readAllSettings(table, record)) {
             deleteAllSettings(table);
             fillDefaults(table, record);
             if (!writeAllSettings(table, record)) {
-                return stop(hooks, kSettingsWriteFailedText, SettingsLoadResult::WriteFailed);
+                return stopWithProblem(hooks, kSettingsWriteFailedText, SettingsLoadResult::WriteFailed);
             }
             showPanel(hooks, table.texts.recoveryText, table.texts.recoveryHeading);
         }
@@ -59,8 +82,16 @@ SettingsLoadResult loadSettings(const SettingsTable& table, SettingsRecord& reco
     return SettingsLoadResult::Loaded;
 }
 
+namespace {
+bool lastSaveFailed = false;
+}  // namespace
+
 bool saveSettings(const SettingsTable& table, const SettingsRecord& record) {
-    return writeAllSettings(table, record);
+    const bool saved = writeAllSettings(table, record);
+    lastSaveFailed = !saved;
+    return saved;
 }
+
+bool lastSettingsSaveFailed() { return lastSaveFailed; }
 
 }  // namespace gamekit

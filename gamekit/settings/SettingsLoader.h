@@ -6,6 +6,7 @@
 // real shell and in tests.
 
 #include <functional>
+#include <string>
 
 #include "gamekit/settings/SettingsRecord.h"
 
@@ -26,6 +27,7 @@ enum class SettingsLoadResult {
     OutOfMemory,        // "Out of memory!" was shown and shutdown called
     WriteFailed,        // the defaults could not be stored: message shown, shutdown(1)
     InstallDirMissing,  // "Configuration Error. Please reinstall application!", shutdown(1)
+    RegistryUnreadable, // the registry file could not be read: named in a box, shutdown(1)
 };
 
 constexpr const wchar_t* kOutOfMemoryText = L"Out of memory!";
@@ -35,12 +37,21 @@ constexpr const wchar_t* kSettingsWriteFailedText =
     L"Configuration Error. The settings cannot be saved: the device storage is not "
     L"writable!";
 
+constexpr const wchar_t* kSettingsReadFailedText =
+    L"Configuration Error. The settings cannot be read:";
+
+// `text` with the file and the error the registry last failed on, on a line
+// of their own.
+std::wstring withRegistryProblem(const wchar_t* text);
+
 // Allocates and zeroes the process's settingsRecord (once; later calls return
 // the same record). On failure shows "Out of memory!" / "Problem:", calls
 // shutdown(1) and returns null.
 SettingsRecord* allocateSettingsRecord(const SettingsStartupHooks& hooks);
 
 // Fills `record` from the registry:
+// - a registry file that cannot be read (not damaged: a read error) stops
+//   the start with a box naming the file and the error; nothing is written;
 // - no program key: the defaults are written silently;
 // - a value missing or unreadable: the key is deleted, the defaults written
 //   and the recovery panel shown;
@@ -55,5 +66,8 @@ SettingsLoadResult loadSettings(const SettingsTable& table, SettingsRecord& reco
 
 // Writes the whole record back (Down key, Exit, controller take-over).
 bool saveSettings(const SettingsTable& table, const SettingsRecord& record);
+// Whether the latest saveSettings failed: the program's end reports it in its
+// exit code, whoever made that save.
+bool lastSettingsSaveFailed();
 
 }  // namespace gamekit

@@ -10,7 +10,7 @@
 
 namespace gamekit {
 
-// Room for the largest table (Pellandine: 9 values and 4 lists, 49 words).
+// Room for the largest table (9 values and 4 lists take 49 words).
 constexpr int kSettingsRecordWords = 64;
 
 struct SettingsRecord {

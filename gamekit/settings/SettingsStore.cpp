@@ -11,9 +11,10 @@ namespace gamekit {
 
 namespace {
 
-// Big enough for ten numbers as the programs write them; a longer string is
-// not one of ours and fails the query.
-constexpr size_t kListChars = 100;
+// Ten of the longest numbers the writer can write ("-2147483648 " is 12
+// characters) and the terminator: every list written is read back. A longer
+// string is not one of ours and fails the query.
+constexpr size_t kListChars = SettingSpec::kListLength * 12 + 1;
 
 HKEY programKey = nullptr;
 
@@ -98,6 +99,13 @@ bool parseSettingsList(const wchar_t* text, int32_t* values) {
 
 bool settingsKeyExists(const SettingsTable& table) {
     return openProgramKey(table);
+}
+
+bool registryUnreadable() {
+    HKEY root = nullptr;
+    LONG result = RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"", 0, KEY_READ, &root);
+    if (result == ERROR_SUCCESS) RegCloseKey(root);
+    return result == ERROR_READ_FAULT || result == ERROR_ACCESS_DENIED;
 }
 
 bool readAllSettings(const SettingsTable& table, SettingsRecord& record) {

@@ -14,6 +14,10 @@ namespace gamekit {
 // it opened.
 bool settingsKeyExists(const SettingsTable& table);
 
+// True while the registry file could not be read at all (a read error, not
+// damage): nothing is known, so nothing may be taken as missing.
+bool registryUnreadable();
+
 // Queries every value of the table into `record`. Fails, leaving `record`
 // untouched, when any value is missing, of the wrong type or size, or is a
 // list that does not hold exactly ten decimal numbers of 32 bits.

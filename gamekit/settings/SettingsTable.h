@@ -1,9 +1,12 @@
 #pragma once
 
-// Each program's settings as data: the registry key, every value with its
-// type, default and the rule by which a stored value is taken, and the texts
-// of the start-up panels. One routine reads and writes every table.
+// A program's settings as data: the registry key, every value with its type,
+// default and the rule by which a stored value is taken, and the texts of the
+// start-up panels. Each program declares its table beside its own code (the
+// framework names no program); one routine reads and writes every table, and
+// SettingsBinding.h ties a table's values to the program's options.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace gamekit {
@@ -61,14 +64,43 @@ struct SettingsTable {
     int offsetOf(const wchar_t* name) const;
 };
 
-extern const SettingsTable velloranSettings;
-extern const SettingsTable cribbageSettings;
-extern const SettingsTable pellandineSettings;
-extern const SettingsTable reflectionSettings;
-extern const SettingsTable gallerySettings;
-
 // The record words every table begins with.
 constexpr int kMinorVersionWord = 0;
 constexpr int kMajorVersionWord = 1;
+
+// The parts the programs' tables share. Every table begins with the two
+// versions (MinorVersion first) and most follow with the card back.
+namespace settings {
+
+// Short names for the tables written with these parts.
+using Spec = SettingSpec;
+using Type = SettingType;
+using Rule = SettingRule;
+
+constexpr SettingSpec kMinorVersion = {L"MinorVersion", SettingType::Dword, 0};
+constexpr SettingSpec kMajorVersion = {L"MajorVersion", SettingType::Dword, 2};
+// The card theme index of every program: one of the nine themes, else 5.
+constexpr SettingSpec kCardBack = {L"CardBack", SettingType::Dword, 5, SettingRule::Range, 0, 8, 5};
+
+constexpr SettingSpec flag(const wchar_t* name, int32_t initial) {
+    return {name, SettingType::Dword, initial, SettingRule::Flag};
+}
+constexpr SettingSpec animationSpeed(int32_t initial) {
+    return {L"AnimationSpeed", SettingType::Dword, initial, SettingRule::Range, -1, 9, 5};
+}
+
+constexpr SettingsTexts kStandardTexts = {
+    "Configuration Error.\nRecovering baseline config...!",
+    "Problem:",
+    "Version Error. Please deinstall previous version first!",
+    "Version Mismatch:",
+};
+
+template <size_t N>
+constexpr int countOf(const SettingSpec (&)[N]) {
+    return static_cast<int>(N);
+}
+
+}  // namespace settings
 
 }  // namespace gamekit

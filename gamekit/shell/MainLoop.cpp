@@ -4,11 +4,15 @@
 
 #include "gamekit/cards/Random.h"
 #include "gamekit/containers/FatalError.h"
-#include "gamekit/graphics/MessagePanel.h"
+#include "gamekit/graphics/BitmapFont.h"
+#include "gamekit/graphics/Primitives.h"
+#include "gamekit/shell/MessagePanel.h"
 #include "gamekit/graphics/Surface.h"
 #include "gamekit/shell/ShellState.h"
 #include "platform/Gx.h"
+#include "platform/Errors.h"
 #include "platform/Platform.h"
+#include "platform/Utf8.h"
 
 namespace gamekit {
 namespace {
@@ -16,13 +20,36 @@ namespace {
 using shell::State;
 using shell::state;
 
+constexpr const char* kPausedLine = "Paused: click to continue";
+
 // fatalError shows the device's box with its fixed text; the formatted
 // message goes to stderr and the event log, and the process ends with 1.
+// After a fatal error nothing is saved, whatever ends the program.
+bool nothingSaved() { return false; }
+
 void reportFatal(const char* message) {
+    platform::setEndHandler(&nothingSaved);
     std::fprintf(stderr, "fatal error: %s\n", message);
     platform::logEvent("fatal\t" + platform::escapeForLog(message));
     MessageBoxW(nullptr, L"ERROR!", L"Problem:", MB_OK | MB_ICONEXCLAMATION);
     shutdownApp(1);
+}
+
+// The class could not be registered: another instance started at the same
+// moment got it (raise that one and end quietly), or the host refused the
+// lock (say so and end with 1).
+[[noreturn]] void classTaken(const ProgramInfo& program) {
+    if (GetLastError() == ERROR_CLASS_ALREADY_EXISTS) {
+        if (HWND running = FindWindowW(program.className, nullptr)) {
+            SendMessageW(running, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(running));
+        }
+        platform::exitProcess(0);
+    }
+    std::wstring text = L"Configuration Error. The program cannot start:\n";
+    std::wstring detail;
+    if (platform::fromUtf8(platform::startProblem(), detail)) text += detail;
+    MessageBoxW(nullptr, text.c_str(), L"Problem:", MB_OK | MB_ICONEXCLAMATION);
+    platform::exitProcess(1);
 }
 
 void drawFrame(State& s) {
@@ -31,7 +58,7 @@ void drawFrame(State& s) {
 }
 
 void farewell(State& s) {
-    if (s.app) s.app->saveSettings();
+    const bool saved = shell::saveForEnd();
     if (s.farewell) {
         s.farewell(s.program->farewellText, s.program->title);
     } else {
@@ -39,7 +66,63 @@ void farewell(State& s) {
         messagePanel(surface, s.program->farewellText, s.program->title);
     }
     pumpMessages(true);
-    shutdownApp(0);
+    shutdownApp(saved ? 0 : 1);
+}
+
+// One press at a time reaches the game, in the order made: pen-down, the
+// moves while it is held, pen-up where it came up. A press made while the
+// game was still busy with the previous one (a card flight or a deal run
+// inside its handler) waits and follows once that one has come up.
+void handPenToGame(State& s) {
+    shell::InputState& in = s.input;
+    if (in.tracking) {
+        if (in.trackedReleased) {
+            in.tracking = false;
+            s.app->penUp(in.trackedUpX, in.trackedUpY);
+        } else if (in.penDown && s.program->hasPenMove) {
+            s.app->penMove(in.moveX, in.moveY);
+        }
+        return;
+    }
+    if (!takeTap()) return;
+    in.tracking = true;
+    in.trackedReleased = in.pendingReleased;
+    in.trackedUpX = in.pendingUpX;
+    in.trackedUpY = in.pendingUpY;
+    s.app->penDown(in.pressX, in.pressY);
+}
+
+// The last screen at half brightness with one line saying how to come back.
+void drawPausedScreen(State& s) {
+    uint16_t* p = s.backBuffer;
+    for (int i = 0; i < kScreenWidth * kScreenHeight; ++i) {
+        p[i] = static_cast<uint16_t>((p[i] >> 1) & 0x7BEF);  // each 5-6-5 field halved
+    }
+    Surface surface(s.backBuffer, kScreenWidth, kScreenHeight);
+    drawRect(surface, 0, 150, kScreenWidth - 1, 170, kShapeOutlineFilled, colours::kWhite,
+             colours::kBlack);
+    BitmapFont& font = font1();
+    FontStyle style(font, colours::kWhite, colours::kBlack, true);
+    font.drawCentred(surface, kScreenWidth / 2, 160 - font.height() / 2, kPausedLine);
+}
+
+// Game > Suspend hands the device back: the program goes to the background
+// as when another program takes the focus. The menu that chose it has closed
+// by now, so the screen left behind is the game's own, dimmed with a line
+// saying how to come back; a tap or key on the desktop window then only
+// brings it back.
+void suspend(State& s) {
+    s.suspendRequested = false;
+    if (s.suspended) return;
+    drawFrame(s);
+    const size_t bytes = sizeof(uint16_t) * kScreenWidth * kScreenHeight;
+    if (s.undimmed == nullptr) s.undimmed = static_cast<uint16_t*>(std::malloc(bytes));
+    if (s.undimmed != nullptr) std::memcpy(s.undimmed, s.backBuffer, bytes);
+    drawPausedScreen(s);
+    presentFrame();
+    s.handedBack = true;
+    shell::dropPendingInput(s);
+    SendMessageW(s.window, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(s.window));
 }
 
 [[noreturn]] void mainLoop(State& s, GameAppFactory factory) {
@@ -52,22 +135,9 @@ void farewell(State& s) {
     drawFrame(s);
     pumpMessages(true);
 
-    bool tracking = false;
     for (;;) {
         s.frameStartTick = GetTickCount();
-        if (takeTap()) {
-            if (!tracking) {
-                tracking = true;
-                s.app->penDown(s.input.pressX, s.input.pressY);
-            }
-        } else if (tracking) {
-            if (s.input.penDown) {
-                if (s.program->hasPenMove) s.app->penMove(s.input.moveX, s.input.moveY);
-            } else {
-                tracking = false;
-                s.app->penUp(s.input.moveX, s.input.moveY);
-            }
-        }
+        handPenToGame(s);
         bool left = takeLeft(), right = takeRight();
         if (s.program->hasLeftRight) {
             if (left) s.app->commandLeft();
@@ -75,6 +145,7 @@ void farewell(State& s) {
         }
         if (takeUp() && !s.program->ignoresUpIn(s.app->state())) s.app->commandNew();
         if (takeDown()) farewell(s);
+        if (s.suspendRequested) suspend(s);
 
         // Wait out the frame period without spinning: sleep until the next
         // message or the end of the period.
@@ -102,6 +173,8 @@ int runProgram(const ProgramInfo& program, GameAppFactory factory) {
     const std::wstring title(program.title, program.title + std::strlen(program.title));
     platform::start(title);
     setFatalErrorHandler(&reportFatal);
+    // A signal or a lost display ends the program as Exit does.
+    platform::setEndHandler(&shell::saveForEnd);
 
     HWND running = FindWindowW(program.className, nullptr);
     if (running != nullptr) {
@@ -109,7 +182,10 @@ int runProgram(const ProgramInfo& program, GameAppFactory factory) {
         platform::exitProcess(0);
     }
     s.backBuffer = static_cast<uint16_t*>(std::calloc(kScreenWidth * kScreenHeight, sizeof(uint16_t)));
-    if (s.backBuffer == nullptr) platform::exitProcess(1);
+    if (s.backBuffer == nullptr) {
+        MessageBoxW(nullptr, L"Out of memory!", L"Problem:", MB_OK | MB_ICONEXCLAMATION);
+        platform::exitProcess(1);
+    }
     shell::taskbar(false);
 
     WNDCLASSW windowClass{};
@@ -117,7 +193,7 @@ int runProgram(const ProgramInfo& program, GameAppFactory factory) {
     windowClass.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(101));
     windowClass.hbrBackground = GetStockObject(BLACK_BRUSH);
     windowClass.lpszClassName = program.className;
-    if (RegisterClassW(&windowClass) == 0) platform::exitProcess(1);
+    if (RegisterClassW(&windowClass) == 0) classTaken(program);
     s.window = CreateWindowExW(WS_EX_TOPMOST, program.className, title.c_str(), WS_VISIBLE, 0, 0,
                                kScreenWidth, kScreenHeight, nullptr, nullptr, nullptr, nullptr);
     if (s.window == nullptr) platform::exitProcess(1);

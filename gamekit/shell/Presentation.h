@@ -2,10 +2,12 @@
 
 #include <cstdint>
 
+#include "platform/ScreenSize.h"
+
 namespace gamekit {
 
-constexpr int kScreenWidth = 240;
-constexpr int kScreenHeight = 320;
+using platform::kScreenHeight;
+using platform::kScreenWidth;
 
 // The display as the frame-buffer API describes it, noted once at start.
 struct DisplayInfo {

@@ -7,10 +7,10 @@ namespace gamekit {
 
 // What differs between the programs in the shell, as one row of data.
 struct ProgramInfo {
-    const wchar_t* className;  // the single-instance key
+    const wchar_t* className;  // the window class, which is the single-instance key
     const char* title;         // the window's title and the farewell heading
-    const char* farewellText;
-    uint32_t framePeriodMs;
+    const char* farewellText;  // what the Down key shows before the program ends
+    uint32_t framePeriodMs;    // the main loop's beat
     // Screen states in which the Up key does not start a new game.
     int upIgnoredStates[4];
     int upIgnoredCount;

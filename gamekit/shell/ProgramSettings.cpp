@@ -1,6 +1,6 @@
 #include "gamekit/shell/ProgramSettings.h"
 
-#include "gamekit/graphics/MessagePanel.h"
+#include "gamekit/shell/MessagePanel.h"
 #include "gamekit/graphics/Surface.h"
 #include "gamekit/settings/InstallDir.h"
 #include "gamekit/settings/SettingsLoader.h"
@@ -27,7 +27,8 @@ SettingsRecord* loadProgramSettings(const SettingsTable& table) {
     // The values are taken over by their rules and stored corrected at once.
     applyRules(table, *record);
     if (!saveSettings(table, *record)) {
-        hooks.showMessageBox(kSettingsWriteFailedText, kProblemCaption);
+        hooks.showMessageBox(withRegistryProblem(kSettingsWriteFailedText).c_str(),
+                             kProblemCaption);
         shutdownApp(1);
     }
     return record;

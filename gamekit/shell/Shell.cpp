@@ -2,7 +2,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
+#include "gamekit/settings/SettingsLoader.h"
 #include "gamekit/shell/ShellState.h"
 #include "platform/Gx.h"
 #include "platform/Platform.h"
@@ -39,21 +42,13 @@ using shell::state;
 
 uint16_t* backBuffer() { return state().backBuffer; }
 const DisplayInfo& displayInfo() { return state().display; }
-const ProgramInfo& currentProgram() { return *state().program; }
-GameApp* currentApp() { return state().app; }
 uint32_t frameStartTick() { return state().frameStartTick; }
-bool isSuspended() { return state().suspended; }
 
 bool takeTap() {
     bool tap = state().input.tapPending;
     state().input.tapPending = false;
     return tap;
 }
-bool penIsDown() { return state().input.penDown; }
-int tapX() { return state().input.pressX; }
-int tapY() { return state().input.pressY; }
-int dragX() { return state().input.moveX; }
-int dragY() { return state().input.moveY; }
 
 namespace {
 bool takeLatch(int32_t& latch) {
@@ -97,15 +92,23 @@ void shutdownApp(int exitCode) {
     platform::exitProcess(exitCode);
 }
 
-void commandExit() {
+bool shell::saveForEnd() {
     if (GameApp* app = state().app) app->saveSettings();
-    shutdownApp(0);
+    return !lastSettingsSaveFailed();
 }
 
-void commandSuspend() {
-    HWND w = state().window;
-    SendMessageW(w, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(w));
+void commandExit() {
+    platform::claimEnd(0);
+    shutdownApp(shell::saveForEnd() ? 0 : 1);
 }
+
+void showMessageBox(const char* text, const char* caption) {
+    const std::wstring wideText(text, text + std::strlen(text));
+    const std::wstring wideCaption(caption, caption + std::strlen(caption));
+    MessageBoxW(nullptr, wideText.c_str(), wideCaption.c_str(), MB_OK);
+}
+
+void commandSuspend() { state().suspendRequested = true; }
 
 void setFarewellPanel(FarewellPanel panel) { state().farewell = panel; }
 

@@ -14,23 +14,18 @@ namespace gamekit {
 
 // Runs the program: refuses a second instance, opens the window and the
 // display, loads the settings and the game object through `factory`, and
-// runs the main loop. Returns only when the program cannot start (0 when a
-// second instance handed over to the first, as the device does).
+// runs the main loop. It never returns: the process ends in shutdownApp, or
+// at once with exit code 0 when a second instance has handed over to the
+// first (as the device does) and 1 when the window cannot be made.
 int runProgram(const ProgramInfo& program, GameAppFactory factory);
 
-// The 240 x 320 5-6-5 image every frame is drawn into.
+// The 5-6-5 image of the whole screen every frame is drawn into.
 uint16_t* backBuffer();
 const DisplayInfo& displayInfo();
-const ProgramInfo& currentProgram();
-GameApp* currentApp();
 
-// The polled input record.
+// The polled keys and taps; the press and move points reach the game through
+// GameApp's pen handlers.
 bool takeTap();  // true once after one or more presses
-bool penIsDown();
-int tapX();
-int tapY();
-int dragX();
-int dragY();
 bool takeUp();
 bool takeDown();
 bool takeLeft();
@@ -42,7 +37,6 @@ void pumpMessages(bool present);
 // Pumps messages and waits (without spinning) up to `milliseconds` for the
 // next one; modal loops call this between frames.
 void waitForMessages(uint32_t milliseconds);
-bool isSuspended();
 
 // Ends the process in order: task bar shown, display and keys released.
 // Exit code 0 for a normal end, 1 for a failure.
@@ -53,10 +47,16 @@ uint32_t frameStartTick();
 
 // Application commands of the menus and keys.
 [[noreturn]] void commandExit();  // save the settings, then end (no farewell panel)
-void commandSuspend();  // the program deactivates itself
+// The program goes to the background (deactivates itself) once the current
+// handler has returned, so the menu that chose it closes first.
+void commandSuspend();
+
+// The system message box (OK button) for the programs' 8-bit texts, which
+// the system takes wide.
+void showMessageBox(const char* text, const char* caption);
 
 // How the farewell of the Down key is shown when a program does not use the
-// message panel (Pellandine shows a message box instead).
+// message panel (a program may show a system message box instead).
 using FarewellPanel = void (*)(const char* text, const char* heading);
 void setFarewellPanel(FarewellPanel panel);
 

@@ -18,6 +18,18 @@ struct InputState {
     // the same frame overwrites.
     int32_t pressX = 0, pressY = 0;
     int32_t upPressed = 0, downPressed = 0, leftPressed = 0, rightPressed = 0;
+
+    // The press the main loop has handed to the game and not yet finished
+    // with a pen-up. A press made while the game is busy (a card flight, a
+    // deal) waits as the pending one (tapPending) with its own release
+    // point, so it reaches the game in order after the busy one; while one
+    // waits, further presses are dropped with their moves and release.
+    bool tracking = false;
+    bool trackedReleased = false;
+    int32_t trackedUpX = 0, trackedUpY = 0;
+    bool pendingReleased = false;
+    int32_t pendingUpX = 0, pendingUpY = 0;
+    bool dropping = false;
 };
 
 struct KeyCodes {
@@ -31,6 +43,14 @@ struct State {
     KeyCodes keys;
     bool gxClosed = true;
     bool suspended = false;
+    // Game > Suspend was chosen: carried out by the main loop once the
+    // handler (and the menu it came from) has finished.
+    bool suspendRequested = false;
+    // Suspended by Game > Suspend (not by a focus taken away): input is
+    // dropped until the program is back in front.
+    bool handedBack = false;
+    // The screen as it was before Suspend dimmed it, put back on resuming.
+    uint16_t* undimmed = nullptr;
     uint32_t frameStartTick = 0;
     InputState input;
     const ProgramInfo* program = nullptr;
@@ -42,5 +62,11 @@ State& state();
 
 LRESULT windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void taskbar(bool show);
+// Drops the input not yet handed to the game and finishes a press in
+// progress, when Game > Suspend hands the device back.
+void dropPendingInput(State& s);
+// Saves the game's settings for the end of the program; false when they
+// could not be written.
+bool saveForEnd();
 
 }  // namespace gamekit::shell

@@ -1,3 +1,6 @@
+#include <cstdlib>
+#include <cstring>
+
 #include "gamekit/shell/ShellState.h"
 #include "platform/Gx.h"
 
@@ -45,6 +48,13 @@ void gainFocus(State& s, HWND window) {
     GXResume();
     if (s.gxClosed && s.suspended) s.gxClosed = false;
     s.suspended = false;
+    s.handedBack = false;
+    if (s.undimmed != nullptr) {
+        // Back from Suspend: the screen the game last drew, not its dimmed copy.
+        std::memcpy(s.backBuffer, s.undimmed, sizeof(uint16_t) * kScreenWidth * kScreenHeight);
+        std::free(s.undimmed);
+        s.undimmed = nullptr;
+    }
     pumpMessages(true);
 }
 
@@ -53,6 +63,43 @@ void loseFocus(State& s) {
     s.suspended = true;
     s.gxClosed = true;
     Sleep(10);
+}
+
+void penPressed(State& s, LPARAM lParam) {
+    InputState& in = s.input;
+    if (s.handedBack) return;
+    if (in.tapPending) {
+        // One press already waits for the game: this one is dropped.
+        in.dropping = true;
+        return;
+    }
+    pointOf(lParam, &in.downX, &in.downY);
+    in.pressX = in.downX;
+    in.pressY = in.downY;
+    in.tapPending = true;
+    in.pendingReleased = false;
+    in.penDown = true;
+}
+
+// The release point is the last move point, where the pen was seen last.
+void penLifted(State& s, LPARAM lParam) {
+    InputState& in = s.input;
+    if (s.handedBack) return;
+    if (in.dropping) {
+        in.dropping = false;
+        return;
+    }
+    pointOf(lParam, &in.downX, &in.downY);
+    in.penDown = false;
+    if (in.tapPending) {
+        in.pendingReleased = true;
+        in.pendingUpX = in.moveX;
+        in.pendingUpY = in.moveY;
+    } else {
+        in.trackedReleased = true;
+        in.trackedUpX = in.moveX;
+        in.trackedUpY = in.moveY;
+    }
 }
 
 void keyDown(State& s, WPARAM wParam) {
@@ -64,6 +111,21 @@ void keyDown(State& s, WPARAM wParam) {
 }
 
 }  // namespace
+
+void dropPendingInput(State& s) {
+    InputState& in = s.input;
+    in.tapPending = false;
+    in.dropping = false;
+    if (in.penDown) {
+        // The release of a pen held now goes to another window: the game
+        // sees it come up where it was.
+        in.penDown = false;
+        in.trackedReleased = true;
+        in.trackedUpX = in.moveX;
+        in.trackedUpY = in.moveY;
+    }
+    in.upPressed = in.downPressed = in.leftPressed = in.rightPressed = 0;
+}
 
 LRESULT windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     State& s = state();
@@ -82,20 +144,17 @@ LRESULT windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         // saved, orderly shutdown, rather than a process left without a
         // window.
         case WM_CLOSE: commandExit();
-        case WM_KEYDOWN: keyDown(s, wParam); return 0;
+        // After Game > Suspend the device belongs to the other programs:
+        // nothing reaches the game until it is back in front.
+        case WM_KEYDOWN:
+            if (!s.handedBack) keyDown(s, wParam);
+            return 0;
         case WM_KEYUP: return 0;
-        case WM_MOUSEMOVE: pointOf(lParam, &s.input.moveX, &s.input.moveY); return 0;
-        case WM_LBUTTONDOWN:
-            pointOf(lParam, &s.input.downX, &s.input.downY);
-            s.input.pressX = s.input.downX;
-            s.input.pressY = s.input.downY;
-            s.input.tapPending = true;
-            s.input.penDown = true;
+        case WM_MOUSEMOVE:
+            if (!s.handedBack && !s.input.dropping) pointOf(lParam, &s.input.moveX, &s.input.moveY);
             return 0;
-        case WM_LBUTTONUP:
-            pointOf(lParam, &s.input.downX, &s.input.downY);
-            s.input.penDown = false;
-            return 0;
+        case WM_LBUTTONDOWN: penPressed(s, lParam); return 0;
+        case WM_LBUTTONUP: penLifted(s, lParam); return 0;
         default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }

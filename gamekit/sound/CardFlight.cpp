@@ -13,8 +13,9 @@ namespace gamekit {
 
 namespace {
 
-constexpr int kCardImageWidth = 31;
-constexpr int kCardImageHeight = 46;
+// The flying picture carries one column beyond the card's own.
+constexpr int kCardImageWidth = kCardWidth + 1;
+constexpr int kCardImageHeight = kCardHeight;
 constexpr uint32_t kStepMs = 16;
 
 // Waits until `ms` have passed since `start`, differences taken modulo 2^32

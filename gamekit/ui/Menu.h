@@ -125,7 +125,7 @@ public:
     Colour barLightColour = 0xFFFF;
     Colour barDarkColour = 0x4208;
     int barHeight = 18;
-    int barWidth = 240;
+    int barWidth = kScreenWidth;
     int titleMargin = 10;
     int rowHeight = 16;
 

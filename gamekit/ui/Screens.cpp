@@ -25,6 +25,10 @@ const char* const kMakersName = "Tarnwick Software";
 namespace {
 
 constexpr int kThemeRowStep = 17;
+// The speed row: its switch at speedRowY, the ten boxes below it. A tap on
+// the switch's band toggles the speed, one on the boxes' band picks a speed.
+constexpr int kSpeedBoxesDown = 15;
+constexpr int kSpeedBoxesTapDown = 12;
 constexpr Colour kPageColour = colours::kWhite;
 
 void sprite(Surface& surface, const ScreenSprites& s, Point from, int w, int h, int x, int y) {
@@ -133,12 +137,13 @@ void AppearanceScreen::draw(Surface& surface, const MenuBar& bar, const ScreenSp
         const int speed = *layout_.animationSpeed;
         checkBox(surface, sprites, 25, layout_.speedRowY, speed != -1);
         font.draw(surface, 40, layout_.speedRowY, "Animation Speed");
-        font.draw(surface, 60, 90, "Slow");
-        font.draw(surface, 185, 90, "Fast");
+        const int boxesY = layout_.speedRowY + kSpeedBoxesDown;
+        font.draw(surface, 60, boxesY, "Slow");
+        font.draw(surface, 185, boxesY, "Fast");
         for (int i = 0; i < 10; ++i) {
             const int x = 90 + 9 * i;
-            drawRect(surface, x, 90, x + 7, 100, i == speed ? kShapeFilled : kShapeOutline, colours::kBlack,
-                     colours::kBlack);
+            drawRect(surface, x, boxesY, x + 7, boxesY + 10,
+                     i == speed ? kShapeFilled : kShapeOutline, colours::kBlack, colours::kBlack);
         }
     }
     font.draw(surface, 25, layout_.themesLabelY, "Themes:");
@@ -151,7 +156,7 @@ void AppearanceScreen::draw(Surface& surface, const MenuBar& bar, const ScreenSp
         const CardTheme& t = *themes[*theme_];
         const int top = layout_.previewTop;
         drawRect(surface, 145, top, 235, top + 120, kShapeFilled, t.tableColour, t.tableColour);
-        if (t.backPixels) t.drawBack(surface, 157, top + 12, 240, 320, false);
+        if (t.backPixels) t.drawBack(surface, 157, top + 12, kScreenWidth, kScreenHeight, false);
         static const PlayingCard aceOfSpades(kAce, kSpades, true);
         drawCard(surface, aceOfSpades, &t, 197, top + 12, 0, 0, true);
         font.setColours(t.textColour, t.tableColour);
@@ -175,11 +180,12 @@ AppearanceScreen::Tap AppearanceScreen::tap(Point p, Button& ok) {
         }
     }
     if (int* speed = layout_.animationSpeed) {
-        if (p.y >= 75 && p.y < 87 && p.x >= 20 && p.x < 151) {
+        const int row = layout_.speedRowY;
+        if (p.y >= row && p.y < row + kSpeedBoxesTapDown && p.x >= 20 && p.x < 151) {
             *speed = *speed == -1 ? 4 : -1;  // off is stored as -1; on starts at 4
             return Tap::Changed;
         }
-        if (p.y >= 87 && p.y < 102) {
+        if (p.y >= row + kSpeedBoxesTapDown && p.y < row + kSpeedBoxesTapDown + 15) {
             // Only the ten boxes set a speed; the rest of the row is ignored.
             if (p.x >= 90 && (p.x - 90) / 9 <= 9) {
                 *speed = (p.x - 90) / 9;
@@ -240,7 +246,7 @@ Pager::Tap Pager::tap(Point p, Button& ok) {
             page_ = (page() - 1 + pageCount_) % pageCount_;
             return Tap::Turned;
         }
-        if (p.x >= 220 && p.x <= 240) {
+        if (p.x >= 220 && p.x <= kScreenWidth) {
             page_ = (page() + 1) % pageCount_;
             return Tap::Turned;
         }

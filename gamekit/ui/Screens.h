@@ -58,7 +58,7 @@ public:
         Switch switches[4];
         int switchCount;
         int* animationSpeed;  // null: no speed row; -1 is "off"
-        int speedRowY;        // the "Animation Speed" switch row
+        int speedRowY;        // the "Animation Speed" switch row; its speed boxes follow
         int themesLabelY;
         int themeListY;       // first theme row
         int themeTapTop;      // taps from here to here + 17 x 9 choose a theme

@@ -3,42 +3,36 @@
 #include <algorithm>
 #include <functional>
 
-#include "gamekit/cards/CardTheme.h"
-#include "gamekit/settings/SettingsTable.h"
+#include "gamekit/settings/SettingsBinding.h"
+#include "games/pellandine/PellandineSettings.h"
 #include "games/pellandine/rules/Variation.h"
 
 namespace pellandine {
 
 namespace {
 
-using gamekit::pellandineSettings;
+using gamekit::SettingBinding;
 using gamekit::settingList;
-using gamekit::settingValue;
 
-const wchar_t* const kListNames[4] = {L"PairsScores", L"Sum10Scores", L"Sum11Scores",
-                                      L"Sum14Scores"};
-
-int32_t& value(gamekit::SettingsRecord& record, const wchar_t* name) {
-    return settingValue(pellandineSettings, record, name);
-}
-
-bool flag(gamekit::SettingsRecord& record, const wchar_t* name) {
-    return value(record, name) == 1;
-}
+// The options each value of the table fills.
+constexpr SettingBinding<PellandineOptions> kBindings[] = {
+    {L"CardBack", &PellandineOptions::cardBack},
+    {L"DisplayCardsLeft", &PellandineOptions::displayCardsLeft},
+    {L"DisplayPrompts", &PellandineOptions::displayPrompts},
+    {L"DisplayDialogs", &PellandineOptions::displayDialogs},
+    {L"SlideChallenge", &PellandineOptions::slideChallenge},
+    {L"SoundsOn", &PellandineOptions::soundsOn},
+    {L"GameType", &PellandineOptions::gameType},
+};
 
 }  // namespace
 
 bool takeOptions(gamekit::SettingsRecord& record, PellandineOptions& options, ScoreLists& scores) {
-    const int stored = value(record, L"CardBack");
-    options.cardBack = stored >= 0 && stored < gamekit::kThemeCount ? stored : 5;
-    options.displayCardsLeft = flag(record, L"DisplayCardsLeft");
-    options.displayPrompts = flag(record, L"DisplayPrompts");
-    options.displayDialogs = flag(record, L"DisplayDialogs");
-    options.slideChallenge = flag(record, L"SlideChallenge");
-    options.soundsOn = flag(record, L"SoundsOn");
-    options.gameType = normalizeGameType(value(record, L"GameType"));
+    gamekit::readBoundSettings(pellandineSettings, record, kBindings, options);
+    // The table keeps GameType within 0 to 4; 0 is dealt as Pairs.
+    options.gameType = normalizeGameType(options.gameType);
     for (int type = kPairs; type <= kSum14; ++type) {
-        const int32_t* stored = settingList(pellandineSettings, record, kListNames[type - 1]);
+        const int32_t* stored = settingList(pellandineSettings, record, kScoreListNames[type - 1]);
         int entries[kScoreListSize];
         for (int i = 0; i < kScoreListSize; ++i) {
             entries[i] = stored[i] >= 0 && stored[i] <= kDeckCards ? stored[i] : 0;
@@ -54,15 +48,9 @@ bool takeOptions(gamekit::SettingsRecord& record, PellandineOptions& options, Sc
 
 void storeOptions(const PellandineOptions& options, const ScoreLists& scores,
                   gamekit::SettingsRecord& record) {
-    value(record, L"CardBack") = options.cardBack;
-    value(record, L"DisplayCardsLeft") = options.displayCardsLeft ? 1 : 0;
-    value(record, L"DisplayPrompts") = options.displayPrompts ? 1 : 0;
-    value(record, L"DisplayDialogs") = options.displayDialogs ? 1 : 0;
-    value(record, L"SlideChallenge") = options.slideChallenge ? 1 : 0;
-    value(record, L"SoundsOn") = options.soundsOn ? 1 : 0;
-    value(record, L"GameType") = normalizeGameType(options.gameType);
+    gamekit::writeBoundSettings(pellandineSettings, record, kBindings, options);
     for (int type = kPairs; type <= kSum14; ++type) {
-        int32_t* stored = settingList(pellandineSettings, record, kListNames[type - 1]);
+        int32_t* stored = settingList(pellandineSettings, record, kScoreListNames[type - 1]);
         const gamekit::GArray<int>& list = scores.list(type);
         for (int i = 0; i < kScoreListSize; ++i) stored[i] = list[i];
     }

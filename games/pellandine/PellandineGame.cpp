@@ -6,6 +6,7 @@
 #include "gamekit/shell/Shell.h"
 #include "gamekit/sound/Sound.h"
 #include "games/pellandine/Pages.h"
+#include "games/pellandine/PellandineSettings.h"
 #include "games/pellandine/PellandineSprites.h"
 #include "games/pellandine/RulesText.h"
 #include "games/pellandine/TableAnimation.h"
@@ -31,18 +32,6 @@ gamekit::ScreenSprites screenSprites(const uint16_t* sheet) {
     s.boxOff = {kCheckBoxEmpty.x, kCheckBoxEmpty.y};
     s.boxOn = {kCheckBoxTicked.x, kCheckBoxTicked.y};
     return s;
-}
-
-// The message box texts are 8-bit; the system takes wide text.
-void messageBox(const char* text, const char* caption) {
-    wchar_t wideText[100] = {};
-    wchar_t wideCaption[50] = {};
-    for (int i = 0; text[i] != '\0' && i < 99; ++i)
-        wideText[i] = static_cast<unsigned char>(text[i]);
-    for (int i = 0; caption[i] != '\0' && i < 49; ++i) {
-        wideCaption[i] = static_cast<unsigned char>(caption[i]);
-    }
-    MessageBoxW(nullptr, wideText, wideCaption, MB_OK);
 }
 
 }  // namespace
@@ -94,7 +83,7 @@ void PellandineGame::click() const {
 
 void PellandineGame::saveSettings() {
     storeOptions(options_, session_->rules().scores(), record_);
-    gamekit::saveSettings(gamekit::pellandineSettings, record_);
+    gamekit::saveSettings(pellandineSettings, record_);
 }
 
 void PellandineGame::open(int page) {
@@ -111,12 +100,12 @@ void PellandineGame::keepDeal(const PlayResult& result) {
 
 void PellandineGame::announce(const Announcement& announcement) {
     if (announcement.presentTableFirst) {
-        Surface screen(gamekit::backBuffer(), 240, 320);
+        Surface screen(gamekit::backBuffer(), gamekit::kScreenWidth, gamekit::kScreenHeight);
         drawTableScreen(screen, true, nullptr);
         gamekit::pumpMessages(true);
     }
     if (announcement.message != nullptr) {
-        messageBox(announcement.message, ScoreOffer::caption());
+        gamekit::showMessageBox(announcement.message, ScoreOffer::caption());
     }
     if (announcement.scoresChanged) saveSettings();
 }
@@ -219,7 +208,7 @@ void PellandineGame::tapOnTable(int x, int y) {
     const PlayResult result = session_->tapTable(x, y, GetTickCount(), announcement);
     keepDeal(result);
     if (result.tap == TapKind::DeckTapped) {
-        Surface screen(gamekit::backBuffer(), 240, 320);
+        Surface screen(gamekit::backBuffer(), gamekit::kScreenWidth, gamekit::kScreenHeight);
         drawTableScreen(screen, true, &result.before);
         animateDeckTap(screen, result, theme());
     }

@@ -1,5 +1,7 @@
 #include "games/pellandine/Session.h"
 
+#include "games/pellandine/TableLayout.h"
+
 namespace pellandine {
 
 PellandineSession::PellandineSession(uint32_t startSeed, PellandineOptions& options)
@@ -48,7 +50,15 @@ PlayResult PellandineSession::restartGame(Announcement& announcement) {
 PlayResult PellandineSession::tapTable(int x, int y, uint32_t seed, Announcement& announcement) {
     rules_.setSlideMode(options_.slideChallenge ? kSlideStraightUp : kSlideZigZag);
     if (rules_.phase() != GamePhase::Playing) rules_.setGameType(options_.gameType);
-    PlayResult result = rules_.tapTable(x, y, seed);
+    const TableTarget target = tableTargetAt(rules_.grid(), x, y);
+    PlayResult result;
+    if (target.kind == TableTarget::Deck) {
+        result = rules_.tapDeckOrDeal(seed);
+    } else if (target.kind == TableTarget::Card) {
+        result = rules_.select(target.row, target.column);
+    } else {
+        result = rules_.tapEmptySpace();
+    }
     follow(result, announcement);
     return result;
 }

@@ -17,14 +17,14 @@ constexpr int kPauseBeforeRefillMs = 25;
 void playFills(gamekit::Surface& target, const PlayResult& result, const gamekit::CardTheme& theme,
                int steps, int pauseMs) {
     TableGrid grid = result.before;
-    const int deckY = grid.firstRowY();
+    const int deckY = firstRowY(grid.gameType());
     for (const TableEvent& event : result.events) {
-        const TableSlot& slot = grid.slot(event.row, event.column);
+        const ScreenPoint at = slotPlace(grid.gameType(), event.row, event.column);
         if (event.kind == EventKind::Fill) {
-            gamekit::animateCardMovePaused(target, event.card, &theme, kDeckX, deckY, slot.x,
-                                           slot.y, steps, pauseMs);
+            gamekit::animateCardMovePaused(target, event.card, &theme, kDeckX, deckY, at.x, at.y,
+                                           steps, pauseMs);
         } else if (event.kind == EventKind::Stranded) {
-            drawEmptyPlace(target, theme, slot.x, slot.y);
+            drawEmptyPlace(target, theme, at.x, at.y);
         }
         grid.apply(event);
     }
@@ -44,8 +44,8 @@ void animateDeckTap(gamekit::Surface& target, const PlayResult& result,
     PlayResult fills;
     for (const TableEvent& event : result.events) {
         if (event.kind != EventKind::Slide) continue;
-        const TableSlot& from = grid.slot(event.fromRow, event.fromColumn);
-        const TableSlot& to = grid.slot(event.row, event.column);
+        const ScreenPoint from = slotPlace(grid.gameType(), event.fromRow, event.fromColumn);
+        const ScreenPoint to = slotPlace(grid.gameType(), event.row, event.column);
         drawEmptyPlace(target, theme, from.x, from.y);
         gamekit::animateCardMovePaused(target, event.card, &theme, from.x, from.y, to.x, to.y,
                                        kSlideSteps, kSlidePauseMs);

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/CardDrawing.h"
+#include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/PlayingCard.h"
 #include "gamekit/graphics/BitmapFont.h"
 #include "gamekit/graphics/Blit.h"
@@ -46,22 +46,27 @@ CounterPlaces counterPlaces(int gameType) {
     }
 }
 
+// An empty place is outlined where a card's picture would lie.
+constexpr int kCardRight = gamekit::kCardWidth - 1;
+constexpr int kCardBottom = gamekit::kCardHeight - 1;
+
 void drawEmptyPlace(Surface& surface, const gamekit::CardTheme& theme, int x, int y) {
-    gamekit::drawRoundRect(surface, x, y, x + 29, y + kCardHeight, 5, gamekit::kShapeOutlineFilled,
-                           theme.lineColour, theme.tableColour);
+    gamekit::drawRoundRect(surface, x, y, x + kCardRight, y + kCardBottom, 5,
+                           gamekit::kShapeOutlineFilled, theme.lineColour, theme.tableColour);
 }
 
 void drawTable(Surface& surface, const TableScene& scene) {
     const gamekit::CardTheme& theme = *scene.theme;
     const TableGrid& grid = *scene.grid;
     const int gameType = grid.gameType();
-    const int deckY = grid.firstRowY();
+    const int deckY = firstRowY(gameType);
     surface.fill(theme.tableColour);
 
     if (scene.deckHasCards) {
-        theme.drawBack(surface, kDeckX, deckY, 240, 320, false);
+        theme.drawBack(surface, kDeckX, deckY, gamekit::kScreenWidth, gamekit::kScreenHeight,
+                       false);
     } else {
-        gamekit::drawRoundRect(surface, kDeckX, deckY, kDeckX + 29, deckY + kCardHeight, 5,
+        gamekit::drawRoundRect(surface, kDeckX, deckY, kDeckX + kCardRight, deckY + kCardBottom, 5,
                                gamekit::kShapeOutline, theme.lineColour, theme.lineColour);
     }
     gamekit::BitmapFont& font = gamekit::font1();
@@ -79,7 +84,8 @@ void drawTable(Surface& surface, const TableScene& scene) {
     for (int i = 0; i < kSlotCount; ++i) {
         const TableSlot& slot = grid.at(i);
         if (slot.active) {
-            gamekit::drawRoundRect(surface, slot.x, slot.y, slot.x + 29, slot.y + kCardHeight, 5,
+            const ScreenPoint at = slotPlace(gameType, slot);
+            gamekit::drawRoundRect(surface, at.x, at.y, at.x + kCardRight, at.y + kCardBottom, 5,
                                    gamekit::kShapeOutline, theme.lineColour, theme.lineColour);
         }
     }
@@ -96,7 +102,8 @@ void drawTable(Surface& surface, const TableScene& scene) {
         for (int i = 0; i < kSlotCount; ++i) {
             const TableSlot& slot = grid.at(i);
             if (!slot.holdsCard() || slot.card == nullptr) continue;
-            drawCard(surface, *slot.card, &theme, slot.x, slot.y, 0, 0, slot.selected);
+            const ScreenPoint at = slotPlace(gameType, slot);
+            drawCard(surface, *slot.card, &theme, at.x, at.y, 0, 0, slot.selected);
         }
     }
 

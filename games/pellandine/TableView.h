@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "gamekit/graphics/Surface.h"
+#include "games/pellandine/TableLayout.h"
 #include "games/pellandine/rules/TableGrid.h"
 
 namespace gamekit {

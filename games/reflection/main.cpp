@@ -3,13 +3,14 @@
 
 #include "gamekit/shell/ProgramSettings.h"
 #include "gamekit/shell/Shell.h"
+#include "games/reflection/table/ReflectionSettings.h"
 #include "games/reflection/table/ReflectionTable.h"
 
 namespace {
 
 const gamekit::ProgramInfo kReflection = {
-    L"Vuzurovoro Dazozivad",                              // window class and title
-    "Vuzurovoro Dazozivad",                               // farewell heading
+    L"Vuzurovoro Dazozivad",                              // window class (the single-instance key)
+    "Vuzurovoro Dazozivad",                               // window title and farewell heading
     "Thank you for playing",                              // farewell text
     30,                                                   // frame period, ms
     {reflection::kStateSplash, reflection::kStateAbout},  // Up does not start anew here
@@ -19,7 +20,7 @@ const gamekit::ProgramInfo kReflection = {
 };
 
 gamekit::GameApp* createReflection() {
-    gamekit::SettingsRecord* record = gamekit::loadProgramSettings(gamekit::reflectionSettings);
+    gamekit::SettingsRecord* record = gamekit::loadProgramSettings(reflection::reflectionSettings);
     if (record == nullptr) return nullptr;
     return new reflection::ReflectionTable(*record);
 }

@@ -20,6 +20,11 @@ struct Config {
 const Config& config();
 Config& mutableConfig();
 
+// Reads DECKHOLLOW_BACKEND, _DISPLAY, _SCALE, _TICK0, _SCRIPT and _LOG through
+// `lookup` (null for an unset variable) into `config`. False, with the
+// message naming the variable and its valid values, for a refused value.
+bool readEnvironment(const char* (*lookup)(const char* name), Config* config, std::string* error);
+
 // The device's file-system root on the host (platform::deviceRoot()).
 const std::string& rootDirectory();
 

@@ -3,12 +3,13 @@
 #include <array>
 
 #include "Config.h"
+#include "platform/ScreenSize.h"
 
 namespace platform::display {
 
 namespace {
-constexpr int kW = 240;
-constexpr int kH = 320;
+constexpr int kW = kScreenWidth;
+constexpr int kH = kScreenHeight;
 
 uint32_t expand565(uint16_t p) {
     uint32_t r = (p >> 11) & 0x1F, g = (p >> 5) & 0x3F, b = p & 0x1F;

@@ -11,21 +11,18 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
+#include <ctime>
 #include <cwctype>
 #include <functional>
 
 #include "Config.h"
+#include "InstanceRecord.h"
 #include "WindowSystem.h"
 #include "platform/Backend.h"
 #include "platform/Platform.h"
 
 namespace platform::instance {
 namespace {
-
-struct Record {
-    uint32_t message;
-    uint64_t wParam;
-};
 
 int lockFd = -1;
 int listenFd = -1;
@@ -55,14 +52,51 @@ socklen_t socketAddress(const std::string& path, sockaddr_un* address) {
 
 }  // namespace
 
-bool claim(const std::wstring& className) {
+namespace {
+
+std::string& problemText() {
+    static std::string text;
+    return text;
+}
+
+void pauseMs(long milliseconds) {
+    timespec pause{0, milliseconds * 1'000'000L};
+    ::nanosleep(&pause, nullptr);
+}
+
+int openRetried(const std::string& path, int flags, mode_t mode = 0) {
+    for (int attempt = 0;; ++attempt) {
+        int fd = ::open(path.c_str(), flags, mode);
+        if (fd >= 0 || errno != EINTR || attempt == 40) return fd;
+    }
+}
+
+}  // namespace
+
+const std::string& problem() { return problemText(); }
+
+Claim claim(const std::wstring& className) {
     std::string base = baseName(className);
+    std::string lockPath = base + ".lock";
     ::mkdir((rootDirectory() + "/run").c_str(), 0755);
-    int fd = ::open((base + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return false;
+    int fd = openRetried(lockPath, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        problemText() = lockPath + ": " + std::strerror(errno);
+        return Claim::Failed;
+    }
+    // Another start that only looks (FindWindowW) holds the lock for a
+    // moment; a running program holds it for good.
+    for (int attempt = 0; ::flock(fd, LOCK_EX | LOCK_NB) != 0; ++attempt) {
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            problemText() = lockPath + ": " + std::strerror(errno);
+            ::close(fd);
+            return Claim::Failed;
+        }
+        if (attempt == 30) {
+            ::close(fd);
+            return Claim::HeldElsewhere;
+        }
+        pauseMs(10);
     }
     std::string pid = std::to_string(::getpid()) + "\n";
     if (::ftruncate(fd, 0) == 0) (void)!::write(fd, pid.data(), pid.size());
@@ -79,28 +113,46 @@ bool claim(const std::wstring& className) {
     } else if (s >= 0) {
         ::close(s);  // single instance still holds through the lock alone
     }
-    return true;
+    return Claim::Taken;
 }
 
 bool heldElsewhere(const std::wstring& className) {
     std::string lockPath = baseName(className) + ".lock";
-    int fd = ::open(lockPath.c_str(), O_RDWR | O_CLOEXEC);
+    int fd = openRetried(lockPath, O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
-    bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    // A shared probe: two starts looking at once never see each other's
+    // probe as a running program.
+    bool held = false;
+    while (::flock(fd, LOCK_SH | LOCK_NB) != 0) {
+        if (errno == EINTR) continue;
+        held = errno == EWOULDBLOCK;
+        break;
+    }
     ::close(fd);  // closing drops the probe's own lock, if it got one
     return held;
 }
 
 void send(const std::wstring& className, UINT message, WPARAM wParam) {
-    int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (s < 0) return;
     sockaddr_un address;
     socklen_t length = socketAddress(baseName(className) + ".sock", &address);
-    if (::connect(s, reinterpret_cast<sockaddr*>(&address), length) == 0) {
-        Record record{message, static_cast<uint64_t>(wParam)};
-        (void)!::write(s, &record, sizeof record);
+    // The holder listens a moment after it took the lock: try for up to two
+    // seconds while it still holds the lock.
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (s < 0) return;
+        if (::connect(s, reinterpret_cast<sockaddr*>(&address), length) == 0) {
+            uint8_t bytes[kRecordBytes];
+            encodeRecord(Record{message, static_cast<uint64_t>(wParam)}, bytes);
+            (void)!::write(s, bytes, sizeof bytes);
+            ::close(s);
+            return;
+        }
+        int error = errno;
+        ::close(s);
+        if (error != ECONNREFUSED && error != ENOENT && error != EAGAIN && error != EINTR) return;
+        if (!heldElsewhere(className)) return;
+        pauseMs(10);
     }
-    ::close(s);
 }
 
 void poll() {
@@ -109,9 +161,13 @@ void poll() {
         int c = ::accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC);
         if (c < 0) return;
         pollfd p{c, POLLIN, 0};
-        Record record{};
-        if (::poll(&p, 1, 200) > 0 && ::read(c, &record, sizeof record) == sizeof record) {
-            windows::post(windows::mainWindow(), record.message, record.wParam, 0);
+        // One more byte than a record: a longer message is not one of ours.
+        uint8_t bytes[kRecordBytes + 1];
+        Record record;
+        ssize_t got = ::poll(&p, 1, 200) > 0 ? ::read(c, bytes, sizeof bytes) : -1;
+        if (got > 0 && decodeRecord(bytes, static_cast<size_t>(got), &record)) {
+            windows::post(windows::mainWindow(), record.message, static_cast<WPARAM>(record.wParam),
+                          0);
             if (record.message == WM_ACTIVATE && LOWORD(record.wParam) != WA_INACTIVE) {
                 backend().raiseWindow();
             }

@@ -12,8 +12,13 @@
 
 namespace platform::instance {
 
-bool claim(const std::wstring& className);
+enum class Claim { Taken, HeldElsewhere, Failed };
+// Failed: the lock could not be made or taken for a reason of the host;
+// problem() names the file and the error.
+Claim claim(const std::wstring& className);
+const std::string& problem();
 bool heldElsewhere(const std::wstring& className);
+// Waits a little for a holder that has the lock but does not listen yet.
 void send(const std::wstring& className, UINT message, WPARAM wParam);
 // Delivers messages other processes sent to this one's main window.
 void poll();

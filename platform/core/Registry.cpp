@@ -1,5 +1,6 @@
 #include "platform/Registry.h"
 
+#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <set>
@@ -48,6 +49,23 @@ LONG resolve(HKEY key, LPCWSTR subKey, std::wstring& path) {
     return ERROR_SUCCESS;
 }
 
+bool endsWith(const std::string& text, const char* tail) {
+    size_t n = std::strlen(tail);
+    return text.size() >= n && text.compare(text.size() - n, n, tail) == 0;
+}
+
+// Brings the view up to date; an error when the file has never been read,
+// so that a file that could not be read is not taken for an empty registry.
+LONG refreshed(platform::registry::Store& store) {
+    store.refresh();
+    if (store.loaded()) return ERROR_SUCCESS;
+    const std::string& problem = store.problem();
+    for (int error : {EACCES, EPERM}) {
+        if (endsWith(problem, std::strerror(error))) return ERROR_ACCESS_DENIED;
+    }
+    return ERROR_READ_FAULT;
+}
+
 HKEY newHandle(const std::wstring& path) {
     auto* handle = new RegistryKeyObject{path};
     handles().insert(handle);
@@ -60,7 +78,8 @@ LONG keyOf(HKEY key, const Key*& found) {
     std::wstring path;
     if (!pathOf(key, path)) return ERROR_INVALID_HANDLE;
     auto& store = platform::registry::store();
-    store.refresh();  // what another program wrote since is seen, too
+    // What another program wrote since is seen, too.
+    if (LONG error = refreshed(store); error != ERROR_SUCCESS) return error;
     found = store.view().find(path);
     return found == nullptr ? ERROR_KEY_DELETED : ERROR_SUCCESS;
 }
@@ -77,7 +96,7 @@ LONG RegOpenKeyExW(HKEY key, LPCWSTR subKey, DWORD, REGSAM, HKEY* result) {
     std::wstring path;
     if (LONG error = resolve(key, subKey, path); error != ERROR_SUCCESS) return error;
     auto& store = platform::registry::store();
-    store.refresh();
+    if (LONG error = refreshed(store); error != ERROR_SUCCESS) return error;
     const Key* found = store.view().find(path);
     if (found == nullptr) return ERROR_FILE_NOT_FOUND;
     *result = newHandle(found->path);
@@ -91,7 +110,7 @@ LONG RegCreateKeyExW(HKEY key, LPCWSTR subKey, DWORD, LPWSTR, DWORD, REGSAM, voi
     std::wstring path;
     if (LONG error = resolve(key, subKey, path); error != ERROR_SUCCESS) return error;
     auto& store = platform::registry::store();
-    store.refresh();
+    if (LONG error = refreshed(store); error != ERROR_SUCCESS) return error;
     const Key* found = store.view().find(path);
     bool created = found == nullptr;
     if (created) {
@@ -151,10 +170,12 @@ LONG RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD, DWORD type, const BYTE* 
         size_t length = 0;
         while (length < limit && text[length] != L'\0') ++length;
         value.text.assign(text, length);
+        if (value.text.size() > platform::registry::kMaxStringChars) return ERROR_INVALID_PARAMETER;
     } else {
         return ERROR_INVALID_PARAMETER;
     }
-    if (!platform::registry::isStorableText(value.name) ||
+    if (value.name.size() > platform::registry::kMaxValueNameChars ||
+        !platform::registry::isStorableText(value.name) ||
         !platform::registry::isStorableText(value.text)) {
         return ERROR_INVALID_PARAMETER;
     }
@@ -177,7 +198,7 @@ LONG RegDeleteKeyW(HKEY key, LPCWSTR subKey) {
     std::wstring path;
     if (LONG error = resolve(key, subKey, path); error != ERROR_SUCCESS) return error;
     auto& store = platform::registry::store();
-    store.refresh();
+    if (LONG error = refreshed(store); error != ERROR_SUCCESS) return error;
     if (store.view().find(path) == nullptr) return ERROR_FILE_NOT_FOUND;
     store.record(Change{Change::Kind::DeleteKey, path, {}});
     return commitResult();
@@ -196,4 +217,8 @@ LONG RegFlushKey(HKEY key) {
     std::wstring path;
     if (!pathOf(key, path)) return ERROR_INVALID_HANDLE;
     return commitResult();
+}
+
+std::string platform::registryProblem() {
+    return platform::registry::store().problem();
 }

@@ -145,10 +145,13 @@ bool isStorableText(std::wstring_view text) {
 bool normalizePath(std::wstring_view path, std::wstring& out) {
     out.clear();
     if (path.empty()) return true;
-    while (true) {
+    for (size_t depth = 1;; ++depth) {
         size_t separator = path.find(L'\\');
         std::wstring_view component = path.substr(0, separator);
-        if (component.empty() || !isStorableText(component)) return false;
+        if (component.empty() || component.size() > kMaxKeyNameChars || depth > kMaxKeyDepth ||
+            !isStorableText(component)) {
+            return false;
+        }
         if (!out.empty()) out.push_back(L'\\');
         out.append(component);
         if (separator == std::wstring_view::npos) return true;
@@ -167,16 +170,20 @@ const Key* Hive::find(std::wstring_view path) const {
 }
 
 Key& Hive::create(std::wstring_view path) {
-    // Ancestors first, so each keeps the spelling it already has.
+    std::wstring folded = foldedCopy(path);
+    auto found = keys_.find(folded);
+    if (found != keys_.end()) return found->second;
+    // Ancestors first, so each keeps the spelling it already has; the walk
+    // up stops at the first that exists.
     size_t separator = path.rfind(L'\\');
     std::wstring spelt(path);
     if (separator != std::wstring_view::npos) {
         spelt = create(path.substr(0, separator)).path;
         spelt.append(path.substr(separator));
     }
-    auto [it, inserted] = keys_.try_emplace(foldedCopy(path));
-    if (inserted) it->second.path = std::move(spelt);
-    return it->second;
+    Key& key = keys_.try_emplace(std::move(folded)).first->second;
+    key.path = std::move(spelt);
+    return key;
 }
 
 bool Hive::erase(std::wstring_view path) {
@@ -244,79 +251,139 @@ void Hive::apply(const Change& change) {
     }
 }
 
+namespace {
+
+// The first byte of a line that is not a blank.
+char firstVisible(std::string_view line) {
+    size_t at = line.find_first_not_of(" \t");
+    return at == std::string_view::npos ? '\0' : line[at];
+}
+
+}  // namespace
+
 ParseResult parseRegistryText(std::string_view bytes, Hive& out, int* skippedLines) {
     out = Hive();
     if (skippedLines != nullptr) *skippedLines = 0;
     if (bytes.empty()) return ParseResult::Ok;
-    if (bytes.find('\0') != std::string_view::npos) return ParseResult::NotRegistry;
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    std::wstring text;
-    if (!fromUtf8(bytes, text)) return ParseResult::NotRegistry;
 
+    // Where a kept line goes: before the first section, into a key, or into
+    // the sections no program reads.
+    enum class Place { Leading, InKey, Foreign };
+    Place place = Place::Leading;
+    Key* section = nullptr;
     int skipped = 0;
     bool sawHeader = false;
-    const Key* section = nullptr;
+    std::wstring line;
     std::wstring sectionPath;
     Value value;
+    auto keep = [&](std::string_view raw) {
+        std::string copy(raw);
+        if (place == Place::InKey) {
+            section->kept.push_back(std::move(copy));
+        } else if (place == Place::Foreign) {
+            out.foreignLines().push_back(std::move(copy));
+        } else {
+            out.leadingLines().push_back(std::move(copy));
+        }
+    };
     size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find(L'\n', start);
-        if (end == std::wstring::npos) end = text.size();
-        std::wstring line = trim(std::wstring_view(text).substr(start, end - start));
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos) end = bytes.size();
+        std::string_view raw = bytes.substr(start, end - start);
         start = end + 1;
+        // One line decoded on its own: a bad byte damages its line alone.
+        bool readable = raw.size() <= kMaxLineBytes && raw.find('\0') == std::string_view::npos &&
+                        fromUtf8(raw, line);
         if (!sawHeader) {
+            if (!readable) break;
+            line = trim(line);
             if (line.empty()) continue;
-            if (line != L"REGEDIT4") {
-                out = Hive();
-                return ParseResult::NotRegistry;
-            }
+            if (line != L"REGEDIT4") break;
             sawHeader = true;
             continue;
         }
-        if (line.empty() || line[0] == L';') continue;
-        if (line[0] == L'[') {
+        if (!readable) {
+            // A section line that cannot be read starts a section that
+            // cannot either: its values must not land in the key before it.
+            if (firstVisible(raw) == '[') place = Place::Foreign;
+            keep(raw);
+            ++skipped;
+            continue;
+        }
+        line = trim(line);
+        if (line.empty()) continue;
+        if (line[0] == L';') {
+            keep(raw);
+        } else if (line[0] == L'[') {
             if (parseSectionLine(line, sectionPath)) {
                 section = &out.create(sectionPath);
+                place = Place::InKey;
             } else {
-                section = nullptr;
+                place = Place::Foreign;
+                keep(raw);
                 ++skipped;
             }
-        } else if (section != nullptr && parseValueLine(line, value)) {
-            Hive::setValue(out.create(sectionPath), value);
+        } else if (place == Place::InKey && parseValueLine(line, value)) {
+            Hive::setValue(*section, value);
         } else {
+            keep(raw);
             ++skipped;
         }
     }
+    if (!sawHeader) {
+        out = Hive();
+        return ParseResult::NotRegistry;
+    }
     if (skippedLines != nullptr) *skippedLines = skipped;
-    if (!sawHeader) return ParseResult::NotRegistry;
     return ParseResult::Ok;
 }
 
+namespace {
+
+void appendLines(std::string& out, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        out += line;
+        out += '\n';
+    }
+}
+
+}  // namespace
+
 std::string formatRegistryText(const Hive& hive) {
-    std::wstring out = L"REGEDIT4\n";
+    std::string out = "REGEDIT4\n";
+    appendLines(out, hive.leadingLines());
+    std::wstring text;
     wchar_t digits[16];
     for (const auto& [folded, key] : hive.keys()) {
-        if (key.path.empty() && key.values.empty()) continue;
-        out += L"\n[";
-        out += kRootName;
+        if (key.path.empty() && key.values.empty() && key.kept.empty()) continue;
+        text = L"\n[";
+        text += kRootName;
         if (!key.path.empty()) {
-            out += L"\\";
-            out += key.path;
+            text += L"\\";
+            text += key.path;
         }
-        out += L"]\n";
+        text += L"]\n";
         for (const Value& value : key.values) {
-            appendQuoted(out, value.name);
-            out += L"=";
+            appendQuoted(text, value.name);
+            text += L"=";
             if (value.type == kTypeString) {
-                appendQuoted(out, value.text);
+                appendQuoted(text, value.text);
             } else {
                 std::swprintf(digits, 16, L"dword:%08x", value.number);
-                out += digits;
+                text += digits;
             }
-            out += L"\n";
+            text += L"\n";
         }
+        out += toUtf8(text);
+        appendLines(out, key.kept);
     }
-    return toUtf8(out);
+    if (!hive.foreignLines().empty()) {
+        out += '\n';
+        appendLines(out, hive.foreignLines());
+    }
+    return out;
 }
 
 }  // namespace platform::registry

@@ -37,11 +37,19 @@ BOOL SystemParametersInfoW(UINT action, UINT param, void* buffer, UINT) {
     return TRUE;
 }
 
-int MessageBoxW(HWND, LPCWSTR text, LPCWSTR caption, UINT) {
+int MessageBoxW(HWND, LPCWSTR text, LPCWSTR caption, UINT type) {
     std::string c = platform::narrow(caption ? caption : L"");
     std::string t = platform::narrow(text ? text : L"");
     platform::logEvent("messagebox\t" + platform::escapeForLog(c) + "\t" + platform::escapeForLog(t));
-    platform::backend().messageBox(c, t);
+    // A problem box is also said on stderr, where a start that ends at once
+    // is looked for.
+    if ((type & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION) {
+        std::fprintf(stderr, "%s %s\n", c.c_str(), t.c_str());
+    }
+    {
+        platform::ModalScope modal;
+        platform::backend().messageBox(c, t);
+    }
     return IDOK;
 }
 
@@ -84,6 +92,7 @@ std::string escapeForLog(const std::string& text) {
 void logEvent(const std::string& line) { backend().log(line); }
 
 void exitProcess(int code) {
+    claimEnd(code);
     logEvent("exit\t" + std::to_string(code));
     backend().shutdown(code);
     std::fflush(nullptr);

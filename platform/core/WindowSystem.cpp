@@ -7,6 +7,8 @@
 
 #include "Instance.h"
 #include "platform/Backend.h"
+#include "platform/Errors.h"
+#include "platform/ScreenSize.h"
 
 namespace platform::windows {
 namespace {
@@ -22,6 +24,9 @@ struct State {
     std::deque<MSG> queue;
     HWND main = nullptr;
     HWND taskbar = nullptr;
+    // Whether the main window holds the focus, as the focus messages posted
+    // so far say.
+    bool mainFocused = true;
 };
 
 State& state() {
@@ -46,7 +51,7 @@ HWND taskbarWindow() {
     if (s.taskbar == nullptr) {
         auto window = std::make_unique<WindowObject>();
         window->className = L"HHTaskbar";
-        window->rect = {0, 0, 240, 26};
+        window->rect = {0, 0, platform::kScreenWidth, 26};
         window->visible = true;
         s.taskbar = window.get();
         s.windows.push_back(std::move(window));
@@ -80,6 +85,10 @@ bool queueEmpty() { return state().queue.empty(); }
 
 using namespace platform::windows;
 
+namespace platform {
+const std::string& startProblem() { return instance::problem(); }
+}  // namespace platform
+
 WORD RegisterClassW(const WNDCLASSW* windowClass) {
     if (windowClass == nullptr || windowClass->lpszClassName == nullptr) return 0;
     auto& classes = state().classes;
@@ -88,7 +97,15 @@ WORD RegisterClassW(const WNDCLASSW* windowClass) {
     }
     // The class is what FindWindowW finds from other processes of the same
     // device root; a class another live process holds cannot be registered.
-    if (!platform::instance::claim(windowClass->lpszClassName)) return 0;
+    switch (platform::instance::claim(windowClass->lpszClassName)) {
+        case platform::instance::Claim::Taken: break;
+        case platform::instance::Claim::HeldElsewhere:
+            SetLastError(ERROR_CLASS_ALREADY_EXISTS);
+            return 0;
+        case platform::instance::Claim::Failed:
+            SetLastError(ERROR_ACCESS_DENIED);
+            return 0;
+    }
     classes.push_back({windowClass->lpszClassName, windowClass->lpfnWndProc});
     return static_cast<WORD>(classes.size());
 }
@@ -124,11 +141,21 @@ BOOL DestroyWindow(HWND window) {
 
 BOOL ShowWindow(HWND window, int command) {
     if (!isLocalWindow(window)) return FALSE;
+    State& s = state();
     bool wasVisible = window->visible;
     window->visible = command != SW_HIDE;
     if (window == taskbarWindow() && wasVisible != window->visible) {
         platform::backend().taskbarChanged(window->visible);
         platform::logEvent(std::string("taskbar\t") + (window->visible ? "shown" : "hidden"));
+    }
+    // As on the device, the program's window that hides itself loses the
+    // focus to the shell, and one shown again takes it back. A hide that
+    // answers a focus lost elsewhere changes nothing more.
+    if (window == s.main && window->visible != s.mainFocused) {
+        s.mainFocused = window->visible;
+        platform::logEvent(std::string("window\t") + (window->visible ? "shown" : "hidden"));
+        post(window, window->visible ? WM_SETFOCUS : WM_KILLFOCUS, 0, 0);
+        platform::backend().mainWindowShown(window->visible);
     }
     return wasVisible ? TRUE : FALSE;
 }
@@ -158,8 +185,8 @@ BOOL SetForegroundWindow(HWND window) { return isLocalWindow(window) ? TRUE : FA
 BOOL InvalidateRect(HWND window, const RECT*, BOOL) { return isLocalWindow(window) ? TRUE : FALSE; }
 
 int GetSystemMetrics(int index) {
-    if (index == SM_CXSCREEN) return 240;
-    if (index == SM_CYSCREEN) return 320;
+    if (index == SM_CXSCREEN) return platform::kScreenWidth;
+    if (index == SM_CYSCREEN) return platform::kScreenHeight;
     return 0;
 }
 
@@ -197,6 +224,8 @@ void PostQuitMessage(int exitCode) { post(nullptr, WM_QUIT, static_cast<WPARAM>(
 
 namespace {
 void gatherEvents(DWORD waitMs) {
+    // A termination signal closes the window: the Exit command.
+    if (platform::takeEndRequest() != 0) post(mainWindow(), WM_CLOSE, 0, 0);
     platform::instance::poll();
     platform::backend().pumpEvents(waitMs);
 }
@@ -267,6 +296,7 @@ void key(int virtualKey, bool down) {
 }
 
 void focus(bool gained) {
+    state().mainFocused = gained;
     if (gained) {
         post(mainWindow(), WM_ACTIVATE, WA_ACTIVE, 0);
         post(mainWindow(), WM_SETFOCUS, 0, 0);

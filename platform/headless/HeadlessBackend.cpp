@@ -1,6 +1,12 @@
 // The test backend: a virtual clock that only moves when the program waits,
 // the input script laid out on that clock, PNG screenshots and an event log.
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -75,7 +81,11 @@ public:
 
     bool playWave(const std::string&) override { return true; }
 
-    void messageBox(const std::string&, const std::string&) override {}
+    void messageBox(const std::string&, const std::string&) override {
+        if (boxShot_.empty()) return;
+        shoot(boxShot_);
+        boxShot_.clear();
+    }
 
     void log(const std::string& line) override {
         std::fprintf(log_, "%s\n", line.c_str());
@@ -140,12 +150,8 @@ private:
                 log(std::string("focus\t") + (c.a ? "on" : "off") + "\t" + std::to_string(frames_));
                 input::focus(c.a != 0);
                 break;
-            case ScriptCommand::Shot: {
-                ScreenImage image;
-                decodeScreen(&image);
-                if (writePng(c.path, image)) log("shot\t" + c.path + "\t" + std::to_string(frames_));
-                break;
-            }
+            case ScriptCommand::Shot: shoot(c.path); break;
+            case ScriptCommand::BoxShot: boxShot_ = c.path; break;
             case ScriptCommand::Close:
                 log("close");
                 input::closeRequested();
@@ -157,8 +163,15 @@ private:
         }
     }
 
+    void shoot(const std::string& path) {
+        ScreenImage image;
+        decodeScreen(&image);
+        if (writePng(path, image)) log("shot\t" + path + "\t" + std::to_string(frames_));
+    }
+
     DWORD now_;
     DWORD start_;
+    std::string boxShot_;
     FILE* log_;
     std::vector<Action> actions_;
     size_t next_ = 0;
@@ -176,14 +189,34 @@ std::unique_ptr<Backend> createHeadlessBackend(const std::string& scriptPath, co
                                                DWORD tick0, std::string* error) {
     std::vector<headless::ScriptCommand> commands;
     if (!scriptPath.empty()) {
-        std::ifstream in(scriptPath);
-        if (!in) {
-            *error = "cannot read the script " + scriptPath;
+        // A folder opens as a stream that reads nothing: only a whole file
+        // read without error is a script.
+        std::string text;
+        int fd = ::open(scriptPath.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat info;
+        bool ok = fd >= 0 && ::fstat(fd, &info) == 0;
+        int failure = fd < 0 ? errno : 0;
+        if (ok && S_ISDIR(info.st_mode)) {
+            ok = false;
+            failure = EISDIR;
+        }
+        char buffer[8192];
+        while (ok) {
+            ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) {
+                ok = false;
+                failure = errno;
+            }
+            if (got <= 0) break;
+            text.append(buffer, static_cast<size_t>(got));
+        }
+        if (fd >= 0) ::close(fd);
+        if (!ok) {
+            *error = "cannot read the script " + scriptPath + ": " + std::strerror(failure);
             return nullptr;
         }
-        std::stringstream text;
-        text << in.rdbuf();
-        if (!headless::parseScript(text.str(), &commands, error)) {
+        if (!headless::parseScript(text, &commands, error)) {
             *error = scriptPath + ": " + *error;
             return nullptr;
         }

@@ -35,6 +35,16 @@ bool parseScript(const std::string& text, std::vector<ScriptCommand>* commands, 
     int lineNumber = 0;
     while (std::getline(in, raw)) {
         ++lineNumber;
+        // A control byte (a NUL above all) would cut the line short where
+        // the numbers are read: the whole line is refused instead.
+        for (char byte : raw) {
+            auto b = static_cast<unsigned char>(byte);
+            if ((b < 0x20 && b != '\t' && b != '\r') || b == 0x7F) {
+                *error = "script line " + std::to_string(lineNumber) +
+                         ": a control character (byte " + std::to_string(b) + ") in the line";
+                return false;
+            }
+        }
         std::string line = raw.substr(0, raw.find('#'));
         std::istringstream words(line);
         std::string verb;
@@ -80,6 +90,10 @@ bool parseScript(const std::string& text, std::vector<ScriptCommand>* commands, 
             c.kind = ScriptCommand::Shot;
             c.path = trim(line.substr(line.find("shot") + 4));
             if (c.path.empty()) return fail("expected 'shot PATH'");
+        } else if (verb == "boxshot") {
+            c.kind = ScriptCommand::BoxShot;
+            c.path = trim(line.substr(line.find(verb) + verb.size()));
+            if (c.path.empty()) return fail("expected 'boxshot PATH'");
         } else if (verb == "close") {
             c.kind = ScriptCommand::Close;
             if (!args.empty()) return fail("'close' takes no arguments");

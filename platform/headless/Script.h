@@ -8,6 +8,8 @@
 //   key up|down|left|right
 //   focus off|on          lose / regain the focus
 //   shot PATH             write the decoded display as a PNG
+//   boxshot PATH          the same when the next message box opens: what
+//                         the player sees behind it
 //   close                 the window is closed
 //   realwait MS           pause MS of real time
 
@@ -17,7 +19,7 @@
 namespace platform::headless {
 
 struct ScriptCommand {
-    enum Kind { Wait, Tap, Press, Drag, Release, Key, Focus, Shot, Close, RealWait };
+    enum Kind { Wait, Tap, Press, Drag, Release, Key, Focus, Shot, BoxShot, Close, RealWait };
     Kind kind;
     int a = 0;  // milliseconds, x, virtual key, or 1 for focus on
     int b = 0;  // y

@@ -3,6 +3,7 @@
 // device, message boxes as dialogs, and a frame wait that sleeps.
 
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +27,35 @@ namespace {
 // one request; a later one (the first was not acted on yet) is sent again.
 constexpr Uint32 kCloseRepeatMs = 500;
 
+// Xlib's default answer to a lost connection is exit(), which runs the
+// destructors, which close the window on the dead connection and wait there
+// for ever. The program ends as its Exit command does instead, touching the
+// connection no more. Xlib must not get control back from here: it would
+// exit.
+int displayLost(void*) { platform::endNow("the desktop display went away"); }
+
+// SDL loads Xlib itself when it drives an X11 display; the handler is set
+// in that same library, looked up rather than linked.
+void watchForALostDisplay() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr || std::strcmp(driver, "x11") != 0) return;
+    void* xlib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+    if (xlib == nullptr) return;
+    using Handler = int (*)(void*);
+    using SetHandler = Handler (*)(Handler);
+    auto set = reinterpret_cast<SetHandler>(dlsym(xlib, "XSetIOErrorHandler"));
+    if (set != nullptr) set(&displayLost);
+    dlclose(xlib);
+}
+
+// Wakes the frame wait from the signal thread; SDL's event queue may be
+// pushed to from any thread.
+void wakeUp() {
+    SDL_Event event{};
+    event.type = SDL_USEREVENT;
+    SDL_PushEvent(&event);
+}
+
 class SdlBackend : public Backend {
   public:
     explicit SdlBackend(std::string title) : title_(std::move(title)) {}
@@ -37,6 +67,10 @@ class SdlBackend : public Backend {
         SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
         SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+        // The platform takes the termination signals itself, in every state
+        // (SDL's own would only queue a quit event that a modal box never
+        // reads).
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
             *error = std::string("Cannot open the desktop display (") + SDL_GetError() +
                      "); to run without a window: DECKHOLLOW_BACKEND=headless "
@@ -63,6 +97,8 @@ class SdlBackend : public Backend {
             return false;
         }
         timing_.step("window created");
+        watchForALostDisplay();
+        platform::setWaker(&wakeUp);
         return true;
     }
 
@@ -123,6 +159,23 @@ class SdlBackend : public Backend {
         SDL_RaiseWindow(window_.handle());
     }
 
+    void mainWindowShown(bool shown) override {
+        if (shown) {
+            focused_ = true;
+            handedBack_ = false;
+            return;
+        }
+        if (!focused_) return;  // the answer to a focus the desktop took away
+        // Game > Suspend: the device is handed back. The window is
+        // minimised where a window manager does that; elsewhere it keeps
+        // showing the dimmed screen the program left. Either way the next
+        // click or key in it only brings the game back.
+        penDown_ = false;
+        focused_ = false;
+        handedBack_ = true;
+        if (window_.handle() != nullptr) SDL_MinimizeWindow(window_.handle());
+    }
+
     void shutdown(int) override { closeAll(); }
 
   private:
@@ -155,7 +208,14 @@ class SdlBackend : public Backend {
             case SDL_KEYDOWN:
             case SDL_KEYUP:
                 // Held keys repeat on the desktop, not on the device.
-                if (e.key.repeat == 0) keyEvent(e.key.keysym.sym, e.type == SDL_KEYDOWN);
+                if (e.key.repeat != 0) break;
+                if (handedBack_ && e.key.keysym.sym != SDLK_F12) {
+                    // After Game > Suspend, as a click, the first key
+                    // pressed at the window only brings the game back.
+                    if (e.type == SDL_KEYDOWN) gainFocus();
+                    break;
+                }
+                keyEvent(e.key.keysym.sym, e.type == SDL_KEYDOWN);
                 break;
             case SDL_MOUSEBUTTONDOWN:
                 if (e.button.button == SDL_BUTTON_LEFT) penPressed(e.button.x, e.button.y);
@@ -263,6 +323,7 @@ class SdlBackend : public Backend {
     }
 
     void gainFocus() {
+        handedBack_ = false;
         if (focused_) return;
         focused_ = true;
         input::focus(true);
@@ -290,6 +351,8 @@ class SdlBackend : public Backend {
     bool focused_ = true;
     bool penDown_ = false;
     bool wakingClick_ = false;
+    // The program went to the background by Game > Suspend.
+    bool handedBack_ = false;
     int penX_ = 0;
     int penY_ = 0;
     bool closeSent_ = false;

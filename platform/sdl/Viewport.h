@@ -1,13 +1,15 @@
 #pragma once
 
-// Where the device's 240 x 320 screen lies inside the desktop window, and the
+// Where the device's screen lies inside the desktop window, and the
 // way back from a window point to a device pixel. Free of SDL so that the
 // arithmetic can be checked on its own.
 
+#include "platform/ScreenSize.h"
+
 namespace platform::sdl {
 
-constexpr int kDeviceWidth = 240;
-constexpr int kDeviceHeight = 320;
+constexpr int kDeviceWidth = platform::kScreenWidth;
+constexpr int kDeviceHeight = platform::kScreenHeight;
 
 struct ViewRect {
     int x = 0;

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "FatalErrorCatcher.h"
+#include "gamekit/cards/CardDrawing.h"
 #include "gamekit/cards/CardGlyphs.h"
 #include "gamekit/cards/CardTheme.h"
-#include "gamekit/cards/CardDrawing.h"
 #include "gamekit/cards/PlayingCard.h"
 #include "gamekit/graphics/Surface.h"
 

@@ -5,10 +5,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/CardDrawing.h"
+#include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/PlayingCard.h"
 #include "gamekit/graphics/Surface.h"
+#include "games/pellandine/TableLayout.h"
 #include "platform/Device.h"
 #include "platform/Registry.h"
 #include "platform/RegistryStore.h"
@@ -154,14 +155,15 @@ ReadTable readTable(const testing_support::PngImage& image, int gameType, uint16
     for (int i = 0; i < pellandine::kSlotCount; ++i) {
         pellandine::TableSlot& slot = table.grid.at(i);
         if (!slot.active) continue;
+        const pellandine::ScreenPoint at = pellandine::slotPlace(gameType, slot);
         // A face shows the card's body colour beside its glyphs.
-        if (pixel565(image, slot.x + 20, slot.y + 30) != 0xE71C) continue;
+        if (pixel565(image, at.x + 20, at.y + 30) != 0xE71C) continue;
         int found = -1;
         for (size_t c = 0; c < f.pictures.size() && found < 0; ++c) {
             bool same = true;
             for (int y = kTop; y <= kBottom && same; ++y) {
                 for (int x = kLeft; x <= kRight && same; ++x) {
-                    same = f.pictures[c][y * 30 + x] == pixel565(image, slot.x + x, slot.y + y);
+                    same = f.pictures[c][y * 30 + x] == pixel565(image, at.x + x, at.y + y);
                 }
             }
             if (same) found = static_cast<int>(c);
@@ -179,9 +181,10 @@ ReadTable readTable(const testing_support::PngImage& image, int gameType, uint16
 std::string tapsFor(const pellandine::TableGrid& grid, const int* indices, int count) {
     std::string script;
     for (int k = 0; k < count; ++k) {
-        const pellandine::TableSlot& slot = grid.at(indices[k]);
-        script += "tap " + std::to_string(slot.x + 15) + " " + std::to_string(slot.y + 22) +
-                  "\nwait 200\n";
+        const pellandine::ScreenPoint at =
+            pellandine::slotPlace(grid.gameType(), grid.at(indices[k]));
+        script +=
+            "tap " + std::to_string(at.x + 15) + " " + std::to_string(at.y + 22) + "\nwait 200\n";
     }
     return script;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PellandineDevice.h"
+#include "games/pellandine/TableLayout.h"
 #include "games/pellandine/rules/GroupRules.h"
 
 using namespace pellandine_e2e;
@@ -182,4 +183,52 @@ TEST(PellandineEndToEnd, AStoredGameTypeZeroIsPairsAndIsStoredCorrected) {
     PngImage image;
     ASSERT_TRUE(device.load("gametype0", &image));
     EXPECT_EQ(readTable(image, pellandine::kPairs, 0x001F).cardsRead, 20);  // Standard 3
+}
+
+// A tap made while the cards of the first deal are still flying in is kept
+// and reaches the game once the deal has landed: the card tapped 400 ms
+// after the deck is selected. The same run without that tap shows the card
+// plain; every other place is alike in both.
+TEST(PellandineEndToEnd, ATapDuringTheDealSelectsTheCardOnceTheDealHasLanded) {
+    Device device;
+    ASSERT_TRUE(device.installed());
+    const std::string deckTap = kPastStartup + "tap 25 115\nwait 400\n";
+    RunResult plain = device.run(deckTap + "wait 2500\n" + device.shotLine("deal_plain"));
+    ASSERT_EQ(plain.exitCode, 0);
+    PngImage before;
+    ASSERT_TRUE(device.load("deal_plain", &before));
+    ReadTable table = readTable(before, pellandine::kSum14);
+    ASSERT_TRUE(table.ok);
+    ASSERT_EQ(table.cardsRead, 10);
+    int tapped = -1;
+    for (int i = 0; i < pellandine::kSlotCount && tapped < 0; ++i) {
+        if (table.grid.at(i).card != nullptr) tapped = i;
+    }
+    ASSERT_GE(tapped, 0);
+
+    // The deal takes ten flights of 60 ms: the tap lands in the middle of it.
+    RunResult busy = device.run(deckTap + tapsFor(table.grid, &tapped, 1) + "wait 2500\n" +
+                                device.shotLine("deal_tapped"));
+    ASSERT_EQ(busy.exitCode, 0);
+    PngImage after;
+    ASSERT_TRUE(device.load("deal_tapped", &after));
+    ReadTable read = readTable(after, pellandine::kSum14);
+    for (int i = 0; i < pellandine::kSlotCount; ++i) {
+        EXPECT_EQ(read.grid.at(i).card, table.grid.at(i).card) << i;
+    }
+    // The selection is the highlight ring two pixels wide around the card:
+    // only there do the two screens differ.
+    const pellandine::ScreenPoint slot =
+        pellandine::slotPlace(pellandine::kSum14, table.grid.at(tapped));
+    int inRing = 0, elsewhere = 0;
+    for (int y = 0; y < 320; ++y) {
+        for (int x = 0; x < 240; ++x) {
+            if (pixel565(before, x, y) == pixel565(after, x, y)) continue;
+            const bool ring =
+                x >= slot.x - 2 && x <= slot.x + 31 && y >= slot.y - 2 && y <= slot.y + 47;
+            ++(ring ? inRing : elsewhere);
+        }
+    }
+    EXPECT_GT(inRing, 200) << "the card tapped during the deal is not selected";
+    EXPECT_EQ(elsewhere, 0);
 }

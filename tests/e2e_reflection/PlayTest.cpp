@@ -2,6 +2,10 @@
 // redo on the keys, the score and time entered in the list, and a won game.
 
 #include <gtest/gtest.h>
+#include <signal.h>
+
+#include <chrono>
+#include <thread>
 
 #include "ReflectionRun.h"
 #include "games/reflection/rules/DealSolver.h"
@@ -23,6 +27,23 @@ int countLines(const RunResult& r, const std::string& prefix) {
 const std::string kCardSound =
     "sound\t\\Program Files\\Tarnwick Software\\Deckhollow\\"
     "TarnwickSoftware_Cardflick.wav";
+
+// Past the start-up screen to the first deal of this start tick that the
+// solver wins (Up deals past the others); `solved` holds its moves.
+std::string toAWinnableDeal(DealPredictor& deal, reflection::SolveResult& solved) {
+    std::string script = tap(120, 160, 200);
+    for (int tries = 0; tries < 20; ++tries) {
+        deal.nextGame();
+        int codes[reflection::kDeckSize];
+        for (int i = 0; i < reflection::kDeckSize; ++i) {
+            codes[i] = reflection::cardCode(deal.game().deck().cards[i]);
+        }
+        solved = reflection::DealSolver(codes, false).solve(2000000, 5000);
+        script += "key up\nwait 1000\n";
+        if (solved.outcome == reflection::SolveOutcome::Won) break;
+    }
+    return script;
+}
 
 }  // namespace
 
@@ -97,20 +118,8 @@ TEST(ReflectionPlay, AWonGameEndsTheGameAndOpensTheListWithItsRowHighlighted) {
     InstalledRoot root;
     ASSERT_TRUE(root.installed());
     DealPredictor deal;
-    // The first deal of this start tick that the solver wins; the script
-    // deals past the others with Up.
-    std::string script = tap(120, 160, 200);
     reflection::SolveResult solved;
-    for (int tries = 0; tries < 20; ++tries) {
-        deal.nextGame();
-        int codes[reflection::kDeckSize];
-        for (int i = 0; i < reflection::kDeckSize; ++i) {
-            codes[i] = reflection::cardCode(deal.game().deck().cards[i]);
-        }
-        solved = reflection::DealSolver(codes, false).solve(2000000, 5000);
-        script += "key up\nwait 1000\n";
-        if (solved.outcome == reflection::SolveOutcome::Won) break;
-    }
+    std::string script = toAWinnableDeal(deal, solved);
     ASSERT_EQ(solved.outcome, reflection::SolveOutcome::Won);
     for (const Move& m : solved.moves) script += deal.play(m);
     ASSERT_TRUE(deal.game().isWon());
@@ -138,4 +147,43 @@ TEST(ReflectionPlay, AWonGameEndsTheGameAndOpensTheListWithItsRowHighlighted) {
     // Back on the table, every sequence is shown complete: a bar from the
     // king to the right edge.
     for (int s = 0; s < 4; ++s) EXPECT_EQ(over.at(230, 40 + 47 * s), screenColour(0xE71C));
+}
+
+// The winning move is seen before its box: behind "You made the high score
+// list" the table shows every sequence complete. The list entry is written
+// at once: a program killed while the box is up has it in the registry.
+TEST(ReflectionPlay, TheWinIsDrawnBeforeItsBoxAndItsEntryIsWrittenAtOnce) {
+    InstalledRoot root;
+    ASSERT_TRUE(root.installed());
+    DealPredictor deal;
+    reflection::SolveResult solved;
+    std::string script = toAWinnableDeal(deal, solved);
+    ASSERT_EQ(solved.outcome, reflection::SolveOutcome::Won);
+    for (size_t i = 0; i + 1 < solved.moves.size(); ++i) script += deal.play(solved.moves[i]);
+    const std::string behind = root.file("behind-the-box.png");
+    script += "boxshot " + behind + "\n" + deal.play(solved.moves.back()) + "realwait 30000\n";
+    testing_support::BackgroundRun run(REFLECTION_PATH, root, script, "won",
+                                       {{"DECKHOLLOW_TICK0", std::to_string(kTick0)}});
+    // The box is up once its shot is written.
+    bool boxShown = false, shot = false;
+    for (int i = 0; i < 1200 && !shot; ++i) {
+        for (const std::string& line : run.logSoFar()) {
+            boxShown = boxShown ||
+                       line == "messagebox\tCongratulations!\tYou made the high score list";
+            shot = shot || line.rfind("shot\t" + behind + "\t", 0) == 0;
+        }
+        if (!shot) std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+    ASSERT_TRUE(boxShown);
+    ASSERT_TRUE(shot);
+    ::kill(run.pid(), SIGKILL);
+    run.finish();
+    const std::vector<int> scores = storedList(root, L"NormalScores");
+    ASSERT_EQ(scores.size(), 10u);
+    EXPECT_EQ(scores[0], 200) << "the entry shown was not written before the program was killed";
+    PngImage image;
+    ASSERT_TRUE(image.load(behind));
+    for (int s = 0; s < 4; ++s) {
+        EXPECT_EQ(image.at(230, 40 + 47 * s), screenColour(0xE71C)) << "sequence " << s + 1;
+    }
 }

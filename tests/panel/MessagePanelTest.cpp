@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gamekit/graphics/BitmapFont.h"
-#include "gamekit/graphics/MessagePanel.h"
+#include "gamekit/shell/MessagePanel.h"
 #include "gamekit/graphics/Surface.h"
 
 using namespace gamekit;

@@ -5,12 +5,11 @@
 #include <algorithm>
 
 #include "gamekit/settings/SettingsRecord.h"
-#include "gamekit/settings/SettingsTable.h"
 #include "games/pellandine/Options.h"
+#include "games/pellandine/PellandineSettings.h"
 #include "games/pellandine/rules/Variation.h"
 
 using namespace pellandine;
-using gamekit::pellandineSettings;
 
 namespace {
 

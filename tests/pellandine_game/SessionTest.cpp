@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "gamekit/cards/CardText.h"
 #include "games/pellandine/Session.h"
-#include "games/pellandine/rules/DeckOrder.h"
+#include "games/pellandine/TableLayout.h"
 #include "games/pellandine/rules/GroupRules.h"
 #include "pellandine_rules/StackedDecks.h"
 
@@ -28,19 +29,19 @@ struct Fixture {
     void stack(const std::string& order) {
         std::vector<CardCode> codes;
         std::string error;
-        ASSERT_TRUE(parseDeckOrder(order, codes, error)) << error;
+        ASSERT_TRUE(gamekit::parseCardList(order, codes, error)) << error;
         ASSERT_TRUE(session->rules().newGameWithOrder(codes).dealt);
     }
 
     // A tap on a card and the lift that judges the selection.
     PlayResult tapCard(int row, int column, Announcement& a) {
-        const TableSlot& slot = session->rules().grid().slot(row, column);
-        session->tapTable(slot.x + 15, slot.y + 22, 0, a);
+        const ScreenPoint at = slotPlace(session->rules().grid().gameType(), row, column);
+        session->tapTable(at.x + 15, at.y + 22, 0, a);
         return session->penUp(false, a);
     }
 
     PlayResult tapDeck(Announcement& a) {
-        const int y = session->rules().grid().firstRowY() + 10;
+        const int y = firstRowY(session->rules().grid().gameType()) + 10;
         PlayResult r = session->tapTable(20, y, 99, a);
         session->penUp(false, a);
         return r;

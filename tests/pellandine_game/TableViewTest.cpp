@@ -77,8 +77,9 @@ TEST(PellandineTable, EachVariationShowsItsOwnPlacesAndCounterRows) {
         const TableGrid& grid = rules.grid();
         for (int i = 0; i < kSlotCount; ++i) {
             const TableSlot& s = grid.at(i);
+            const ScreenPoint at = slotPlace(type, s);
             // The top edge of an empty place is a line; inactive places show none.
-            EXPECT_EQ(t.count(s.x + 6, s.y, s.x + 23, s.y, 0x0000), s.active ? 18 : 0)
+            EXPECT_EQ(t.count(at.x + 6, at.y, at.x + 23, at.y, 0x0000), s.active ? 18 : 0)
                 << type << " slot " << i;
         }
         const CounterPlaces p = counterPlaces(type);
@@ -87,7 +88,7 @@ TEST(PellandineTable, EachVariationShowsItsOwnPlacesAndCounterRows) {
             0);
         EXPECT_GT(t.count(p.cardsX, p.cardsY, p.cardsX + 12, p.cardsY + 10, 0x0000), 0) << "52";
         // In the column under the deck's label, left of the cards, cards above score.
-        EXPECT_GT(p.cardsLabelY, grid.firstRowY() + 57 + 11);
+        EXPECT_GT(p.cardsLabelY, firstRowY(grid.gameType()) + 57 + 11);
         EXPECT_GT(p.scoreLabelY, p.cardsY + 11);
         EXPECT_GT(t.count(p.cardsLabelX, p.cardsLabelY - 2, 58, p.scoreY + 12, 0x0000), 0);
         EXPECT_GT(t.count(0, p.cardsLabelY, 59, p.scoreY + 12, 0xFFFF), 0);
@@ -108,7 +109,7 @@ TEST(PellandineTable, TheDeckIsABackWhileTheShoeHasCardsAndAnEmptyPlaceAfter) {
     PellandineRules rules(3, kSum14);
     rules.newGame(5);
     t.draw(rules, 2);
-    const int y = rules.grid().firstRowY();
+    const int y = firstRowY(rules.grid().gameType());
     EXPECT_EQ(t.surface.pixel(kDeckX + 10, y + 20), 0x7BEF);  // the back's picture
     while (!rules.shoeExhausted()) {
         // Take every card off the table by hand, then refill.

@@ -18,29 +18,15 @@ TEST(GameType, ZeroReadsAsPairsAndOtherStrayValuesAsSum14) {
 
     PellandineRules zero(1, 0);
     EXPECT_EQ(zero.gameType(), kPairs);
-    EXPECT_EQ(zero.grid().firstRowY(), 81);
+    EXPECT_EQ(zero.grid().gameType(), kPairs);
     zero.setGameType(-7);
     EXPECT_EQ(zero.gameType(), kSum14);
-    EXPECT_EQ(zero.grid().firstRowY(), 107);  // no game yet: the empty table follows the setting
+    EXPECT_EQ(zero.grid().gameType(), kSum14);  // no game yet: the empty table follows the setting
     zero.newGame(3);
     EXPECT_EQ(zero.grid().emptySlotCount(), 0);
     int active = 0;
     for (int i = 0; i < kSlotCount; ++i) active += zero.grid().at(i).active ? 1 : 0;
     EXPECT_EQ(active, 10);
-}
-
-TEST(Layout, PositionsFollowTheColumnAndRowSteps) {
-    TableGrid grid;
-    const int firstRow[5] = {0, 81, 97, 81, 107};
-    for (int type = kPairs; type <= kSum14; ++type) {
-        grid.setLayout(type);
-        for (int r = 0; r < kRows; ++r) {
-            for (int c = 0; c < kColumns; ++c) {
-                EXPECT_EQ(grid.slot(r, c).x, 60 + 35 * c);
-                EXPECT_EQ(grid.slot(r, c).y, firstRow[type] + 51 * r);
-            }
-        }
-    }
 }
 
 TEST(Layout, ActiveSetsOfEachVariation) {
@@ -58,41 +44,6 @@ TEST(Layout, ActiveSetsOfEachVariation) {
     EXPECT_EQ(activeMap(kSum10), "XXXXX/.XXX./XXXXX/...../");
     EXPECT_EQ(activeMap(kSum11), "XXXXX/XXXXX/XXXXX/XXXXX/");
     EXPECT_EQ(activeMap(kSum14), "XXXXX/XXXXX/...../...../");
-}
-
-TEST(Layout, SlotAtHitsInclusiveRectanglesOfCardsOnly) {
-    auto rules = stacked(kSum10, "AS 2S 3S 4S 5S 6S 7S 8S 9S AC 2C 3C 4C");
-    const TableGrid& grid = rules->grid();
-    auto hit = [&](int x, int y) {
-        const TableSlot* s = const_cast<TableGrid&>(grid).slotAt(x, y);
-        return s == nullptr ? -1 : s->readingIndex();
-    };
-    EXPECT_EQ(hit(60, 97), 0);    // top-left corner
-    EXPECT_EQ(hit(90, 142), 0);   // bottom-right corner, inclusive
-    EXPECT_EQ(hit(92, 120), -1);  // the gap between columns 0 and 1
-    EXPECT_EQ(hit(95, 120), 1);
-    EXPECT_EQ(hit(70, 160), -1);  // row 2 column 0 is not part of Sum 10
-    EXPECT_EQ(hit(100, 160), 6);
-    EXPECT_EQ(hit(60, 199), 10);  // row 3 starts at 97 + 102
-    EXPECT_EQ(hit(70, 250), -1);  // below the three rows in use
-    EXPECT_EQ(hit(59, 97), -1);
-
-    // An emptied slot is no longer found.
-    tap(*rules, 0, 0);
-    tap(*rules, 2, 0);  // A + 9 = 10
-    EXPECT_EQ(at(*rules, 0, 0), "--");
-    EXPECT_EQ(hit(70, 110), -1);
-}
-
-TEST(Layout, DeckPileIsHitBetweenItsInclusiveEdges) {
-    TableGrid grid;
-    grid.setLayout(kSum14);
-    EXPECT_TRUE(grid.onDeck(13, 107));
-    EXPECT_TRUE(grid.onDeck(43, 152));
-    EXPECT_FALSE(grid.onDeck(12, 120));
-    EXPECT_FALSE(grid.onDeck(44, 120));
-    EXPECT_FALSE(grid.onDeck(20, 106));
-    EXPECT_FALSE(grid.onDeck(20, 153));
 }
 
 TEST(Layout, NeighboursAreTheEightSurroundingGridPlacesWithoutWrapping) {

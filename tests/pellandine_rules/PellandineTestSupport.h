@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "games/pellandine/rules/DeckOrder.h"
+#include "gamekit/cards/CardText.h"
 #include "games/pellandine/rules/GroupRules.h"
 #include "games/pellandine/rules/PellandineRules.h"
 
@@ -17,7 +17,7 @@ using namespace pellandine;
 inline std::vector<CardCode> codes(const std::string& text) {
     std::vector<CardCode> out;
     std::string error;
-    EXPECT_TRUE(parseDeckOrder(text, out, error)) << error;
+    EXPECT_TRUE(gamekit::parseCardList(text, out, error)) << error;
     return out;
 }
 
@@ -33,14 +33,14 @@ inline std::unique_ptr<PellandineRules> stacked(int gameType, const std::string&
 
 // A full stylus tap on a card: press (select) and lift (judge).
 inline PlayResult tap(PellandineRules& rules, int row, int column) {
-    rules.tapSlot(row, column);
+    rules.select(row, column);
     return rules.evaluateSelection();
 }
 
 inline std::string at(const PellandineRules& rules, int row, int column) {
     const TableSlot& s = rules.grid().slot(row, column);
     if (s.empty || s.card == nullptr) return "--";
-    return cardCodeName(*s.card);
+    return gamekit::cardCodeText(*s.card);
 }
 
 inline bool isSelected(const PellandineRules& rules, int row, int column) {

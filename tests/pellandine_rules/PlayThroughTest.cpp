@@ -58,7 +58,7 @@ void playRandomGames(int gameType, int slideMode, int games, Totals& totals) {
             }
             const Group& g = groups[pick() % groups.size()];
             for (int k = 0; k < g.size; ++k) {
-                rules.tapSlot(g.index[k] / kColumns, g.index[k] % kColumns);
+                rules.select(g.index[k] / kColumns, g.index[k] % kColumns);
                 r = rules.evaluateSelection();
                 if (k + 1 < g.size) {
                     ASSERT_FALSE(r.removed);
@@ -115,6 +115,9 @@ TEST(GroupSearch, FindsExactlyTheGroupsTheTapsAccept) {
     EXPECT_EQ(groups[0].index[3], 3);
     for (size_t k = 1; k < groups.size(); ++k) EXPECT_TRUE(groups[k - 1] < groups[k]);
     EXPECT_TRUE(hasAllowedGroup(rules->grid()));
+    // The rules offer the same groups as moves, and none before a deal.
+    EXPECT_EQ(rules->legalMoves(), groups);
+    EXPECT_TRUE(PellandineRules(1, kSum14).legalMoves().empty());
 
     auto none = stacked(kPairs, "AS 2S 3S 4S 5S 6S 7S 8S 9S 10S JS QS KS AC 2C 3C 4C 5C 6C 7C");
     EXPECT_FALSE(hasAllowedGroup(none->grid()));

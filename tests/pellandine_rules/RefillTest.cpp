@@ -6,13 +6,13 @@ using namespace pellandine_test;
 namespace {
 
 std::string shoeCard(const PellandineRules& rules, int index) {
-    return cardCodeName(*rules.shoe().cards[index]);
+    return gamekit::cardCodeText(*rules.shoe().cards[index]);
 }
 
 std::vector<std::string> occupiedInReadingOrder(const TableGrid& grid) {
     std::vector<std::string> out;
     for (int i = 0; i < kSlotCount; ++i) {
-        if (grid.at(i).holdsCard()) out.push_back(cardCodeName(*grid.at(i).card));
+        if (grid.at(i).holdsCard()) out.push_back(gamekit::cardCodeText(*grid.at(i).card));
     }
     return out;
 }
@@ -204,7 +204,7 @@ TEST(Sum11Refill, FaceCardsLeftWhenTheShoeRunsOutAreCountedAsRemoved) {
     // selection.
     tap(*rules, 0, 1);
     ASSERT_TRUE(tap(*rules, 1, 1).removed);
-    rules->tapSlot(0, 2);
+    rules->select(0, 2);
     ASSERT_EQ(rules->selectionCount(), 1);
     const std::vector<std::string> before = occupiedInReadingOrder(rules->grid());
     r = rules->tapDeck();
@@ -233,10 +233,10 @@ TEST(Sum11Refill, AWinByTheLastFaceCardsIsAWin) {
     EXPECT_EQ(rules->phase(), GamePhase::Over);
     EXPECT_EQ(rules->scores().list(kSum11)[0], 52);
     // Taps on the table are ignored now; the deck starts the next game.
-    EXPECT_EQ(rules->tapSlot(0, 0).tap, TapKind::None);
+    EXPECT_EQ(rules->select(0, 0).tap, TapKind::None);
     rules->evaluateSelection();
     EXPECT_STREQ(rules->promptLines().first, "Tap deck to start a new game, or");
-    EXPECT_EQ(rules->tapTable(20, 100, 5).tap, TapKind::NewGame);
+    EXPECT_EQ(rules->tapDeckOrDeal(5).tap, TapKind::NewGame);
     EXPECT_EQ(rules->phase(), GamePhase::Playing);
     EXPECT_EQ(rules->scores().list(kSum11)[1], 0);
 }
@@ -271,12 +271,12 @@ TEST(Replay, RestartGivesTheSameCardsInTheSamePlacesAndNewAFreshDeal) {
     std::vector<Group> groups;
     findGroups(rules.grid(), groups);
     if (!groups.empty()) {
-        rules.tapSlot(groups[0].index[0] / 5, groups[0].index[0] % 5);
-        rules.tapSlot(groups[0].index[1] / 5, groups[0].index[1] % 5);
+        rules.select(groups[0].index[0] / 5, groups[0].index[0] % 5);
+        rules.select(groups[0].index[1] / 5, groups[0].index[1] % 5);
         ASSERT_TRUE(rules.evaluateSelection().removed);
     }
     rules.tapDeck();
-    rules.tapSlot(0, 0);
+    rules.select(0, 0);
     PlayResult r = rules.restartGame();
     EXPECT_TRUE(r.dealt);
     EXPECT_FALSE(r.offer.offered);

@@ -8,10 +8,10 @@ using namespace pellandine_test;
 
 TEST(Pairs, TwoSevensSideBySideAreRemoved) {
     auto rules = stacked(kPairs, "7S 7C 2D");
-    EXPECT_EQ(rules->tapSlot(0, 0).tap, TapKind::Selected);
+    EXPECT_EQ(rules->select(0, 0).tap, TapKind::Selected);
     EXPECT_FALSE(rules->evaluateSelection().removed);  // one card is never removed alone
     EXPECT_TRUE(isSelected(*rules, 0, 0));
-    rules->tapSlot(0, 1);
+    rules->select(0, 1);
     PlayResult r = rules->evaluateSelection();
     EXPECT_TRUE(r.removed);
     EXPECT_EQ(r.cardsRemoved, 2);
@@ -65,7 +65,7 @@ TEST(Selection, TappingASelectedCardUnselectsItAndCompacts) {
     tap(*rules, 0, 0);
     tap(*rules, 0, 1);
     tap(*rules, 0, 2);
-    EXPECT_EQ(rules->tapSlot(0, 1).tap, TapKind::Unselected);
+    EXPECT_EQ(rules->select(0, 1).tap, TapKind::Unselected);
     EXPECT_FALSE(isSelected(*rules, 0, 1));
     ASSERT_EQ(rules->selectionCount(), 2);
     EXPECT_EQ(rules->selection().at(0), &rules->grid().slot(0, 0));
@@ -79,7 +79,7 @@ TEST(Selection, TappingEmptySpaceClearsTheWholeSelection) {
     tap(*rules, 0, 1);
     tap(*rules, 0, 2);
     ASSERT_EQ(rules->selectionCount(), 3);
-    PlayResult r = rules->tapTable(150, 300, 0);  // below the cards
+    PlayResult r = rules->tapEmptySpace();  // below the cards
     EXPECT_EQ(r.tap, TapKind::SelectionCleared);
     EXPECT_EQ(rules->selectionCount(), 0);
     for (int c = 0; c < 3; ++c) EXPECT_FALSE(isSelected(*rules, 0, c));
@@ -93,7 +93,7 @@ TEST(Selection, TappingEmptySpaceClearsTheWholeSelection) {
     ASSERT_EQ(at(*rules, 0, 0), "--");
     tap(*rules, 1, 0);
     EXPECT_EQ(rules->selectionCount(), 1);
-    EXPECT_EQ(rules->tapSlot(0, 0).tap, TapKind::SelectionCleared);
+    EXPECT_EQ(rules->select(0, 0).tap, TapKind::SelectionCleared);
     EXPECT_EQ(rules->selectionCount(), 0);
 }
 
@@ -178,7 +178,7 @@ TEST(Sum14, ASeventhCardCannotBeSelected) {
     for (int c = 0; c < 5; ++c) tap(*rules, 0, c);
     tap(*rules, 1, 0);
     ASSERT_EQ(rules->selectionCount(), 6);  // 1+1+1+1+2+2 = 8
-    EXPECT_EQ(rules->tapSlot(1, 1).tap, TapKind::SelectionFull);
+    EXPECT_EQ(rules->select(1, 1).tap, TapKind::SelectionFull);
     EXPECT_FALSE(isSelected(*rules, 1, 1));
     EXPECT_FALSE(rules->evaluateSelection().removed);
     EXPECT_EQ(rules->selectionCount(), 6);

@@ -185,25 +185,14 @@ TEST(Registry, UnreadableFileIsKeptAsideAndTheRegistryStartsEmpty) {
     std::string garbage("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
     root.write("registry.reg", garbage);
     EXPECT_EQ(openKey(L"SOFTWARE"), nullptr);
-    EXPECT_EQ(root.read("registry.reg.bad"), garbage);
+    EXPECT_EQ(root.read("registry.reg.bad.1"), garbage);
     EXPECT_FALSE(root.exists("registry.reg"));
     HKEY key = createKey(kKey);
     setDword(key, L"CardBack", 4);
     EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
     TempDeviceRoot::restart();
     EXPECT_EQ(readDword(kKey, L"CardBack"), 4);
-    EXPECT_EQ(root.read("registry.reg.bad"), garbage);
-}
-
-TEST(Registry, ADirectoryInPlaceOfTheFileIsMovedAside) {
-    TempDeviceRoot root;
-    std::filesystem::create_directories(root.file("registry.reg"));
-    EXPECT_EQ(openKey(L"SOFTWARE"), nullptr);
-    EXPECT_TRUE(std::filesystem::is_directory(root.file("registry.reg.bad")));
-    HKEY key = createKey(kKey);
-    setDword(key, L"A", 1);
-    EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
-    EXPECT_TRUE(std::filesystem::is_regular_file(root.file("registry.reg")));
+    EXPECT_EQ(root.read("registry.reg.bad.1"), garbage);
 }
 
 TEST(Registry, AFailedWriteIsReportedAndRetried) {
@@ -261,14 +250,15 @@ TEST(Registry, AFileThatCannotBeOpenedForTheMomentIsNeitherMovedNorOverwritten) 
         if (last < 0) _exit(9);
         ::close(last);
         TempDeviceRoot::restart();
+        // Neither "no such key" nor a new key over what could not be read.
         HKEY opened = nullptr;
-        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, 0, &opened) == ERROR_SUCCESS) _exit(2);
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, 0, &opened) != ERROR_READ_FAULT) _exit(2);
         HKEY created = nullptr;
         if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\New", 0, nullptr, 0, 0, nullptr,
-                            &created, nullptr) != ERROR_SUCCESS) {
+                            &created, nullptr) != ERROR_READ_FAULT) {
             _exit(3);
         }
-        if (RegCloseKey(created) == ERROR_SUCCESS) _exit(4);  // the write must not happen
+        if (platform::registryProblem().find("Too many open files") == std::string::npos) _exit(4);
         TempDeviceRoot::restart();  // and nothing is left to write at exit
         _exit(0);
     }

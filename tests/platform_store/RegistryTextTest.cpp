@@ -84,8 +84,11 @@ TEST(RegistryText, UnparseableLinesAreSkippedAndTheRestKept) {
 
 TEST(RegistryText, WhatIsNotARegistryFileIsRecognised) {
     Hive hive;
-    EXPECT_EQ(parseRegistryText(std::string("REGEDIT4\n\0\0", 11), hive), ParseResult::NotRegistry);
-    EXPECT_EQ(parseRegistryText("REGEDIT4\n\xff\xfe\n", hive), ParseResult::NotRegistry);
+    // Only the header decides; a bad byte after it damages its line alone.
+    EXPECT_EQ(parseRegistryText(std::string("REGEDIT4\n\0\0", 11), hive), ParseResult::Ok);
+    EXPECT_EQ(parseRegistryText("REGEDIT4\n\xff\xfe\n", hive), ParseResult::Ok);
+    EXPECT_EQ(parseRegistryText(std::string("\0REGEDIT4\n", 10), hive), ParseResult::NotRegistry);
+    EXPECT_EQ(parseRegistryText("\xffREGEDIT4\n", hive), ParseResult::NotRegistry);
     EXPECT_EQ(parseRegistryText("[HKEY_LOCAL_MACHINE\\A]\n\"V\"=dword:1\n", hive),
               ParseResult::NotRegistry);
     EXPECT_EQ(parseRegistryText("\n\n  \n", hive), ParseResult::NotRegistry);

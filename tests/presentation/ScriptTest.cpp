@@ -44,3 +44,11 @@ TEST(Script, RefusesBadLinesNamingTheLine) {
     for (const auto& [text, line] : bad)
         EXPECT_NE(errorOf(text).find(line), std::string::npos) << text;
 }
+
+TEST(Script, AByteThatEndsTheTextEarlyIsRefusedNotCut) {
+    // "wait 1<NUL>2" must not be read as "wait 1".
+    EXPECT_NE(errorOf(std::string("wait 1\0" "2\n", 9)).find("line 1"), std::string::npos);
+    EXPECT_NE(errorOf(std::string("wait 5\nshot /tmp/a\0b.png\n", 25)).find("line 2"),
+              std::string::npos);
+    EXPECT_NE(errorOf("wait 5\x01\n").find("line 1"), std::string::npos);
+}

@@ -46,7 +46,7 @@ TEST_F(History, UndoOfACardOnASequenceTakesTheFourPointsBack) {
     EXPECT_FALSE(history.canRedo());
     ASSERT_TRUE(history.undoLast());
     EXPECT_EQ(game.score(), 8);
-    EXPECT_EQ(cardCode(game.dealtCard()), parseCardName("2H"));
+    EXPECT_EQ(cardCode(game.dealtCard()), cardCodeOf("2H"));
     EXPECT_TRUE(history.canRedo());
     ASSERT_TRUE(history.undoLast());
     EXPECT_EQ(game.dealtCard(), nullptr);

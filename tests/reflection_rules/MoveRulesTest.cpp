@@ -127,7 +127,7 @@ TEST(MoveRules, KingsTalonInNormalMode) {
     EXPECT_FALSE(game.tryMove(Move::kingsToSequence(4)));
     EXPECT_TRUE(game.tryMove(Move::kingsToSequence(0)));
     EXPECT_EQ(game.sequence(0).iSize, 13);
-    EXPECT_EQ(cardCode(game.sequence(0)[12]), parseCardName("KD"));
+    EXPECT_EQ(cardCode(game.sequence(0)[12]), cardCodeOf("KD"));
     EXPECT_FALSE(game.tryMove(Move::kingsToSequence(0)));  // complete
     EXPECT_EQ(game.score(), 8 + 12 * 4);
 }

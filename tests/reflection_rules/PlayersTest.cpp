@@ -42,10 +42,10 @@ TEST(Greedy, KingsGoToTheKingsTalonAndOtherCardsToTheShortestTalon) {
         ASSERT_TRUE(nextGreedyMove(game, ParkingRule::Shortest, move));
         ASSERT_TRUE(game.tryMove(move));
     }
-    EXPECT_EQ(cardCode(game.kingsTalon()[0]), parseCardName("KH"));
-    EXPECT_EQ(cardCode(game.storeTalon(0)[0]), parseCardName("9C"));
-    EXPECT_EQ(cardCode(game.storeTalon(1)[0]), parseCardName("9D"));
-    EXPECT_EQ(cardCode(game.sequence(0)[1]), parseCardName("2C"));
+    EXPECT_EQ(cardCode(game.kingsTalon()[0]), cardCodeOf("KH"));
+    EXPECT_EQ(cardCode(game.storeTalon(0)[0]), cardCodeOf("9C"));
+    EXPECT_EQ(cardCode(game.storeTalon(1)[0]), cardCodeOf("9D"));
+    EXPECT_EQ(cardCode(game.sequence(0)[1]), cardCodeOf("2C"));
     playGreedy(game, ParkingRule::Shortest);
     EXPECT_TRUE(game.deckExhausted());
     EXPECT_FALSE(nextGreedyMove(game, ParkingRule::Shortest, move));

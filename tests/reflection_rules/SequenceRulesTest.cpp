@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "games/reflection/rules/DeckText.h"
+#include "gamekit/cards/CardText.h"
 #include "games/reflection/rules/SequenceRules.h"
 
 using namespace reflection;
@@ -16,7 +16,9 @@ const char* const kTable[4][13] = {
 };
 
 int rankOf(const char* face) {
-    return parseCardName(std::string(face) + "S");
+    gamekit::CardCode code{-1, -1};
+    gamekit::parseCardCode(std::string(face) + "S", code);
+    return code.rank;
 }
 
 }  // namespace

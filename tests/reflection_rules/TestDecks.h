@@ -4,18 +4,24 @@
 #include <string>
 #include <vector>
 
-#include "games/reflection/rules/DeckText.h"
+#include "gamekit/cards/CardText.h"
 #include "games/reflection/rules/ReflectionGame.h"
 
 namespace reflection_test {
 
 using namespace reflection;
 
+// The code (suit * 13 + rank) of a card in the project's card text, or -1.
+inline int cardCodeOf(const std::string& text) {
+    gamekit::CardCode code;
+    return gamekit::parseCardCode(text, code) ? code.index() : -1;
+}
+
 // A deck that opens with AS 2S 3S 4S, continues with `next` (card names, top
 // first) and ends with every other card in construction order.
 inline std::vector<int> deckStartingWith(std::initializer_list<const char*> next) {
     std::vector<int> codes = {0, 1, 2, 3};
-    for (const char* name : next) codes.push_back(parseCardName(name));
+    for (const char* name : next) codes.push_back(cardCodeOf(name));
     for (int code = 0; code < kDeckSize; ++code) {
         bool used = false;
         for (int c : codes) used = used || c == code;

@@ -5,9 +5,9 @@
 #include "games/reflection/rules/ReflectionSession.h"
 #include "games/reflection/table/DealSeeds.h"
 #include "games/reflection/table/ReflectionOptions.h"
+#include "games/reflection/table/ReflectionSettings.h"
 
 using namespace reflection;
-using gamekit::reflectionSettings;
 using gamekit::settingList;
 using gamekit::settingValue;
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "Screenshot.h"
@@ -51,6 +52,20 @@ TEST_F(ScreenshotPath, KeepsOnlySafeCharactersOfTheTitle) {
               directory_ + "/___x-20260601-100000-000.png");
     EXPECT_EQ(screenshotPath(directory_, "", kWhen, 0),
               directory_ + "/screen-20260601-100000-000.png");
+}
+
+// The README's example is the name F12 really writes: the window's title
+// (reflection's), not the program's name.
+TEST_F(ScreenshotPath, TheReadmeShowsTheNamesAsTheyAreWritten) {
+    std::ifstream in(DECKHOLLOW_README);
+    ASSERT_TRUE(in.good());
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string path = screenshotPath(directory_, "Vuzurovoro Dazozivad", kWhen, 0);
+    const std::string name = path.substr(directory_.size() + 1);
+    EXPECT_NE(text.str().find("`" + name + "`"), std::string::npos) << name;
+    EXPECT_NE(text.str().find("screenshots/<Title>-<date>-<time>.png"), std::string::npos);
+    EXPECT_EQ(text.str().find("<Program>-"), std::string::npos);
 }
 
 }  // namespace

@@ -9,10 +9,18 @@
 #include "gamekit/settings/InstallDir.h"
 #include "gamekit/settings/SettingsLoader.h"
 #include "gamekit/settings/SettingsStore.h"
+#include "games/cribbage/CribbageSettings.h"
+#include "games/pellandine/PellandineSettings.h"
+#include "games/reflection/table/ReflectionSettings.h"
+#include "games/velloran/VelloranSettings.h"
 #include "platform/Registry.h"
 
 using namespace gamekit;
+using cribbage::cribbageSettings;
+using pellandine::pellandineSettings;
+using reflection::reflectionSettings;
 using testing_support::TempDeviceRoot;
+using velloran::velloranSettings;
 
 namespace {
 
@@ -288,7 +296,10 @@ TEST_F(SettingsLoader, DefaultsThatCannotBeWrittenAreReported) {
     std::filesystem::create_directories(root.file("registry.lock"));  // no write can take the lock
     EXPECT_EQ(start(), SettingsLoadResult::WriteFailed);
     ASSERT_EQ(shown.boxes.size(), 1u);
-    EXPECT_EQ(shown.boxes[0], std::wstring(L"Problem:|") + kSettingsWriteFailedText);
+    // The box names the file and the error on a line of its own.
+    EXPECT_EQ(shown.boxes[0], std::wstring(L"Problem:|") + kSettingsWriteFailedText + L"\n" +
+                                  std::wstring(root.path().begin(), root.path().end()) +
+                                  L"/registry.lock: Is a directory");
     EXPECT_EQ(shown.exits, std::vector<int>{1});
 }
 
@@ -299,4 +310,27 @@ TEST_F(SettingsLoader, TheRecordIsAllocatedOnceAndZeroed) {
     EXPECT_EQ(allocateSettingsRecord(hooks), first);
     EXPECT_EQ(settingsRecord, first);
     EXPECT_TRUE(shown.boxes.empty());
+}
+
+TEST_F(SettingsLoader, EveryListTheWriterWritesTheReaderTakes) {
+    // Ten of the longest numbers: 120 characters and the terminator.
+    ASSERT_EQ(start(pellandineSettings), SettingsLoadResult::Loaded);
+    int32_t* list = settingList(pellandineSettings, record, L"PairsScores");
+    for (int i = 0; i < SettingSpec::kListLength; ++i) list[i] = i % 2 ? INT32_MIN : INT32_MAX;
+    ASSERT_TRUE(writeAllSettings(pellandineSettings, record));
+    EXPECT_EQ(formatSettingsList(list).size(), 115u);
+    for (int i = 0; i < SettingSpec::kListLength; ++i) list[i] = INT32_MIN;
+    EXPECT_EQ(formatSettingsList(list).size(), 120u);
+    ASSERT_TRUE(writeAllSettings(pellandineSettings, record));
+    TempDeviceRoot::restart();
+    SettingsRecord read;
+    ASSERT_TRUE(readAllSettings(pellandineSettings, read));
+    for (int i = 0; i < SettingSpec::kListLength; ++i) {
+        EXPECT_EQ(settingList(pellandineSettings, read, L"PairsScores")[i], INT32_MIN);
+    }
+    // Longer than any list the writer makes: still not one of ours.
+    storeString(L"PairsScores", std::wstring(130, L' ') + L"1 2 3 4 5 6 7 8 9 10 ",
+                pellandineSettings);
+    TempDeviceRoot::restart();
+    EXPECT_FALSE(readAllSettings(pellandineSettings, read));
 }

@@ -5,8 +5,18 @@
 
 #include "gamekit/settings/SettingsRecord.h"
 #include "gamekit/settings/SettingsStore.h"
+#include "games/cribbage/CribbageSettings.h"
+#include "games/pellandine/PellandineSettings.h"
+#include "games/reflection/table/ReflectionSettings.h"
+#include "games/velloran/VelloranSettings.h"
+#include "tools/gallery/GallerySettings.h"
 
 using namespace gamekit;
+using cribbage::cribbageSettings;
+using gallery::gallerySettings;
+using pellandine::pellandineSettings;
+using reflection::reflectionSettings;
+using velloran::velloranSettings;
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/CardDrawing.h"
+#include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/PlayingCard.h"
 #include "gamekit/graphics/BitmapFont.h"
 #include "gamekit/graphics/Primitives.h"
@@ -24,8 +24,10 @@ void drawCardsPage(Surface& s, const CardTheme& theme) {
     PlayingCard faceDown(kQueen, kHearts, false);
     PlayingCard selected(kJack, kDiamonds, true);
     drawCard(s, faceDown, &theme, 6, 226, 0, 0, false);
-    drawCard(s, faceDown, &theme, 44, 226, 0, 0, true);  // a face-down card never shows the selection
-    theme.drawBack(s, 82, 226, 240, 320, true);     // the back itself, framed as selected
+    drawCard(s, faceDown, &theme, 44, 226, 0, 0,
+             true);  // a face-down card never shows the selection
+    theme.drawBack(s, 82, 226, kScreenWidth, kScreenHeight,
+                   true);  // the back itself, framed as selected
     drawCard(s, selected, &theme, 124, 226, 0, 0, true);
     PlayingCard ten(9, kClubs, true);
     drawCard(s, ten, &theme, 162, 226, 0, 0, false);

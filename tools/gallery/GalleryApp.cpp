@@ -2,6 +2,7 @@
 
 #include "CardsPage.h"
 #include "ControlsPage.h"
+#include "GallerySettings.h"
 #include "GallerySprites.h"
 #include "GalleryTexts.h"
 #include "ShapesPage.h"

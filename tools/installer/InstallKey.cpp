@@ -30,7 +30,7 @@ bool writeInstallDir(std::string& error) {
     if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, gamekit::kInstallDirKey, 0, nullptr,
                         REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
                         &disposition) != ERROR_SUCCESS) {
-        error = "cannot create the install key in the registry";
+        error = "cannot create the install key in the registry: " + platform::registryProblem();
         return false;
     }
     const wchar_t* path = gamekit::kDefaultInstallDir;
@@ -42,7 +42,7 @@ bool writeInstallDir(std::string& error) {
     const LONG closed = RegCloseKey(key);
     if (result == ERROR_SUCCESS) result = closed;
     if (result != ERROR_SUCCESS) {
-        error = "cannot write InstallDir to the registry";
+        error = "cannot write InstallDir to the registry: " + platform::registryProblem();
         return false;
     }
     return true;

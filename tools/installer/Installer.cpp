@@ -1,10 +1,13 @@
 #include "tools/installer/Installer.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 #include <vector>
 
@@ -19,41 +22,73 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool readFile(const fs::path& path, std::vector<uint8_t>& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+// Calls that fail because a signal came are made again.
+template <typename Call>
+auto again(Call call) -> decltype(call()) {
+    for (int attempt = 0;; ++attempt) {
+        auto result = call();
+        if (result >= 0 || errno != EINTR || attempt == 40) return result;
+    }
 }
 
-// Writes beside the target and renames over it, so a reader never sees half
-// a file and an interrupted run leaves the old file whole.
+std::string failure(const std::string& what, const fs::path& path, int error) {
+    return what + " " + path.string() + ": " + std::strerror(error);
+}
+
+// The whole file, or false (with errno) when it is missing or a read fails.
+bool readFile(const fs::path& path, std::vector<uint8_t>& bytes) {
+    bytes.clear();
+    int fd = again([&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); });
+    if (fd < 0) return false;
+    uint8_t buffer[65536];
+    bool ok = true;
+    while (true) {
+        ssize_t got = again([&] { return ::read(fd, buffer, sizeof buffer); });
+        if (got < 0) ok = false;
+        if (got <= 0) break;
+        bytes.insert(bytes.end(), buffer, buffer + got);
+    }
+    int error = errno;
+    ::close(fd);
+    errno = error;
+    return ok;
+}
+
+// Writes beside the target, flushes it to the disk and renames it over the
+// target, so a reader never sees half a file and an interrupted run or a
+// failing disk leaves the old file whole.
 bool writeFileAtomically(const fs::path& path, const std::vector<uint8_t>& bytes,
                          std::string& error) {
     fs::path temporary = path;
     temporary += ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            error = "cannot create " + temporary.string();
-            return false;
-        }
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            error = "cannot write " + temporary.string();
-            out.close();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
+    int fd = again(
+        [&] { return ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644); });
+    if (fd < 0) {
+        error = failure("cannot create", temporary, errno);
+        return false;
     }
-    std::error_code ec;
-    fs::rename(temporary, path, ec);
-    if (ec) {
-        error = "cannot rename " + temporary.string() + ": " + ec.message();
-        fs::remove(temporary, ec);
+    size_t done = 0;
+    bool ok = true;
+    while (ok && done < bytes.size()) {
+        ssize_t put = again([&] { return ::write(fd, bytes.data() + done, bytes.size() - done); });
+        if (put < 0) ok = false;
+        else done += static_cast<size_t>(put);
+    }
+    if (ok && again([&] { return ::fsync(fd); }) != 0) ok = false;
+    int code = errno;
+    // After fsync the data are on the disk: an interrupted close has closed.
+    if (::close(fd) != 0 && errno != EINTR && ok) {
+        ok = false;
+        code = errno;
+    }
+    if (ok && again([&] { return ::rename(temporary.c_str(), path.c_str()); }) != 0) {
+        error = failure("cannot rename", temporary, errno);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    if (!ok) {
+        error = failure("cannot write", temporary, code);
+        ::unlink(temporary.c_str());
         return false;
     }
     return true;
@@ -97,13 +132,15 @@ InstallReport install(const InstallOptions& options) {
     }
     for (const InstallFile& file : files) {
         const fs::path path = directory / file.name;
-        if (options.ifMissing && fs::exists(path, ec)) {
+        std::vector<uint8_t> existing;
+        const bool present = readFile(path, existing);
+        // Present is not enough: a damaged picture would stop every start.
+        if (options.ifMissing && present && looksWhole(file, existing)) {
             ++report.kept;
             continue;
         }
         const std::vector<uint8_t> bytes = file.make();
-        std::vector<uint8_t> existing;
-        if (readFile(path, existing) && existing == bytes) {
+        if (present && existing == bytes) {
             ++report.unchanged;
             continue;
         }

@@ -6,7 +6,7 @@ namespace installer {
 
 struct InstallOptions {
     std::string root;        // the device root; empty: found by resolveRoot
-    bool ifMissing = false;  // only make files that are not there yet
+    bool ifMissing = false;  // only make files that are missing or damaged
 };
 
 struct InstallReport {
@@ -33,8 +33,8 @@ std::string installDirectory(const std::string& root);
 // Makes the install directory, writes every file into it and sets
 // "InstallDir" in the registry of the device root. A file whose content is
 // already right is not touched and a value already set is not written again,
-// so running twice changes nothing. With ifMissing, only files that do not
-// exist are made.
+// so running twice changes nothing. With ifMissing, only files that are
+// missing or do not look whole (looksWhole: headers and sizes) are made.
 InstallReport install(const InstallOptions& options);
 
 }  // namespace installer

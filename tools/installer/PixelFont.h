@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "tools/installer/Canvas.h"
 
 namespace installer {
@@ -20,5 +23,23 @@ int textWidth(const char* text, int scale = 1);
 // Draws `text` centred horizontally on column `centreX`.
 void drawTextCentred(Canvas& canvas, int centreX, int y, const char* text, Rgb colour,
                      int scale = 1);
+
+// Lettering for tight places: each glyph four columns wide (its second and
+// third columns drawn as one) and a blank column between characters.
+int narrowTextWidth(const char* text);
+void drawNarrowText(Canvas& canvas, int x, int y, const char* text, Rgb colour);
+void drawNarrowTextCentred(Canvas& canvas, int centreX, int y, const char* text, Rgb colour);
+
+// The box every text covers on the canvas it was drawn on, collected while a
+// log is given (nullptr stops it), so that a test can check that no
+// lettering leaves its sprite. Drawing that copies lettering from a canvas
+// of its own notes the box it leaves on the sheet.
+struct DrawnText {
+    const Canvas* canvas;
+    int x, y, width, height;
+    std::string text;
+};
+void logDrawnText(std::vector<DrawnText>* log);
+void noteText(const Canvas& canvas, int x, int y, int width, int height, const char* text);
 
 }  // namespace installer

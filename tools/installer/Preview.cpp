@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/CardDrawing.h"
+#include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/PlayingCard.h"
 #include "gamekit/graphics/Primitives.h"
 #include "gamekit/graphics/Surface.h"
@@ -83,20 +83,24 @@ bool writePreview(const std::string& path, int scale, std::string& error) {
     for (int suit = 0; suit < 4; ++suit) {
         for (int rank = 0; rank < 13; ++rank) {
             gamekit::PlayingCard card(rank, suit, true);
-            gamekit::drawCard(surface, card, themes[0], 6 + rank * kPitchX, 6 + suit * kPitchY, 0, 0, false);
+            gamekit::drawCard(surface, card, themes[0], 6 + rank * kPitchX, 6 + suit * kPitchY, 0,
+                              0, false);
         }
     }
     for (int suit = 0; suit < 4; ++suit) {
         gamekit::PlayingCard card(suit == 0 ? 0 : 9 + suit, suit, true);
-        gamekit::drawCard(surface, card, themes[suit], 6 + suit * kPitchX, 6 + 4 * kPitchY, 0, 0, true);
+        gamekit::drawCard(surface, card, themes[suit], 6 + suit * kPitchX, 6 + 4 * kPitchY, 0, 0,
+                          true);
     }
-    gamekit::drawCard(surface, gamekit::PlayingCard(0, 0, false), themes[0], 6 + 5 * kPitchX, 6 + 4 * kPitchY, 0, 0, true);
-    gamekit::drawCard(surface, gamekit::PlayingCard(0, 0, false), nullptr, 6 + 6 * kPitchX, 6 + 4 * kPitchY, 0, 0, true);
+    gamekit::drawCard(surface, gamekit::PlayingCard(0, 0, false), themes[0], 6 + 5 * kPitchX,
+                      6 + 4 * kPitchY, 0, 0, true);
+    gamekit::drawCard(surface, gamekit::PlayingCard(0, 0, false), nullptr, 6 + 6 * kPitchX,
+                      6 + 4 * kPitchY, 0, 0, true);
     for (int i = 0; i < gamekit::kThemeCount; ++i) {
         const int x = 6 + i * kPitchX, y = 6 + 5 * kPitchY;
         gamekit::drawRect(surface, x - 3, y - 3, x + 32, y + 48, gamekit::kShapeFilled,
                           themes[i]->tableColour, themes[i]->tableColour);
-        themes[i]->drawBack(surface, x, y, 240, 320, false);
+        themes[i]->drawBack(surface, x, y, gamekit::kScreenWidth, gamekit::kScreenHeight, false);
     }
     int sheetX = 4;
     for (int i = 0; i < sheetCount; ++i) {

@@ -57,9 +57,11 @@ void drawSlot(Canvas& sheet, const SheetRect& r, const char* first, const char* 
     sheet.line(r.x + r.width - 3, r.y + 1, r.x + r.width - 2, r.y + 2, line);
     sheet.line(r.x + 1, r.y + r.height - 3, r.x + 2, r.y + r.height - 2, line);
     sheet.line(r.x + r.width - 3, r.y + r.height - 2, r.x + r.width - 2, r.y + r.height - 3, line);
+    // Narrow lettering: five letters of the font proper would touch the
+    // outline ("STORE" read "STORB"); these keep a pixel clear of it.
     const int centre = r.x + r.width / 2;
-    drawTextCentred(sheet, centre, r.y + 13, first, ink);
-    drawTextCentred(sheet, centre, r.y + 26, second, ink);
+    drawNarrowTextCentred(sheet, centre, r.y + 13, first, ink);
+    drawNarrowTextCentred(sheet, centre, r.y + 26, second, ink);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "games/pellandine/rules/DeckOrder.h"
+#include "gamekit/cards/CardText.h"
 
 namespace pellandine_sim {
 
@@ -15,7 +15,7 @@ struct SimOptions {
     uint32_t firstSeed = 1;
     uint32_t lastSeed = 1;
     bool hasDeck = false;
-    std::vector<pellandine::CardCode> deck;
+    std::vector<gamekit::CardCode> deck;
     bool perDeal = true;
 };
 

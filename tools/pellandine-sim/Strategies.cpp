@@ -137,7 +137,7 @@ GameOutcome playDealtGame(pellandine::PellandineRules& rules, Strategy& strategy
     // A game removes at most 26 groups and taps the deck at most once per
     // refill; the cap only guards against a rules fault looping for ever.
     for (int step = 0; step < 1000 && rules.phase() == pellandine::GamePhase::Playing; ++step) {
-        pellandine::findGroups(rules.grid(), groups);
+        groups = rules.legalMoves();
         if (groups.empty()) {
             pellandine::PlayResult r = rules.tapDeck();
             ++outcome.deckTaps;
@@ -146,7 +146,7 @@ GameOutcome playDealtGame(pellandine::PellandineRules& rules, Strategy& strategy
         }
         const Group& g = groups[strategy.choose(rules.grid(), groups)];
         for (int k = 0; k < g.size; ++k) {
-            rules.tapSlot(g.index[k] / pellandine::kColumns, g.index[k] % pellandine::kColumns);
+            rules.select(g.index[k] / pellandine::kColumns, g.index[k] % pellandine::kColumns);
             rules.evaluateSelection();
         }
         ++outcome.groupsRemoved;

@@ -1,48 +1,18 @@
 #include "tools/reflection-sim/SimOptions.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
+#include <vector>
 
 #include "games/reflection/rules/DeckText.h"
+#include "tools/sim-options/SimArguments.h"
 
 namespace reflection_sim {
-
-namespace {
-
-bool readUnsigned(const std::string& text, unsigned long long max, unsigned long long& out) {
-    if (text.empty() || text.size() > 19) return false;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-    }
-    errno = 0;
-    out = std::strtoull(text.c_str(), nullptr, 10);
-    return errno == 0 && out <= max;
-}
-
-bool readSeedRange(const std::string& text, SimOptions& options) {
-    const size_t dash = text.find('-');
-    unsigned long long a = 0, b = 0;
-    if (dash == std::string::npos) {
-        if (!readUnsigned(text, 0xffffffffULL, a)) return false;
-        b = a;
-    } else if (!readUnsigned(text.substr(0, dash), 0xffffffffULL, a) ||
-               !readUnsigned(text.substr(dash + 1), 0xffffffffULL, b) || b < a) {
-        return false;
-    }
-    options.firstSeed = static_cast<uint32_t>(a);
-    options.lastSeed = static_cast<uint32_t>(b);
-    return true;
-}
-
-}  // namespace
 
 const char* usageText() {
     return "usage: reflection-sim [--seeds A-B | --seed N | --deck \"AS 2S 3S 4S ...\"]\n"
            "                      [--strategy greedy|careful|solver] [--expert] [--quiet]\n"
            "                      [--budget-ms N] [--nodes N]\n"
            "  --seeds A-B     deal each seed from A to B (default 1-1)\n"
-           "  --deck TEXT     play this deck, top card first: ranks A 2-10 J Q K, suits S C H D;\n"
+           "  --deck TEXT     play this deck, top card first: ranks A 2-9 T J Q K, suits S C H D;\n"
            "                  the first four must be an ace, two, three and four\n"
            "  --strategy      greedy: put out what fits, kings to the kings talon, else the\n"
            "                  shortest store talon; careful: park where the least urgent card\n"
@@ -55,67 +25,56 @@ const char* usageText() {
 }
 
 bool parseOptions(int argc, char** argv, SimOptions& options, std::string& error) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= argc) {
-                error = arg + " needs a value";
-                return false;
-            }
-            out = argv[++i];
+    using sim_options::SimOption;
+    auto flag = [](bool& target) {
+        return [&target](const std::string&, std::string&) {
+            target = true;
             return true;
         };
-        std::string v;
-        if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else if (arg == "--expert") {
-            options.expert = true;
-        } else if (arg == "--quiet") {
-            options.quiet = true;
-        } else if (arg == "--seeds" || arg == "--seed") {
-            if (!value(v)) return false;
-            if (!readSeedRange(v, options)) {
-                error = "bad seed range \"" + v + "\" (use N or A-B with A <= B < 2^32)";
-                return false;
-            }
-        } else if (arg == "--deck") {
-            if (!value(v)) return false;
-            std::string why;
-            if (!reflection::parseDeckOrder(v, options.deck, why)) {
-                error = "bad deck: " + why;
-                return false;
-            }
-            options.haveDeck = true;
-        } else if (arg == "--strategy") {
-            if (!value(v)) return false;
-            if (v == "greedy") {
-                options.strategy = Strategy::Greedy;
-            } else if (v == "careful") {
-                options.strategy = Strategy::Careful;
-            } else if (v == "solver") {
-                options.strategy = Strategy::Solver;
-            } else {
-                error = "unknown strategy \"" + v + "\" (greedy, careful or solver)";
-                return false;
-            }
-        } else if (arg == "--budget-ms" || arg == "--nodes") {
-            if (!value(v)) return false;
+    };
+    auto number = [&](const char* name, unsigned long long max, auto store) {
+        return [name, max, store](const std::string& v, std::string& why) {
             unsigned long long n = 0;
-            if (!readUnsigned(v, arg == "--nodes" ? 1000000000000ULL : 3600000ULL, n)) {
-                error = "bad number \"" + v + "\" for " + arg;
+            if (!sim_options::parseBounded(v, max, n)) {
+                why = "bad number \"" + v + "\" for " + name;
                 return false;
             }
-            if (arg == "--nodes") {
-                options.nodeBudget = static_cast<long long>(n);
-            } else {
-                options.budgetMs = static_cast<int>(n);
-            }
-        } else {
-            error = "unknown argument \"" + arg + "\"";
-            return false;
-        }
-    }
-    return true;
+            store(n);
+            return true;
+        };
+    };
+    const std::vector<SimOption> table = {
+        {"--help", "-h", false, flag(options.help)},
+        {"--expert", nullptr, false, flag(options.expert)},
+        {"--quiet", nullptr, false, flag(options.quiet)},
+        {"--seeds", "--seed", true,
+         [&](const std::string& v, std::string& why) {
+             if (sim_options::parseSeedRange(v, options.firstSeed, options.lastSeed)) return true;
+             why = "bad seed range \"" + v + "\" (use N or A-B with A <= B < 2^32)";
+             return false;
+         }},
+        {"--deck", nullptr, true,
+         [&](const std::string& v, std::string& why) {
+             std::string fault;
+             if (!reflection::parseDeckOrder(v, options.deck, fault)) {
+                 why = "bad deck: " + fault;
+                 return false;
+             }
+             options.haveDeck = true;
+             return true;
+         }},
+        sim_options::choiceOption<Strategy>("--strategy", "strategy", options.strategy,
+                                            {{"greedy", Strategy::Greedy},
+                                             {"careful", Strategy::Careful},
+                                             {"solver", Strategy::Solver}}),
+        {"--budget-ms", nullptr, true,
+         number("--budget-ms", 3600000ULL,
+                [&](unsigned long long n) { options.budgetMs = static_cast<int>(n); })},
+        {"--nodes", nullptr, true,
+         number("--nodes", 1000000000000ULL,
+                [&](unsigned long long n) { options.nodeBudget = static_cast<long long>(n); })},
+    };
+    return sim_options::parseSimArguments(argc, argv, table, error);
 }
 
 }  // namespace reflection_sim

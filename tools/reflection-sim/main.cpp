@@ -6,7 +6,6 @@
 #include <string>
 
 #include "games/reflection/rules/DealSolver.h"
-#include "games/reflection/rules/DeckText.h"
 #include "games/reflection/rules/GreedyPlayer.h"
 #include "games/reflection/rules/ReflectionGame.h"
 #include "tools/reflection-sim/SimOptions.h"

@@ -2,12 +2,29 @@
 # are installed. Only what is missing is installed, and apt is not touched at
 # all when nothing is missing.
 
+# Every package a build, test or tool uses is named here, also those another
+# one brings today (libx11-dev comes with libsdl2-dev): packages are installed
+# without their recommendations, and a fresh machine has only its base image.
 DECKHOLLOW_PACKAGES=(
+    # the build
     cmake ninja-build g++ pkg-config
-    libsdl2-dev libpng-dev
+    libsdl2-dev libpng-dev libx11-dev
+    # the tests and benchmarks
     libgtest-dev libbenchmark-dev
-    xvfb xauth xdotool
+    # the desktop window's test: a virtual X server, input and the core X
+    # fonts SDL's message box draws its text with (without them no box shows)
+    xvfb xauth xdotool xfonts-base
+    # the fuzzers
     clang libclang-rt-14-dev
+    # the scripts: timeout, seq, nproc, mktemp; grep; dpkg-query
+    coreutils grep dpkg
+)
+
+# Commands the scripts and tests run, each with the package that brings it.
+DECKHOLLOW_COMMANDS=(
+    cmake:cmake ninja:ninja-build g++:g++ pkg-config:pkg-config
+    Xvfb:xvfb xauth:xauth xdotool:xdotool clang++:clang
+    timeout:coreutils seq:coreutils nproc:coreutils mktemp:coreutils
 )
 
 deckhollow_missing_packages() {
@@ -41,6 +58,33 @@ deckhollow_ensure_packages() {
         return 1
     fi
     rm -f "$log"
+    deckhollow_verify_setup
+}
+
+# After an installation: every package is really there, every command runs,
+# and the core X fonts answer, so that a fresh machine's ./test finds what
+# this machine's did.
+deckhollow_verify_setup() {
+    local missing=() entry
+    mapfile -t missing < <(deckhollow_missing_packages)
+    if [[ ${#missing[@]} -ne 0 ]]; then
+        echo "Still missing after the installation: ${missing[*]}" >&2
+        return 1
+    fi
+    for entry in "${DECKHOLLOW_COMMANDS[@]}"; do
+        if ! command -v "${entry%%:*}" >/dev/null; then
+            echo "The command ${entry%%:*} (package ${entry#*:}) is not found" >&2
+            return 1
+        fi
+    done
+    if ! pkg-config --exists sdl2 libpng x11; then
+        echo "pkg-config does not find sdl2, libpng and x11" >&2
+        return 1
+    fi
+    if ! ls /usr/share/fonts/X11/misc/*.pcf.gz >/dev/null 2>&1; then
+        echo "The core X fonts (xfonts-base) are not in /usr/share/fonts/X11/misc" >&2
+        return 1
+    fi
 }
 
 # Configures and builds into $1 with the extra cmake arguments that follow.

@@ -141,20 +141,26 @@ PlayResult PellandineRules::tapDeck() {
     return result;
 }
 
-PlayResult PellandineRules::tapTable(int x, int y, uint32_t seedForNewGame) {
-    if (grid_.onDeck(x, y)) {
-        PlayResult result = phase_ == GamePhase::Playing ? tapDeck() : newGame(seedForNewGame);
-        if (result.dealt) result.tap = TapKind::NewGame;
-        return result;
-    }
+PlayResult PellandineRules::tapDeckOrDeal(uint32_t seedForNewGame) {
+    PlayResult result = phase_ == GamePhase::Playing ? tapDeck() : newGame(seedForNewGame);
+    if (result.dealt) result.tap = TapKind::NewGame;
+    return result;
+}
+
+PlayResult PellandineRules::tapEmptySpace() {
     PlayResult result = startResult();
     if (phase_ == GamePhase::Over) return result;
-    TableSlot* slot = grid_.slotAt(x, y);
-    if (slot == nullptr) {
-        selection_.clear();
-        result.tap = TapKind::SelectionCleared;
-        return result;
-    }
+    selection_.clear();
+    result.tap = TapKind::SelectionCleared;
+    return result;
+}
+
+PlayResult PellandineRules::select(int row, int column) {
+    TableSlot* slot = &grid_.slot(row, column);
+    // A place without a card is empty space to the player.
+    if (!slot->holdsCard()) return tapEmptySpace();
+    PlayResult result = startResult();
+    if (phase_ == GamePhase::Over) return result;
     if (slot->selected) {
         selection_.remove(*slot);
         result.tap = TapKind::Unselected;
@@ -166,9 +172,10 @@ PlayResult PellandineRules::tapTable(int x, int y, uint32_t seedForNewGame) {
     return result;
 }
 
-PlayResult PellandineRules::tapSlot(int row, int column) {
-    const TableSlot& slot = grid_.slot(row, column);
-    return tapTable(slot.x + kCardWidth / 2, slot.y + kCardHeight / 2, 0);
+std::vector<Group> PellandineRules::legalMoves() const {
+    std::vector<Group> groups;
+    if (phase_ == GamePhase::Playing) findGroups(grid_, groups);
+    return groups;
 }
 
 PlayResult PellandineRules::evaluateSelection() {

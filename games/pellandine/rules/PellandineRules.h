@@ -5,6 +5,7 @@
 
 #include "gamekit/cards/PokerShoe.h"
 #include "games/pellandine/rules/DeckOrder.h"
+#include "games/pellandine/rules/GroupRules.h"
 #include "games/pellandine/rules/ScoreLists.h"
 #include "games/pellandine/rules/Selection.h"
 #include "games/pellandine/rules/TableEvent.h"
@@ -87,17 +88,25 @@ class PellandineRules {
     PlayResult restartGame();
     bool canRestart() const { return dealtOnce_; }
 
-    // The stylus on the table (press). The deck starts a game when none is
-    // running; the seed is used only then.
-    PlayResult tapTable(int x, int y, uint32_t seedForNewGame);
+    // The stylus pressed on the table, in the table's terms: the rules know
+    // no screen (TableLayout.h turns a point into one of these).
     // The deck during play: cards move up (Pairs, Sum 11), the selection is
-    // emptied, the gaps are refilled from the shoe.
+    // emptied, the gaps are refilled from the shoe. Ignored otherwise.
     PlayResult tapDeck();
+    // The deck tapped on the table: tapDeck during play, else a new deal
+    // shuffled with the seed (reported as NewGame).
+    PlayResult tapDeckOrDeal(uint32_t seedForNewGame);
+    // A card of the grid joins or leaves the selection; a place without a
+    // card counts as empty space.
+    PlayResult select(int row, int column);
+    // Empty space: the selection is emptied.
+    PlayResult tapEmptySpace();
     // The stylus lifted: judges the selection, removes a complete group.
     PlayResult evaluateSelection();
 
-    // Selecting a slot directly, as a tap on its card does.
-    PlayResult tapSlot(int row, int column);
+    // The groups the player may take off now, in reading order; none outside
+    // play.
+    std::vector<Group> legalMoves() const;
 
     const TableGrid& grid() const { return grid_; }
     const Selection& selection() const { return selection_; }

@@ -14,16 +14,9 @@ TableGrid::TableGrid() {
 
 void TableGrid::setLayout(int gameType) {
     gameType_ = normalizeGameType(gameType);
-    const int y0 = variationInfo(gameType_).firstRowY;
     for (TableSlot& s : slots_) {
-        s.x = kColumnX0 + kColumnStep * s.column;
-        s.y = y0 + kRowStep * s.row;
         s.active = isActivePosition(gameType_, s.row, s.column);
     }
-}
-
-int TableGrid::firstRowY() const {
-    return variationInfo(gameType_).firstRowY;
 }
 
 TableSlot& TableGrid::slot(int row, int column) {
@@ -35,23 +28,6 @@ TableSlot& TableGrid::slot(int row, int column) {
 
 const TableSlot& TableGrid::slot(int row, int column) const {
     return const_cast<TableGrid*>(this)->slot(row, column);
-}
-
-TableSlot* TableGrid::slotAt(int x, int y) {
-    const VariationInfo& info = variationInfo(gameType_);
-    const int top = info.firstRowY;
-    const int bottom = top + kRowStep * (info.rowsUsed - 1) + kCardHeight;
-    if (y < top || y > bottom) return nullptr;
-    for (TableSlot& s : slots_) {
-        if (!s.holdsCard()) continue;
-        if (x >= s.x && x <= s.x + kCardWidth && y >= s.y && y <= s.y + kCardHeight) return &s;
-    }
-    return nullptr;
-}
-
-bool TableGrid::onDeck(int x, int y) const {
-    const int top = firstRowY();
-    return x >= kDeckX && x <= kDeckX + kCardWidth && y >= top && y <= top + kCardHeight;
 }
 
 int TableGrid::emptySlotCount() const {

@@ -13,21 +13,15 @@ class TableGrid {
   public:
     TableGrid();
 
-    // Positions and active flags for a variation (normalised); cards stay.
+    // The active places of a variation (normalised); cards stay.
     void setLayout(int gameType);
     int gameType() const { return gameType_; }
-    int firstRowY() const;
 
     TableSlot& slot(int row, int column);
     const TableSlot& slot(int row, int column) const;
     // Reading order: row 0 columns 0..4, then row 1, ...
     TableSlot& at(int readingIndex) { return slots_[readingIndex]; }
     const TableSlot& at(int readingIndex) const { return slots_[readingIndex]; }
-
-    // The active, non-empty slot whose card rectangle holds the point, the
-    // first in reading order; none outside the rows in use.
-    TableSlot* slotAt(int x, int y);
-    bool onDeck(int x, int y) const;
 
     int emptySlotCount() const;
     int cardsOnTable() const;  // cards lying in active slots, covered ones included

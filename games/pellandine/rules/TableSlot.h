@@ -6,9 +6,7 @@ namespace pellandine {
 
 // One place of the grid. row 0 is the top row, column 0 the leftmost.
 struct TableSlot {
-    int value = 0;  // face value of the top card (ace 1 ... king 13), 0 when empty
-    int x = 0;      // top-left corner of the card on the screen
-    int y = 0;
+    int value = 0;      // face value of the top card (ace 1 ... king 13), 0 when empty
     int cardCount = 0;  // the top card plus, in Sum 11, the face cards under it
     bool selected = false;
     bool active = false;  // belongs to the current variation's layout

@@ -5,10 +5,10 @@ namespace pellandine {
 namespace {
 
 const VariationInfo kVariations[4] = {
-    {kPairs, "Pairs", "PAIRS", "PairsScores", 20, 81, 4, true, true, false},
-    {kSum10, "Sum 10", "SUM 10", "Sum10Scores", 13, 97, 3, false, false, false},
-    {kSum11, "Sum 11", "SUM 11", "Sum11Scores", 20, 81, 4, true, true, true},
-    {kSum14, "Sum 14", "SUM 14", "Sum14Scores", 10, 107, 2, false, false, false},
+    {kPairs, "Pairs", "PAIRS", "PairsScores", 20, 4, true, true, false},
+    {kSum10, "Sum 10", "SUM 10", "Sum10Scores", 13, 3, false, false, false},
+    {kSum11, "Sum 11", "SUM 11", "Sum11Scores", 20, 4, true, true, true},
+    {kSum14, "Sum 14", "SUM 14", "Sum14Scores", 10, 2, false, false, false},
 };
 
 // Per variation: instructions, after a removal with cards in the deck, after a

@@ -19,12 +19,6 @@ int normalizeSlideMode(int raw);
 constexpr int kRows = 4;
 constexpr int kColumns = 5;
 constexpr int kSlotCount = kRows * kColumns;
-constexpr int kCardWidth = 30;  // a slot's rectangle is x..x+30, y..y+45 inclusive
-constexpr int kCardHeight = 45;
-constexpr int kColumnX0 = 60;
-constexpr int kColumnStep = 35;
-constexpr int kRowStep = 51;
-constexpr int kDeckX = 13;
 constexpr int kDeckCards = 52;
 constexpr int kSelectionPlaces = 6;
 
@@ -51,7 +45,6 @@ struct VariationInfo {
     const char* listName;      // the high-score screen's column text
     const char* registryName;  // the registry value of its high-score list
     int tableSize;             // active slots
-    int firstRowY;
     int rowsUsed;          // rows from the top that hold active slots
     bool needsAdjacency;   // groups must be neighbours
     bool movesCardsUp;     // a deck tap slides the cards before refilling

@@ -1,34 +1,33 @@
 #include "games/reflection/table/ReflectionOptions.h"
 
-#include "gamekit/settings/SettingsTable.h"
+#include "gamekit/settings/SettingsBinding.h"
 #include "games/reflection/rules/ReflectionSession.h"
+#include "games/reflection/table/ReflectionSettings.h"
 
 namespace reflection {
 
 namespace {
 
-using gamekit::reflectionSettings;
-using gamekit::settingList;
-using gamekit::settingValue;
+using gamekit::SettingBinding;
 
-int32_t& value(gamekit::SettingsRecord& record, const wchar_t* name) {
-    return settingValue(reflectionSettings, record, name);
-}
+// The options each value of the table fills; the lists go to the session.
+constexpr SettingBinding<ReflectionOptions> kBindings[] = {
+    {L"CardBack", &ReflectionOptions::cardBack},
+    {L"DisplayScore", &ReflectionOptions::displayScore},
+    {L"DisplayTime", &ReflectionOptions::displayTime},
+    {L"SoundsOn", &ReflectionOptions::soundOn},
+    {L"GameType", &ReflectionOptions::expert},
+};
 
 int32_t* list(gamekit::SettingsRecord& record, const wchar_t* name) {
-    return settingList(reflectionSettings, record, name);
+    return gamekit::settingList(reflectionSettings, record, name);
 }
 
 }  // namespace
 
 ReflectionOptions loadOptions(gamekit::SettingsRecord& record, ReflectionSession& session) {
     ReflectionOptions o;
-    const int32_t back = value(record, L"CardBack");
-    o.cardBack = back >= 0 && back <= 8 ? back : 5;
-    o.displayScore = value(record, L"DisplayScore") == 1;
-    o.displayTime = value(record, L"DisplayTime") == 1;
-    o.soundOn = value(record, L"SoundsOn") == 1;
-    o.expert = value(record, L"GameType") != 0;
+    gamekit::readBoundSettings(reflectionSettings, record, kBindings, o);
     o.majorVersion = record.words[gamekit::kMajorVersionWord];
     o.minorVersion = record.words[gamekit::kMinorVersionWord];
     session.normalList().load(list(record, L"NormalScores"), list(record, L"NormalTimes"));
@@ -38,11 +37,7 @@ ReflectionOptions loadOptions(gamekit::SettingsRecord& record, ReflectionSession
 
 void storeOptions(const ReflectionOptions& options, ReflectionSession& session,
                   gamekit::SettingsRecord& record) {
-    value(record, L"CardBack") = options.cardBack;
-    value(record, L"DisplayScore") = options.displayScore ? 1 : 0;
-    value(record, L"DisplayTime") = options.displayTime ? 1 : 0;
-    value(record, L"SoundsOn") = options.soundOn ? 1 : 0;
-    value(record, L"GameType") = options.expert ? 1 : 0;
+    gamekit::writeBoundSettings(reflectionSettings, record, kBindings, options);
     session.normalList().store(list(record, L"NormalScores"), list(record, L"NormalTimes"));
     session.expertList().store(list(record, L"ExpertScores"), list(record, L"ExpertTimes"));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 // The program's options and best lists as the settings record holds them.
-// The record's rules (gamekit's settings table) have already been applied
-// when the program starts: CardBack is a theme index 0..8, the switches are
+// Each value is taken by its rule in the program's table
+// (ReflectionSettings.h): CardBack is a theme index 0..8, the switches are
 // 0 or 1, and the list entries lie in range.
 
 #include "gamekit/settings/SettingsRecord.h"

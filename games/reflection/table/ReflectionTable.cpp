@@ -4,9 +4,11 @@
 #include "gamekit/graphics/BitmapFile.h"
 #include "gamekit/graphics/BitmapFont.h"
 #include "gamekit/settings/SettingsLoader.h"
+#include "gamekit/shell/Shell.h"
 #include "gamekit/sound/Sound.h"
 #include "games/reflection/ReflectionSprites.h"
 #include "games/reflection/table/DealSeeds.h"
+#include "games/reflection/table/ReflectionSettings.h"
 #include "games/reflection/table/ReflectionTexts.h"
 #include "games/reflection/table/SystemClock.h"
 #include "games/reflection/table/TableLayout.h"
@@ -72,7 +74,7 @@ ReflectionTable::~ReflectionTable() {
 
 void ReflectionTable::saveSettings() {
     storeOptions(options_, session_, record_);
-    gamekit::saveSettings(gamekit::reflectionSettings, record_);
+    gamekit::saveSettings(reflectionSettings, record_);
 }
 
 // No move may be made outside the Playing state, so the game is told every
@@ -145,6 +147,18 @@ void ReflectionTable::setExpertMode(bool expert) {
 // A game ended by a move shows the list it entered; one ended by "New" or
 // the mode switch only says so, and the new deal follows at once.
 void ReflectionTable::announceEnd(const GameEndRecord& record, bool fromPlay) {
+    if (record.outcome == GameEnd::Nothing) return;
+    // A list that changed is written at once: the entry the player is shown
+    // survives a kill or a crash.
+    if (record.outcome == GameEnd::EnteredList) saveSettings();
+    if (fromPlay) {
+        // The winning move is seen before its box: the table with the last
+        // card in place and the final score.
+        gamekit::Surface screen(gamekit::backBuffer(), gamekit::kScreenWidth,
+                                gamekit::kScreenHeight);
+        drawTableScreen(screen);
+        gamekit::pumpMessages(true);
+    }
     if (record.outcome == GameEnd::EnteredList) {
         if (fromPlay) setState(kStateGameOver);
         MessageBoxW(nullptr, L"You made the high score list", kCongratulations, MB_OK);

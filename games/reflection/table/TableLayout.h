@@ -1,9 +1,11 @@
 #pragma once
 
-// The fixed places of the reflection table on the 240 x 320 screen and the
+// The fixed places of the reflection table on the screen and the
 // hit tests of the stylus. Pure geometry: no drawing, no game state.
 
+#include "gamekit/cards/PlayingCard.h"
 #include "games/reflection/rules/Commands.h"
+#include "platform/ScreenSize.h"
 
 namespace reflection {
 
@@ -12,10 +14,10 @@ struct ScreenPoint {
     int y;
 };
 
-constexpr int kScreenWidth = 240;
-constexpr int kScreenHeight = 320;
-constexpr int kCardWidth = 30;
-constexpr int kCardHeight = 46;
+using gamekit::kCardHeight;
+using gamekit::kCardWidth;
+using platform::kScreenHeight;
+using platform::kScreenWidth;
 
 // The deck and the card dealt from it.
 constexpr ScreenPoint kDeckPlace{2, 30};

@@ -129,6 +129,7 @@ void ReflectionTable::pageDown(int x, int y) {
         case kStateHighScores:
             if (reset_.hitTest(x, y)) {
                 session_.resetHighScores();
+                saveSettings();
                 click();
             } else if (ok_.hitTest(x, y)) {
                 click();

@@ -40,7 +40,8 @@ void drawDeckAndDealtCard(Surface& surface, const TableScene& scene) {
     const ReflectionGame& game = *scene.game;
     // An exhausted deck leaves its place as bare table.
     if (!game.deckExhausted()) {
-        scene.theme->drawBack(surface, kDeckPlace.x, kDeckPlace.y, 240, 320, false);
+        scene.theme->drawBack(surface, kDeckPlace.x, kDeckPlace.y, kScreenWidth, kScreenHeight,
+                              false);
     }
     if (const PlayingCard* dealt = game.dealtCard()) {
         const bool picked = scene.pick.waiting && scene.pick.source == PickKind::DealtCard;

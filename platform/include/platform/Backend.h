@@ -37,6 +37,9 @@ public:
     virtual void taskbarChanged(bool /*shown*/) {}
     // Another start of the program asked this one to come to the front.
     virtual void raiseWindow() {}
+    // The program hid its window itself (false: the device's Suspend) or
+    // showed it again, with no focus change from the desktop behind it.
+    virtual void mainWindowShown(bool /*shown*/) {}
     virtual void log(const std::string& /*line*/) {}
     // The process is about to end with `exitCode`.
     virtual void shutdown(int /*exitCode*/) {}

@@ -18,6 +18,7 @@ constexpr LONG ERROR_INVALID_PARAMETER = 87;
 constexpr LONG ERROR_ALREADY_EXISTS = 183;
 constexpr LONG ERROR_MORE_DATA = 234;
 constexpr LONG ERROR_KEY_DELETED = 1018;
+constexpr LONG ERROR_CLASS_ALREADY_EXISTS = 1410;
 
 DWORD GetLastError();
 void SetLastError(DWORD error);

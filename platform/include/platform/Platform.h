@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ScreenSize.h"
+
 namespace platform {
 
 enum class DisplayKind { Portrait16, Pitch512, Landscape16, Palette8, Gray4, Fixed };
@@ -14,10 +16,10 @@ enum class DisplayKind { Portrait16, Pitch512, Landscape16, Palette8, Gray4, Fix
 const char* displayKindName(DisplayKind kind);
 bool parseDisplayKind(const std::string& name, DisplayKind* kind);
 
-// The 240 x 320 screen decoded to 0xRRGGBB pixels, row-major.
+// The screen decoded to 0xRRGGBB pixels, row-major.
 struct ScreenImage {
-    static constexpr int kWidth = 240;
-    static constexpr int kHeight = 320;
+    static constexpr int kWidth = kScreenWidth;
+    static constexpr int kHeight = kScreenHeight;
     std::vector<uint32_t> pixels = std::vector<uint32_t>(kWidth * kHeight, 0);
 };
 
@@ -30,6 +32,41 @@ void start(const std::wstring& programTitle);
 // Ends the process: the backend is closed and the headless log records the
 // exit code.
 [[noreturn]] void exitProcess(int code);
+
+// Why RegisterClassW failed for a reason of the host rather than because
+// another running program holds the class (GetLastError() is then
+// ERROR_ACCESS_DENIED): "PATH: reason", for the start-up's message.
+const std::string& startProblem();
+
+// Ending from outside. A termination signal (SIGTERM, SIGINT, SIGHUP) or
+// the loss of the desktop display ends the program as its Exit command does:
+// the end handler saves what must survive (false when it could not), and the
+// process ends with 0, or 1 when saving failed.
+using EndHandler = bool (*)();
+void setEndHandler(EndHandler handler);
+// Takes the termination signals on a thread of its own; start() calls it
+// before any other thread exists.
+void watchTerminationSignals();
+// The signal that asked the program to end, once (0 otherwise); the window
+// system then closes the main window. Main thread only.
+int takeEndRequest();
+// The main thread ends the process with `exitCode` from here on; a signal
+// arriving now leaves the end to it.
+void claimEnd(int exitCode);
+// Ends at once, saving through the end handler unless an end is already
+// under way; nothing of the backend is touched (its display may be gone).
+[[noreturn]] void endNow(const std::string& why);
+// Set while the main thread waits in a box the desktop shows, where it reads
+// no messages: a signal then ends the program from its own thread.
+struct ModalScope {
+    ModalScope();
+    ~ModalScope();
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+};
+// Wakes the main thread from its wait for input; called from the signal
+// thread, so it must be safe there (SDL's event push is).
+void setWaker(void (*wake)());
 
 // One line of the headless event log (tab-separated fields); ignored by the
 // desktop backend.

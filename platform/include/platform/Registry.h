@@ -52,3 +52,12 @@ LONG RegDeleteValueW(HKEY key, LPCWSTR valueName);
 LONG RegDeleteKeyW(HKEY key, LPCWSTR subKey);
 LONG RegCloseKey(HKEY key);
 LONG RegFlushKey(HKEY key);
+
+#include <string>
+
+namespace platform {
+// Not on the device: why the registry file could not be read or written the
+// last time it was tried, as "PATH: reason" ("" after a success). Start-up
+// shows it, so a failure of the host names the file and the error.
+std::string registryProblem();
+}  // namespace platform

@@ -16,17 +16,26 @@ namespace platform::registry {
 class Store {
   public:
     // Re-reads the file when it changed since it was last read (or the device
-    // root moved) and lays this process's unwritten changes over it.
+    // root moved) and lays this process's unwritten changes over it. When the
+    // file cannot be read (after retrying what passes) the view stays what it
+    // was and problem() says why.
     void refresh();
 
     const Hive& view() const { return view_; }
+    // False until the file has been read once: nothing is known of it, and
+    // the calls must neither report keys missing nor change anything.
+    bool loaded() const { return loaded_; }
+    // "PATH: reason" for the last read or write that failed; "" once one
+    // succeeded.
+    const std::string& problem() const { return problem_; }
 
     // Applies `change` to the view at once and keeps it for the next commit.
     void record(const Change& change);
 
     // Writes the unwritten changes: lock, re-read, apply, write a temporary
     // file, flush it, rename it over the registry file. Returns false (and
-    // keeps the changes for a later try) when any step fails.
+    // keeps the changes for a later try, and the file as it was) when any
+    // step fails.
     bool commit();
     bool hasPendingChanges() const { return !pending_.empty(); }
 
@@ -42,17 +51,19 @@ class Store {
     };
 
     static Stamp stampOf(const std::string& path);
-    // Reads the file into `hive`; a file that is not a registry at all is
-    // moved aside to registry.reg.bad and reads as empty. False when the file
-    // could not be read for a passing reason (no file descriptor or memory
-    // left), so that nothing is written over it.
-    bool readFile(Hive& hive, Stamp& stamp) const;
+    // Reads the file into `hive`. Only a file read whole that is not a
+    // registry at all (or larger than any our programs write) is damage: it
+    // is moved aside to the first free registry.reg.bad.N and reads as
+    // empty. False, with `problem` set, when the file could not be read, so
+    // that nothing is written over it and nothing is moved.
+    bool readFile(Hive& hive, Stamp& stamp, std::string& problem) const;
 
     std::string root_;
     bool loaded_ = false;
     Stamp stamp_;
     Hive view_;
     std::vector<Change> pending_;
+    std::string problem_;
 };
 
 Store& store();

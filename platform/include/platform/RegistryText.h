@@ -12,6 +12,12 @@
 // Only HKEY_LOCAL_MACHINE exists; paths below are relative to it ("" is the
 // root itself). Key and value names compare without regard to case and keep
 // the spelling they were created with.
+//
+// Lines the programs do not understand (comments, other value types, other
+// roots, lines that are not UTF-8, too deep or too long) are kept byte for
+// byte and written back where they were: in their key after its values,
+// before the first key, or at the end for other roots' sections. Whatever
+// the file holds, a program's write loses none of it.
 
 #include <cstdint>
 #include <map>
@@ -24,6 +30,16 @@ namespace platform::registry {
 constexpr uint32_t kTypeString = 1;  // REG_SZ
 constexpr uint32_t kTypeDword = 4;   // REG_DWORD
 
+// Bounds that keep every path, line and write linear in the file: a path of
+// at most 64 keys of at most 255 characters, names and strings a line of the
+// file can hold. Deeper or longer ones are refused by the calls and kept
+// unread when a file holds them.
+constexpr size_t kMaxKeyDepth = 64;
+constexpr size_t kMaxKeyNameChars = 255;
+constexpr size_t kMaxValueNameChars = 16383;
+constexpr size_t kMaxStringChars = 65535;
+constexpr size_t kMaxLineBytes = 1 << 20;
+
 struct Value {
     std::wstring name;
     uint32_t type = kTypeDword;
@@ -35,6 +51,7 @@ struct Value {
 struct Key {
     std::wstring path;          // as first spelt
     std::vector<Value> values;  // in the order they were first set
+    std::vector<std::string> kept;  // lines of its section not understood, as read
     bool operator==(const Key&) const = default;
 };
 
@@ -67,15 +84,28 @@ class Hive {
     void apply(const Change& change);
 
     const std::map<std::wstring, Key, PathOrder>& keys() const { return keys_; }
-    bool operator==(const Hive& other) const { return keys_ == other.keys_; }
+    bool operator==(const Hive& other) const {
+        return keys_ == other.keys_ && leading_ == other.leading_ && foreign_ == other.foreign_;
+    }
+
+    // Lines kept from before the first section, and the sections the
+    // programs cannot read (other roots, malformed or too deep paths) with
+    // their lines, all as read.
+    std::vector<std::string>& leadingLines() { return leading_; }
+    const std::vector<std::string>& leadingLines() const { return leading_; }
+    std::vector<std::string>& foreignLines() { return foreign_; }
+    const std::vector<std::string>& foreignLines() const { return foreign_; }
 
   private:
     std::map<std::wstring, Key, PathOrder> keys_;  // by folded path
+    std::vector<std::string> leading_;
+    std::vector<std::string> foreign_;
 };
 
 // Splits `path` into its components and joins them again with single
-// backslashes; false for an empty component or one holding a control
-// character. An empty path is the root.
+// backslashes; false for an empty component, one holding a control
+// character or longer than kMaxKeyNameChars, or more than kMaxKeyDepth
+// components. An empty path is the root.
 bool normalizePath(std::wstring_view path, std::wstring& out);
 
 // A name the file can hold: no control characters.
@@ -83,12 +113,13 @@ bool isStorableText(std::wstring_view text);
 
 enum class ParseResult { Ok, NotRegistry };
 
-// Reads the file's text. Lines that cannot be understood are skipped and
-// counted in `skippedLines`; NotRegistry means the bytes are not a registry
-// file at all (not UTF-8 text, a NUL byte, or no REGEDIT4 header), and `out`
-// is then empty. An empty file is an empty registry.
+// Reads the file's text. Lines that cannot be understood are kept as they
+// are and counted in `skippedLines` (comments are kept, not counted);
+// NotRegistry means the bytes are not a registry file at all (no REGEDIT4
+// header line), and `out` is then empty. An empty file is an empty registry.
 ParseResult parseRegistryText(std::string_view bytes, Hive& out, int* skippedLines = nullptr);
 
+// The file's text; the kept lines are written back byte for byte.
 std::string formatRegistryText(const Hive& hive);
 
 }  // namespace platform::registry

@@ -1,4 +1,4 @@
-#include "gamekit/graphics/MessagePanel.h"
+#include "gamekit/shell/MessagePanel.h"
 
 #include "gamekit/containers/GVector.h"
 #include "gamekit/graphics/BitmapFont.h"
