@@ -2,6 +2,8 @@
 // its CardTheme into pixels.
 #include "gamekit/cards/CardDrawing.h"
 
+#include <algorithm>
+
 #include "gamekit/cards/CardGlyphs.h"
 #include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/PlayingCard.h"
@@ -19,17 +21,27 @@ constexpr Colour kRed = 0xF800;
 constexpr int kCornerRadius = 5;
 
 // Stamps the visible pixels of a glyph cell, in `colour` when it is given.
-// putPixel drops whatever falls outside the surface, so a cell near an edge
-// is cut there instead of writing past it.
+// The cell is clipped to the surface once; a cell near an edge is cut there
+// instead of writing past it. Inside, every pixel is a select between the
+// glyph's and the surface's, with no branch to mispredict.
 void stampGlyph(Surface& surface, const uint16_t* cell, int x, int y, bool recolour,
                 Colour colour) {
     if (cell == nullptr) return;
-    for (int row = 0; row < kGlyphHeight; ++row) {
-        for (int col = 0; col < kGlyphWidth; ++col) {
-            const uint16_t pixel = cell[row * kGlyphWidth + col];
-            if (pixel != kGlyphTransparent) {
-                surface.putPixel(x + col, y + row, recolour ? colour : pixel);
-            }
+    const long firstCol = std::max(0L, -long{x});
+    const long endCol = std::min(long{kGlyphWidth}, long{surface.width()} - x);
+    const long firstRow = std::max(0L, -long{y});
+    const long endRow = std::min(long{kGlyphHeight}, long{surface.height()} - y);
+    if (firstCol >= endCol || firstRow >= endRow) return;
+    // A pixel's colour once drawn: the glyph's own or, recoloured, `colour`.
+    const uint16_t keepMask = recolour ? 0 : 0xFFFF;
+    const long count = endCol - firstCol;
+    for (long row = firstRow; row < endRow; ++row) {
+        const uint16_t* in = cell + row * kGlyphWidth + firstCol;
+        uint16_t* out = surface.row(static_cast<int>(y + row)) + (x + firstCol);
+        for (long col = 0; col < count; ++col) {
+            const uint16_t pixel = in[col];
+            const uint16_t drawn = static_cast<uint16_t>((pixel & keepMask) | (colour & ~keepMask));
+            out[col] = pixel != kGlyphTransparent ? drawn : out[col];
         }
     }
 }

@@ -32,10 +32,37 @@ void forEachVisibleRow(Surface& target, int x, int y, const uint16_t* source, in
     }
 }
 
-Colour recolour(Colour pixel, const Colour from[], const Colour to[], int pairs) {
-    for (int i = 0; i < pairs; ++i)
-        if (pixel == from[i]) return to[i];
-    return pixel;
+// Pixels recoloured a piece of a row at a time: each pair is one pass over
+// the piece that the compiler turns into vector compares and selects, taken
+// last pair first so that the first matching pair has the last word.
+constexpr size_t kPiece = 64;
+
+// out[i] = the recoloured in[i], for count <= kPiece.
+void recolourPiece(Colour* out, const uint16_t* in, size_t count, const Colour from[],
+                   const Colour to[], int pairs) {
+    for (size_t i = 0; i < count; ++i) out[i] = in[i];
+    for (int pair = pairs - 1; pair >= 0; --pair) {
+        const Colour match = from[pair], replacement = to[pair];
+        for (size_t i = 0; i < count; ++i) out[i] = in[i] == match ? replacement : out[i];
+    }
+}
+
+// Writes the recoloured row; with `keyed` the pixels equal to `key` leave the
+// target as it was.
+void recolourRow(uint16_t* out, const uint16_t* in, size_t count, const Colour from[],
+                 const Colour to[], int pairs, bool keyed, Colour key) {
+    Colour piece[kPiece];
+    for (size_t start = 0; start < count; start += kPiece) {
+        const size_t n = std::min(kPiece, count - start);
+        recolourPiece(piece, in + start, n, from, to, pairs);
+        uint16_t* o = out + start;
+        const uint16_t* s = in + start;
+        if (keyed) {
+            for (size_t i = 0; i < n; ++i) o[i] = s[i] != key ? piece[i] : o[i];
+        } else {
+            std::memcpy(o, piece, n * sizeof(Colour));
+        }
+    }
 }
 
 }  // namespace
@@ -52,8 +79,10 @@ void blitKeyed(Surface& target, int x, int y, const uint16_t* source, int source
                int sourceY, int width, int height, Colour key) {
     forEachVisibleRow(target, x, y, source, sourceStride, sourceX, sourceY, width, height,
                       [key](uint16_t* to, const uint16_t* from, size_t count) {
+                          // A select, not a branch: the compiler makes it a
+                          // vector blend.
                           for (size_t i = 0; i < count; ++i)
-                              if (from[i] != key) to[i] = from[i];
+                              to[i] = from[i] != key ? from[i] : to[i];
                       });
 }
 
@@ -63,8 +92,7 @@ void blitRecoloured(Surface& target, int x, int y, const uint16_t* source, int s
     if (pairs > 0 && (from == nullptr || to == nullptr)) return;
     forEachVisibleRow(target, x, y, source, sourceStride, sourceX, sourceY, width, height,
                       [&](uint16_t* out, const uint16_t* in, size_t count) {
-                          for (size_t i = 0; i < count; ++i)
-                              out[i] = recolour(in[i], from, to, pairs);
+                          recolourRow(out, in, count, from, to, pairs, false, 0);
                       });
 }
 
@@ -74,8 +102,7 @@ void blitRecolouredKeyed(Surface& target, int x, int y, const uint16_t* source, 
     if (pairs > 0 && (from == nullptr || to == nullptr)) return;
     forEachVisibleRow(target, x, y, source, sourceStride, sourceX, sourceY, width, height,
                       [&](uint16_t* out, const uint16_t* in, size_t count) {
-                          for (size_t i = 0; i < count; ++i)
-                              if (in[i] != key) out[i] = recolour(in[i], from, to, pairs);
+                          recolourRow(out, in, count, from, to, pairs, true, key);
                       });
 }
 

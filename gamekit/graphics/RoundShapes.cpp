@@ -91,17 +91,15 @@ void drawBandRow(Surface& s, Coord y, Coord left, Coord right, Coord prevLeft, C
 }
 
 // Puts band row `from` (just drawn) onto row `to`. With the inside painted
-// the finished row from left to right is copied (every pixel of it has been
-// written); when `from` lies outside the surface there is nothing to copy,
-// and drawing it again within left..right gives the same pixels. In outline
-// mode the outline pixels are written again, wherever they lie.
+// the finished row from left to right is the mirror image (every pixel of it
+// has been written), so the row is drawn again within left..right: a few
+// clipped runs cost less than a library copy of the row. In outline mode the
+// outline pixels are written again, wherever they lie.
 void mirrorBandRow(Surface& s, Coord from, Coord to, Coord left, Coord right, Coord prevLeft,
                    Coord prevRight, const BandPaint& paint) {
     if (from == to || !spans::rowInside(s, to)) return;
     if (!paint.paintInside) {
         drawBandRow(s, to, left, right, prevLeft, prevRight, paint);
-    } else if (spans::rowInside(s, from)) {
-        spans::copy(s, from, to, left, right);
     } else {
         drawBandRow(s, to, left, right, prevLeft, prevRight, paint, left, right);
     }
@@ -157,27 +155,27 @@ void drawRoundRect(Surface& surface, int x1i, int y1i, int x2i, int y2i, int rad
         prevRight = right;
     }
 
-    // Straight sides: the row y1 + r and its copies down to y2 - r - 1. Only
-    // the rows inside the surface are visited, whatever the rectangle's size.
+    // Straight sides: the row y1 + r and its repeats down to y2 - r - 1, the
+    // row y1 + r drawn even when it lies below them. The columns are clipped
+    // once for all rows; only the rows inside the surface are visited,
+    // whatever the rectangle's size.
     const Coord middle = y1 + r;
-    const Coord lastCopy = y2 - r - 1;
+    const Coord lastRepeat = y2 - r - 1;
+    const Coord w = surface.width();
+    const bool leftEdge = x1 >= 0 && x1 < w;
+    const bool rightEdge = x2 >= 0 && x2 < w;
+    const Coord fillFrom = std::max<Coord>(x1 + 1, 0), fillTo = std::min<Coord>(x2 - 1, w - 1);
+    const bool fillInside = paint.paintInside && fillFrom <= fillTo;
     auto drawSideRow = [&](Coord y) {
-        spans::fill(surface, y, x1, x1, paint.edge);
-        if (paint.paintInside) spans::fill(surface, y, x1 + 1, x2 - 1, paint.fill);
-        spans::fill(surface, y, x2, x2, paint.edge);
+        uint16_t* row = surface.row(static_cast<int>(y));
+        if (leftEdge) row[x1] = paint.edge;
+        if (fillInside) std::fill(row + fillFrom, row + fillTo + 1, paint.fill);
+        if (rightEdge) row[x2] = paint.edge;
     };
-    drawSideRow(middle);
-    const Coord firstCopy = std::max<Coord>(middle + 1, 0);
-    const Coord endCopy = std::min<Coord>(lastCopy, surface.height() - 1);
-    Coord source = spans::rowInside(surface, middle) ? middle : -1;
-    for (Coord y = firstCopy; y <= endCopy; ++y) {
-        if (paint.paintInside && x1 <= x2 && source >= 0) {
-            spans::copy(surface, source, y, x1, x2);
-        } else {
-            drawSideRow(y);
-            source = y;
-        }
-    }
+    if (spans::rowInside(surface, middle)) drawSideRow(middle);
+    const Coord firstRepeat = std::max<Coord>(middle + 1, 0);
+    const Coord endRepeat = std::min<Coord>(lastRepeat, surface.height() - 1);
+    for (Coord y = firstRepeat; y <= endRepeat; ++y) drawSideRow(y);
 }
 
 }  // namespace gamekit

@@ -55,8 +55,8 @@ bool Sprite::moveTo(Surface& target, int x, int y) {
             std::memcpy(to, from, rowBytes);
             continue;
         }
-        for (int i = 0; i < width_; ++i)
-            if (from[i] != colourKey_) to[i] = from[i];
+        // A select rather than a branch per pixel, so it becomes a vector blend.
+        for (int i = 0; i < width_; ++i) to[i] = from[i] != colourKey_ ? from[i] : to[i];
     }
     return true;
 }
