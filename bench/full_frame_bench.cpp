@@ -1,5 +1,5 @@
 // Whole frames as the main loop makes them: every game table that exists
-// (reflection, Pellandine) drawn, menu bar included, into the 240 x 320 image
+// (reflection, Pellandine; Velloran and cribbage join below) drawn, menu bar included, into the 240 x 320 image
 // and presented on each display kind; the present step alone per kind; and
 // the 153,600-byte copy every figure is measured against, in the same run.
 
@@ -113,8 +113,8 @@ struct PellandineFrame {
           help("Help", &bar),
           prompts(3, 286, 234, 31, &gamekit::font1()) {
         rules.newGame(7);
-        rules.tapSlot(0, 0);
-        rules.tapSlot(0, 1);
+        rules.select(0, 0);
+        rules.select(0, 1);
         for (int i = 0; i < pellandine_sprites::kSheetWidth * 60; i += 3) sheet[i] = 0x0000;
         addMenus(bar, game, configure, help);
         const pellandine::PromptLines lines = rules.promptLines();
@@ -198,5 +198,11 @@ BENCHMARK(BM_ReflectionTable)->DenseRange(0, kKinds - 1);
 BENCHMARK(BM_PellandineTable)->DenseRange(0, kKinds - 1);
 BENCHMARK(BM_ReflectionDrawOnly);
 BENCHMARK(BM_PellandineDrawOnly);
+
+// The Velloran and cribbage tables join here once they exist: a
+// VelloranFrame and a CribbageFrame like the two above (a game in play,
+// draw(surface) drawing the table and its menu bar), each registered as
+// BM_<Game>Table over every kind and BM_<Game>DrawOnly, and their table
+// libraries named in the list in bench/CMakeLists.txt.
 
 }  // namespace

@@ -32,6 +32,18 @@ void forEachVisibleRow(Surface& target, int x, int y, const uint16_t* source, in
     }
 }
 
+// `drawn` where the source pixel is not the key, else what lies under it;
+// computed with masks so that the compiler makes vector code of it rather
+// than a branch per pixel.
+inline uint16_t keyedPixel(uint16_t source, uint16_t drawn, uint16_t under, Colour key) {
+    const uint16_t shown = static_cast<uint16_t>(0u - (source != key));
+    return static_cast<uint16_t>((drawn & shown) | (under & ~shown));
+}
+
+inline uint16_t keyedPixel(uint16_t source, uint16_t under, Colour key) {
+    return keyedPixel(source, source, under, key);
+}
+
 // Pixels recoloured a piece of a row at a time: each pair is one pass over
 // the piece that the compiler turns into vector compares and selects, taken
 // last pair first so that the first matching pair has the last word.
@@ -43,7 +55,10 @@ void recolourPiece(Colour* out, const uint16_t* in, size_t count, const Colour f
     for (size_t i = 0; i < count; ++i) out[i] = in[i];
     for (int pair = pairs - 1; pair >= 0; --pair) {
         const Colour match = from[pair], replacement = to[pair];
-        for (size_t i = 0; i < count; ++i) out[i] = in[i] == match ? replacement : out[i];
+        for (size_t i = 0; i < count; ++i) {
+            const uint16_t hit = static_cast<uint16_t>(0u - (in[i] == match));
+            out[i] = static_cast<uint16_t>((replacement & hit) | (out[i] & ~hit));
+        }
     }
 }
 
@@ -58,7 +73,7 @@ void recolourRow(uint16_t* out, const uint16_t* in, size_t count, const Colour f
         uint16_t* o = out + start;
         const uint16_t* s = in + start;
         if (keyed) {
-            for (size_t i = 0; i < n; ++i) o[i] = s[i] != key ? piece[i] : o[i];
+            for (size_t i = 0; i < n; ++i) o[i] = keyedPixel(s[i], piece[i], o[i], key);
         } else {
             std::memcpy(o, piece, n * sizeof(Colour));
         }
@@ -79,10 +94,7 @@ void blitKeyed(Surface& target, int x, int y, const uint16_t* source, int source
                int sourceY, int width, int height, Colour key) {
     forEachVisibleRow(target, x, y, source, sourceStride, sourceX, sourceY, width, height,
                       [key](uint16_t* to, const uint16_t* from, size_t count) {
-                          // A select, not a branch: the compiler makes it a
-                          // vector blend.
-                          for (size_t i = 0; i < count; ++i)
-                              to[i] = from[i] != key ? from[i] : to[i];
+                          for (size_t i = 0; i < count; ++i) to[i] = keyedPixel(from[i], to[i], key);
                       });
 }
 

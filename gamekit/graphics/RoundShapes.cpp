@@ -70,11 +70,18 @@ struct BandPaint {
 // the edge colour, so where the outline is steep its pixels stay connected
 // to the row above instead of leaving gaps. Only columns from..to are
 // written (everything, unless a mirror row is being repeated).
+// Unclipped, every run is known to lie inside the surface.
+template <bool Clipped>
 void drawBandRow(Surface& s, Coord y, Coord left, Coord right, Coord prevLeft, Coord prevRight,
                  const BandPaint& paint, Coord from = LLONG_MIN, Coord to = LLONG_MAX) {
-    if (!spans::rowInside(s, y)) return;
+    if (Clipped && !spans::rowInside(s, y)) return;
+    uint16_t* row = s.row(static_cast<int>(y));
     auto run = [&](Coord a, Coord b, Colour colour) {
-        spans::fill(s, y, std::max(a, from), std::min(b, to), colour);
+        if (Clipped) {
+            spans::fill(s, y, std::max(a, from), std::min(b, to), colour);
+        } else {
+            if (a <= b) spans::fillRun(row + a, static_cast<size_t>(b - a + 1), colour);
+        }
     };
     run(left, left, paint.edge);
     Coord p = left + 1;
@@ -99,9 +106,9 @@ void mirrorBandRow(Surface& s, Coord from, Coord to, Coord left, Coord right, Co
                    Coord prevRight, const BandPaint& paint) {
     if (from == to || !spans::rowInside(s, to)) return;
     if (!paint.paintInside) {
-        drawBandRow(s, to, left, right, prevLeft, prevRight, paint);
+        drawBandRow<true>(s, to, left, right, prevLeft, prevRight, paint);
     } else {
-        drawBandRow(s, to, left, right, prevLeft, prevRight, paint, left, right);
+        drawBandRow<true>(s, to, left, right, prevLeft, prevRight, paint, left, right);
     }
 }
 
@@ -123,7 +130,7 @@ void drawCircle(Surface& surface, int cxi, int cyi, int radius, int mode, Colour
         if (y >= surface.height()) break;
         const Coord halfWidth = table[r - k];
         const Coord left = cx - halfWidth, right = cx + halfWidth;
-        drawBandRow(surface, y, left, right, prevLeft, prevRight, paint);
+        drawBandRow<true>(surface, y, left, right, prevLeft, prevRight, paint);
         mirrorBandRow(surface, y, cy + r - k, left, right, prevLeft, prevRight, paint);
         prevLeft = left;
         prevRight = right;
@@ -143,14 +150,24 @@ void drawRoundRect(Surface& surface, int x1i, int y1i, int x2i, int y2i, int rad
 
     // Corners: the top band and its mirror image at the bottom. A band row
     // at or below the surface's bottom ends the band (and its mirror rows).
+    // A shape wholly inside whose bands cannot meet (the usual card) has
+    // every run inside the surface and its mirror rows apart from the band:
+    // no run needs clipping, and a mirror row is the band row again.
+    const bool inside = x1 >= 0 && x2 < surface.width() && y1 >= 0 && y2 <= surface.height() &&
+                        x2 - x1 >= 2 * r && y2 - y1 >= 2 * r;
     Coord prevLeft = x1, prevRight = x1;
     for (Coord k = 0; k < r; ++k) {
         const Coord y = y1 + k;
         if (y >= surface.height()) break;
         const Coord halfWidth = table[r - k];
         const Coord left = x1 + r - halfWidth, right = x2 - r + halfWidth;
-        drawBandRow(surface, y, left, right, prevLeft, prevRight, paint);
-        mirrorBandRow(surface, y, y2 - 1 - k, left, right, prevLeft, prevRight, paint);
+        if (inside) {
+            drawBandRow<false>(surface, y, left, right, prevLeft, prevRight, paint);
+            drawBandRow<false>(surface, y2 - 1 - k, left, right, prevLeft, prevRight, paint);
+        } else {
+            drawBandRow<true>(surface, y, left, right, prevLeft, prevRight, paint);
+            mirrorBandRow(surface, y, y2 - 1 - k, left, right, prevLeft, prevRight, paint);
+        }
         prevLeft = left;
         prevRight = right;
     }
@@ -169,7 +186,7 @@ void drawRoundRect(Surface& surface, int x1i, int y1i, int x2i, int y2i, int rad
     auto drawSideRow = [&](Coord y) {
         uint16_t* row = surface.row(static_cast<int>(y));
         if (leftEdge) row[x1] = paint.edge;
-        if (fillInside) std::fill(row + fillFrom, row + fillTo + 1, paint.fill);
+        if (fillInside) spans::fillRun(row + fillFrom, static_cast<size_t>(fillTo - fillFrom + 1), paint.fill);
         if (rightEdge) row[x2] = paint.edge;
     };
     if (spans::rowInside(surface, middle)) drawSideRow(middle);
