@@ -64,6 +64,49 @@ int BitmapFont::drawRight(Surface& target, int rightX, int y, const char* text) 
     return draw(target, startColumn(rightX, measure(text)), y, text);
 }
 
+namespace {
+
+using Pixels8 = uint16_t __attribute__((vector_size(16)));
+
+Pixels8 loadEight(const uint16_t* p) {
+    Pixels8 v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+}  // namespace
+
+// A cell with room for all 16 columns a glyph can span to its right: each
+// row as two vectors of eight pixels (SSE2, NEON), the bit of every column
+// tested at once. Columns past the cell keep what they held.
+void BitmapFont::drawWholeCell(Surface& target, int x, int y, const int16_t* g, long firstRow,
+                               long endRow, int cellWidth, uint16_t keepUnder,
+                               uint16_t background) const {
+    const int width = g[height_];
+    // Column c shows bit width - c of the row shifted left once; the gap
+    // column's bit is always clear.
+    uint16_t bitOf[kCellSpan], inCell[kCellSpan];
+    for (int c = 0; c < kCellSpan; ++c) {
+        bitOf[c] = c <= width ? static_cast<uint16_t>(1u << (width - c)) : 0;
+        inCell[c] = c < cellWidth ? 0xFFFF : 0;
+    }
+    const Pixels8 bitLow = loadEight(bitOf), bitHigh = loadEight(bitOf + 8);
+    const Pixels8 cellLow = loadEight(inCell), cellHigh = loadEight(inCell + 8);
+    auto eight = [&](Pixels8 under, Pixels8 bit, Pixels8 cell, uint16_t bits) {
+        const Pixels8 set = reinterpret_cast<Pixels8>((bit & bits) != 0);
+        const Pixels8 drawn = (set & foreground_) | (~set & ((under & keepUnder) | background));
+        return (cell & drawn) | (~cell & under);
+    };
+    for (long r = firstRow; r < endRow; ++r) {
+        uint16_t* out = target.row(static_cast<int>(y + r)) + x;
+        const uint16_t bits = static_cast<uint16_t>(static_cast<uint16_t>(g[r]) << 1);
+        const Pixels8 low = eight(loadEight(out), bitLow, cellLow, bits);
+        const Pixels8 high = eight(loadEight(out + 8), bitHigh, cellHigh, bits);
+        std::memcpy(out, &low, sizeof low);
+        std::memcpy(out + 8, &high, sizeof high);
+    }
+}
+
 // Draws one glyph cell at (x, y) and returns the pen advance. The cell is
 // clipped to the target once, so text running off any edge can never spill
 // into the next row or beyond the pixel array; inside, each pixel is chosen
@@ -81,6 +124,10 @@ int BitmapFont::drawGlyph(Surface& target, int x, int y, const int16_t* g) const
     // Under a clear bit: the background, or what is there when transparent.
     const uint16_t keepUnder = transparent_ ? 0xFFFF : 0;
     const uint16_t background = background_ & ~keepUnder;
+    if (x >= 0 && long{x} + kCellSpan <= target.width()) {
+        drawWholeCell(target, x, y, g, firstRow, endRow, cellWidth, keepUnder, background);
+        return width + 1;
+    }
     for (long r = firstRow; r < endRow; ++r) {
         uint16_t* row = target.row(static_cast<int>(y + r));
         // The gap column (index `width`) has no bit: it is always background.
