@@ -59,6 +59,7 @@ constexpr int kBackHeight = 43;
 constexpr int kBackStripWidth = kBackWidth * kThemeCount;  // 252
 constexpr int kBackStripHeight = kBackHeight;
 constexpr const char* kCardBacksFile = "TarnwickSoftware_CardBacks.bmp";
+constexpr const wchar_t* kCardBacksFileWide = L"TarnwickSoftware_CardBacks.bmp";
 
 extern const ThemeColours kStandardThemes[kThemeCount];
 

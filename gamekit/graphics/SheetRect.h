@@ -12,4 +12,20 @@ struct SheetRect {
     int height;
 };
 
+// The pictures every program's sheet holds for the shared pages: the
+// start-up logo, name art and emblem, the About logo and emblem, and the
+// two check boxes.
+struct StandardPictures {
+    SheetRect logo, aboutLogo, nameArt, emblem, aboutEmblem, boxOff, boxOn;
+};
+
+// A program's sprite sheet as its frame loads it: the file, its size and
+// where the shared pictures lie.
+struct SheetInfo {
+    const wchar_t* file;
+    int width;
+    int height;
+    StandardPictures pictures;
+};
+
 }  // namespace gamekit

@@ -59,8 +59,8 @@ void drawFrame(State& s) {
 
 void farewell(State& s) {
     const bool saved = shell::saveForEnd();
-    if (s.farewell) {
-        s.farewell(s.program->farewellText, s.program->title);
+    if (s.program->farewell == FarewellStyle::SystemBox) {
+        showMessageBox(s.program->farewellText, s.program->title);
     } else {
         Surface surface(s.backBuffer, kScreenWidth, kScreenHeight);
         messagePanel(surface, s.program->farewellText, s.program->title);

@@ -5,6 +5,10 @@
 
 namespace gamekit {
 
+// How the Down key says goodbye: the message panel drawn over the screen
+// (a tap ends the program), or the system's message box.
+enum class FarewellStyle { Panel, SystemBox };
+
 // What differs between the programs in the shell, as one row of data.
 struct ProgramInfo {
     const wchar_t* className;  // the window class, which is the single-instance key
@@ -16,6 +20,7 @@ struct ProgramInfo {
     int upIgnoredCount;
     bool hasLeftRight;  // the Left and Right keys run the program's commands
     bool hasPenMove;    // drags reach the game's pen-move handler
+    FarewellStyle farewell = FarewellStyle::Panel;
 
     bool ignoresUpIn(int state) const {
         for (int i = 0; i < upIgnoredCount; ++i) {

@@ -110,6 +110,4 @@ void showMessageBox(const char* text, const char* caption) {
 
 void commandSuspend() { state().suspendRequested = true; }
 
-void setFarewellPanel(FarewellPanel panel) { state().farewell = panel; }
-
 }  // namespace gamekit

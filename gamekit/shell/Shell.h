@@ -55,9 +55,4 @@ void commandSuspend();
 // the system takes wide.
 void showMessageBox(const char* text, const char* caption);
 
-// How the farewell of the Down key is shown when a program does not use the
-// message panel (a program may show a system message box instead).
-using FarewellPanel = void (*)(const char* text, const char* heading);
-void setFarewellPanel(FarewellPanel panel);
-
 }  // namespace gamekit

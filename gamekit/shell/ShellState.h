@@ -55,7 +55,6 @@ struct State {
     InputState input;
     const ProgramInfo* program = nullptr;
     GameApp* app = nullptr;
-    FarewellPanel farewell = nullptr;
 };
 
 State& state();

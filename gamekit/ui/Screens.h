@@ -17,6 +17,13 @@ namespace gamekit {
 class BitmapFont;
 class CardTheme;
 
+// The "OK" and "Reset" buttons of every page, at their one place.
+constexpr int kPageButtonWidth = 60;
+constexpr int kPageButtonHeight = 20;
+constexpr int kPageButtonTop = 280;
+constexpr int kOkButtonLeft = 160;
+constexpr int kResetButtonLeft = 15;
+
 // A program's sprite sheet and where the shared pictures lie in it.
 struct ScreenSprites {
     const uint16_t* sheet = nullptr;

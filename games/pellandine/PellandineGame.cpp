@@ -1,10 +1,8 @@
 #include "games/pellandine/PellandineGame.h"
 
-#include "gamekit/graphics/BitmapFile.h"
 #include "gamekit/graphics/BitmapFont.h"
 #include "gamekit/settings/SettingsLoader.h"
 #include "gamekit/shell/Shell.h"
-#include "gamekit/sound/Sound.h"
 #include "games/pellandine/Pages.h"
 #include "games/pellandine/PellandineSettings.h"
 #include "games/pellandine/PellandineSprites.h"
@@ -15,70 +13,55 @@
 
 namespace pellandine {
 
-namespace {
-
 using gamekit::Surface;
 
-gamekit::ScreenSprites screenSprites(const uint16_t* sheet) {
-    using namespace pellandine_sprites;
-    gamekit::ScreenSprites s;
-    s.sheet = sheet;
-    s.stride = kSheetWidth;
-    s.logo = {kLogo.x, kLogo.y};
-    s.aboutLogo = {kAboutLogo.x, kAboutLogo.y};
-    s.nameArt = {kNameArt.x, kNameArt.y};
-    s.emblem = {kEmblem.x, kEmblem.y};
-    s.aboutEmblem = {kAboutEmblem.x, kAboutEmblem.y};
-    s.boxOff = {kCheckBoxEmpty.x, kCheckBoxEmpty.y};
-    s.boxOn = {kCheckBoxTicked.x, kCheckBoxTicked.y};
-    return s;
-}
-
-}  // namespace
-
 PellandineGame::PellandineGame(gamekit::SettingsRecord& record)
-    : record_(record),
-      backs_(static_cast<size_t>(gamekit::kBackStripWidth) * gamekit::kBackStripHeight),
-      sheet_(static_cast<size_t>(pellandine_sprites::kSheetWidth) *
-             pellandine_sprites::kSheetHeight),
-      themes_(gamekit::makeStandardThemes()),
-      bar_(&gamekit::font1()),
-      ok_(60, 20, "OK", 160, 280, &gamekit::font1()),
-      reset_(60, 20, "Reset", 15, 280, &gamekit::font1()),
-      prompts_(3, 286, 234, 31, &gamekit::font1()),
-      rulesPager_("Rules", kRulesLines, kRulesLineCount),
-      helpPager_("Help", kHelpLines, kHelpLineCount) {
+    : record_(record), prompts_(3, 286, 234, 31, &gamekit::font1()) {
     ScoreLists scores;
     const bool corrected = takeOptions(record_, options_, scores);
     // The shoe is shuffled from the tick count, as every shuffle of the game.
     session_ = std::make_unique<PellandineSession>(GetTickCount(), options_);
     session_->rules().scores() = scores;
     if (corrected) saveSettings();
+    frame_ = std::make_unique<gamekit::ProgramFrame>(frameSetup());
+}
 
-    gamekit::loadBitmapOrDie(L"TarnwickSoftware_CardBacks.bmp", gamekit::kBackStripWidth,
-                             gamekit::kBackStripHeight, backs_.data(), gamekit::kBackStripWidth,
-                             gamekit::kBackStripHeight);
-    gamekit::loadBitmapOrDie(pellandine_sprites::kSheetFileWide, pellandine_sprites::kSheetWidth,
-                             pellandine_sprites::kSheetHeight, sheet_.data(),
-                             pellandine_sprites::kSheetWidth, pellandine_sprites::kSheetHeight);
-    gamekit::giveStrip(themes_, backs_.data());
-    sprites_ = screenSprites(sheet_.data());
-
-    const char* labels[3] = {"Show cards left", "Show prompts", "Show end game dialog"};
+gamekit::ProgramFrame::Setup PellandineGame::frameSetup() {
+    namespace sprites = pellandine_sprites;
+    static const char* const kLabels[3] = {"Show cards left", "Show prompts",
+                                           "Show end game dialog"};
     bool* values[3] = {&options_.displayCardsLeft, &options_.displayPrompts,
                        &options_.displayDialogs};
-    const int tapRights[3] = {151, 151, 171};
-    appearance_ = std::make_unique<gamekit::AppearanceScreen>(
-        gamekit::AppearanceScreen::compactLayout(3, labels, values, tapRights), &options_.cardBack);
-    buildMenus();
+    static const int kTapRights[3] = {151, 151, 171};
+    return {
+        .sheet = sprites::kSheet,
+        .screens = &session_->screens(),
+        .pages = {kScreenAppearance, kScreenAbout, kScreenRules, kScreenHelp},
+        .rules = {kRulesLines, kRulesLineCount},
+        .help = {kHelpLines, kHelpLineCount},
+        .appearance = gamekit::AppearanceScreen::compactLayout(3, kLabels, values, kTapRights),
+        .cardBack = &options_.cardBack,
+        .soundOn = &options_.soundsOn,
+        .record = &record_,
+        .menus = menuTable(),
+    };
 }
 
-PellandineGame::~PellandineGame() {
-    gamekit::destroyThemes(themes_);
-}
-
-void PellandineGame::click() const {
-    gamekit::playSound(gamekit::kSoundClick, options_.soundsOn);
+// "New" and "Restart" click once the game has answered; Restart is drawn
+// disabled until the first deal (the rules ignore it until then).
+gamekit::MenuTable PellandineGame::menuTable() {
+    using gamekit::menuCommand;
+    return {
+        .game =
+            {
+                menuCommand("New", [this] { commandNew(); }, nullptr, false),
+                menuCommand(
+                    "Restart", [this] { restart(); },
+                    [this] { return session_->rules().canRestart(); }, false),
+                menuCommand("High Scores...", [this] { frame_->openPage(kScreenHighScores); }),
+            },
+        .configure = {menuCommand("Game...", [this] { frame_->openPage(kScreenSettings); })},
+    };
 }
 
 void PellandineGame::saveSettings() {
@@ -88,14 +71,19 @@ void PellandineGame::saveSettings() {
 
 void PellandineGame::open(int page) {
     click();
-    bar_.closeAll();
-    session_->openPage(page);
+    frame_->openPage(page);
 }
 
+// Only the latest deal is shown: one made while an earlier one waited (a
+// variation chosen twice on the settings page) replaces it.
 void PellandineGame::keepDeal(const PlayResult& result) {
     if (!result.dealt) return;
-    pendingDeal_ = result;
-    dealPending_ = true;
+    frame_->cancelFlights();
+    frame_->planFlight([this, result](Surface& surface) {
+        drawTableScreen(surface, false, &result.before);
+        gamekit::pumpMessages(true);
+        animateDeal(surface, result, theme());
+    });
 }
 
 void PellandineGame::announce(const Announcement& announcement) {
@@ -105,7 +93,7 @@ void PellandineGame::announce(const Announcement& announcement) {
         gamekit::pumpMessages(true);
     }
     if (announcement.message != nullptr) {
-        gamekit::showMessageBox(announcement.message, ScoreOffer::caption());
+        frame_->messageBox(announcement.message, ScoreOffer::caption());
     }
     if (announcement.scoresChanged) saveSettings();
 }
@@ -137,7 +125,7 @@ void PellandineGame::drawTableScreen(Surface& surface, bool showCards, const Tab
     TableScene scene;
     scene.grid = grid != nullptr ? grid : &rules.grid();
     scene.theme = &theme();
-    scene.sheet = sheet_.data();
+    scene.sheet = frame_->sheet();
     scene.deckHasCards = !rules.shoeExhausted();
     scene.score = rules.score();
     scene.cardsLeft = rules.cardsLeft();
@@ -150,51 +138,28 @@ void PellandineGame::drawTableScreen(Surface& surface, bool showCards, const Tab
         if (lines.second[0] != '\0') prompts_.addLine(lines.second);
         scene.prompts = &prompts_;
     }
-    restartItem_->setEnabled(rules.canRestart());
-    scene.bar = &bar_;
     drawTable(surface, scene);
-}
-
-void PellandineGame::showDeal(Surface& surface) {
-    if (dealPending_) {
-        dealPending_ = false;
-        drawTableScreen(surface, false, &pendingDeal_.before);
-        gamekit::pumpMessages(true);
-        animateDeal(surface, pendingDeal_, theme());
-    }
-    session_->dealShown();
-    drawTableScreen(surface, true, nullptr);
+    frame_->drawMenuBar(surface);
 }
 
 void PellandineGame::draw(Surface& surface) {
+    if (frame_->draw(surface)) return;
     const PellandineRules& rules = session_->rules();
     switch (session_->screen()) {
         case kScreenStartup:
-            gamekit::drawStartupScreen(surface, sprites_);
+            gamekit::drawStartupScreen(surface, frame_->sprites());
             break;
         case kScreenDealing:
-            showDeal(surface);
+            frame_->playFlights(surface);
+            session_->dealShown();
+            drawTableScreen(surface, true, nullptr);
             break;
         case kScreenHighScores:
-            drawHighScorePage(surface, bar_, rules.scores().list(rules.gameType()),
-                              rules.gameType(), reset_, ok_);
-            break;
-        case kScreenAppearance:
-            appearance_->draw(surface, bar_, sprites_, themes_, ok_);
-            break;
-        case kScreenAbout:
-            gamekit::drawAboutScreen(surface, bar_, sprites_,
-                                     record_.words[gamekit::kMajorVersionWord],
-                                     record_.words[gamekit::kMinorVersionWord], ok_);
-            break;
-        case kScreenRules:
-            rulesPager_.draw(surface, bar_, gamekit::font1(), gamekit::font2(), ok_);
+            drawHighScorePage(surface, frame_->menuBar(), rules.scores().list(rules.gameType()),
+                              rules.gameType(), frame_->reset(), frame_->ok());
             break;
         case kScreenSettings:
-            drawSettingsPage(surface, bar_, sheet_.data(), options_, ok_);
-            break;
-        case kScreenHelp:
-            helpPager_.draw(surface, bar_, gamekit::font1(), gamekit::font2(), ok_);
+            drawSettingsPage(surface, frame_->menuBar(), frame_->sheet(), options_, frame_->ok());
             break;
         default:
             drawTableScreen(surface, true, nullptr);
@@ -203,7 +168,7 @@ void PellandineGame::draw(Surface& surface) {
 }
 
 void PellandineGame::tapOnTable(int x, int y) {
-    if (bar_.handleTap({x, y})) return;
+    if (frame_->tapMenus(x, y)) return;
     Announcement announcement;
     const PlayResult result = session_->tapTable(x, y, GetTickCount(), announcement);
     keepDeal(result);
@@ -216,11 +181,11 @@ void PellandineGame::tapOnTable(int x, int y) {
 }
 
 void PellandineGame::tapOnSettings(int x, int y) {
-    const SettingsTap tap = settingsTap(x, y, ok_);
+    const SettingsTap tap = settingsTap(x, y, frame_->ok());
     switch (tap.kind) {
         case SettingsTap::Ok:
             click();
-            session_->closePage();
+            frame_->closePage();
             break;
         case SettingsTap::Variation: {
             click();
@@ -242,10 +207,10 @@ void PellandineGame::tapOnSettings(int x, int y) {
 }
 
 void PellandineGame::tapOnHighScores(int x, int y) {
-    if (ok_.hitTest(x, y)) {
+    if (frame_->ok().hitTest(x, y)) {
         click();
-        session_->closePage();
-    } else if (reset_.hitTest(x, y)) {
+        frame_->closePage();
+    } else if (frame_->reset().hitTest(x, y)) {
         click();
         session_->resetScores();
         saveSettings();
@@ -253,6 +218,7 @@ void PellandineGame::tapOnHighScores(int x, int y) {
 }
 
 void PellandineGame::penDown(int x, int y) {
+    if (frame_->penDown(x, y)) return;
     const int screen = session_->screen();
     if (isTableScreen(screen)) {
         tapOnTable(x, y);
@@ -266,26 +232,6 @@ void PellandineGame::penDown(int x, int y) {
         case kScreenHighScores:
             tapOnHighScores(x, y);
             break;
-        case kScreenAppearance: {
-            const auto tap = appearance_->tap({x, y}, ok_);
-            if (tap != gamekit::AppearanceScreen::Tap::None) click();
-            if (tap == gamekit::AppearanceScreen::Tap::Ok) session_->closePage();
-            break;
-        }
-        case kScreenAbout:
-            if (ok_.hitTest(x, y)) {
-                click();
-                session_->closePage();
-            }
-            break;
-        case kScreenRules:
-        case kScreenHelp: {
-            gamekit::Pager& pager = screen == kScreenRules ? rulesPager_ : helpPager_;
-            const auto tap = pager.tap({x, y}, ok_);
-            if (tap != gamekit::Pager::Tap::None) click();
-            if (tap == gamekit::Pager::Tap::Ok) session_->closePage();
-            break;
-        }
         case kScreenSettings:
             tapOnSettings(x, y);
             break;
@@ -297,7 +243,7 @@ void PellandineGame::penDown(int x, int y) {
 void PellandineGame::penUp(int /*x*/, int /*y*/) {
     if (!isTableScreen(session_->screen())) return;
     Announcement announcement;
-    const PlayResult result = session_->penUp(bar_.anyOpen(), announcement);
+    const PlayResult result = session_->penUp(frame_->menusOpen(), announcement);
     if (result.removed) click();
     announce(announcement);
 }

@@ -1,14 +1,11 @@
 #pragma once
 
 #include <memory>
-#include <vector>
 
 #include "gamekit/cards/CardTheme.h"
 #include "gamekit/settings/SettingsRecord.h"
 #include "gamekit/shell/GameApp.h"
-#include "gamekit/ui/Controls.h"
-#include "gamekit/ui/Menu.h"
-#include "gamekit/ui/Screens.h"
+#include "gamekit/shell/ProgramFrame.h"
 #include "games/pellandine/Options.h"
 #include "games/pellandine/Session.h"
 
@@ -19,9 +16,8 @@ namespace pellandine {
 class PellandineGame : public gamekit::GameApp {
   public:
     // Takes the options over from the loaded settings (storing corrected
-    // values at once), loads the pictures and builds the menus.
+    // values at once) and builds the frame: pictures, menus and pages.
     explicit PellandineGame(gamekit::SettingsRecord& record);
-    ~PellandineGame() override;
 
     int state() const override { return session_->screen(); }
     bool soundOn() const override { return options_.soundsOn; }
@@ -34,44 +30,30 @@ class PellandineGame : public gamekit::GameApp {
     void saveSettings() override;
 
   private:
-    void buildMenus();
-    void click() const;
+    gamekit::ProgramFrame::Setup frameSetup();
+    gamekit::MenuTable menuTable();
+    void click() const { frame_->click(); }
     void open(int page);
     void restart();
     // Shows what a play asks for: the finished table, the box, the save.
     void announce(const Announcement& announcement);
+    // A play that dealt: the deal flies in at the next redraw.
     void keepDeal(const PlayResult& result);
 
     void drawTableScreen(gamekit::Surface& surface, bool showCards, const TableGrid* grid);
-    void showDeal(gamekit::Surface& surface);
     void tapOnTable(int x, int y);
     void tapOnSettings(int x, int y);
     void tapOnHighScores(int x, int y);
 
-    const gamekit::CardTheme& theme() const { return *themes_[options_.cardBack]; }
+    const gamekit::CardTheme& theme() const { return frame_->theme(); }
 
     gamekit::SettingsRecord& record_;
     PellandineOptions options_;
     std::unique_ptr<PellandineSession> session_;
-
-    std::vector<uint16_t> backs_;
-    std::vector<uint16_t> sheet_;
-    gamekit::GArray<gamekit::CardTheme*> themes_;
-    gamekit::ScreenSprites sprites_;
-
-    gamekit::MenuBar bar_;
-    std::unique_ptr<gamekit::MenuItem> gameMenu_, configureMenu_, helpMenu_;
-    gamekit::MenuItem* restartItem_ = nullptr;
-
-    gamekit::Button ok_;
-    gamekit::Button reset_;
+    // Built once the session is: the frame opens its pages on the session's
+    // screens.
+    std::unique_ptr<gamekit::ProgramFrame> frame_;
     gamekit::MessageLog prompts_;
-    gamekit::Pager rulesPager_;
-    gamekit::Pager helpPager_;
-    std::unique_ptr<gamekit::AppearanceScreen> appearance_;
-
-    bool dealPending_ = false;
-    PlayResult pendingDeal_;
 };
 
 }  // namespace pellandine

@@ -49,4 +49,11 @@ constexpr SheetRect kNameArt{0, 126, 186, 45};      // start-up screen, on blue
 constexpr SheetRect kEmblem{178, 60, 10, 10};       // start-up screen
 constexpr SheetRect kAboutEmblem{178, 70, 10, 10};  // About screen
 
+// The sheet as the program frame loads it.
+constexpr gamekit::SheetInfo kSheet{
+    kSheetFileWide,
+    kSheetWidth,
+    kSheetHeight,
+    {kLogo, kAboutLogo, kNameArt, kEmblem, kAboutEmblem, kCheckBoxEmpty, kCheckBoxTicked}};
+
 }  // namespace pellandine_sprites

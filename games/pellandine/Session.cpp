@@ -17,8 +17,8 @@ void PellandineSession::follow(const PlayResult& result, Announcement& announcem
         // opens and leads back to the finished table. The rules end a game
         // once, so a won game is never offered again, whichever screen the
         // player goes through afterwards.
-        screen_ = kScreenHighScores;
-        returnScreen_ = kScreenGameOver;
+        screens_.show(kScreenHighScores);
+        screens_.setReturn(kScreenGameOver);
         announcement.presentTableFirst = true;
         if (options_.displayDialogs) announcement.message = offer.message();
         return;
@@ -29,7 +29,7 @@ void PellandineSession::follow(const PlayResult& result, Announcement& announcem
         if (offer.offered && offer.place >= 0 && options_.displayDialogs) {
             announcement.message = offer.message();
         }
-        screen_ = kScreenDealing;
+        screens_.show(kScreenDealing);
     }
 }
 
@@ -71,19 +71,7 @@ PlayResult PellandineSession::penUp(bool menuOpen, Announcement& announcement) {
 }
 
 void PellandineSession::dealShown() {
-    if (screen_ == kScreenDealing) screen_ = kScreenPlaying;
-}
-
-void PellandineSession::openPage(int page) {
-    if (screen_ == page) return;
-    // A page opened from a deal not yet shown returns to the table in play:
-    // the deal is drawn at once on the way back.
-    returnScreen_ = screen_;
-    screen_ = page;
-}
-
-void PellandineSession::closePage() {
-    screen_ = returnScreen_;
+    if (screens_.screen() == kScreenDealing) screens_.show(kScreenPlaying);
 }
 
 bool PellandineSession::chooseVariation(int gameType, uint32_t seed, PlayResult& result,
@@ -91,13 +79,13 @@ bool PellandineSession::chooseVariation(int gameType, uint32_t seed, PlayResult&
     const int chosen = normalizeGameType(gameType);
     if (chosen == options_.gameType) return false;
     options_.gameType = chosen;
-    const int page = screen_;
+    const int page = screens_.screen();
     rules_.setGameType(chosen);
     result = rules_.newGame(seed);
     follow(result, announcement);
     // The page stays open; the new deal is shown when the player leaves it.
-    returnScreen_ = screen_;
-    screen_ = page;
+    screens_.setReturn(screens_.screen());
+    screens_.show(page);
     return true;
 }
 

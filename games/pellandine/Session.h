@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "gamekit/shell/ScreenStack.h"
 #include "games/pellandine/Options.h"
 #include "games/pellandine/ScreenIds.h"
 #include "games/pellandine/rules/PellandineRules.h"
@@ -23,8 +24,10 @@ class PellandineSession {
   public:
     PellandineSession(uint32_t startSeed, PellandineOptions& options);
 
-    int screen() const { return screen_; }
-    int returnScreen() const { return returnScreen_; }
+    int screen() const { return screens_.screen(); }
+    int returnScreen() const { return screens_.returnScreen(); }
+    // The screens the program frame opens its pages on.
+    gamekit::ScreenStack& screens() { return screens_; }
     PellandineRules& rules() { return rules_; }
     const PellandineRules& rules() const { return rules_; }
     PellandineOptions& options() { return options_; }
@@ -43,13 +46,13 @@ class PellandineSession {
 
     // The deal has been shown: the table is in play.
     void dealShown();
-    void leaveStartup() { screen_ = kScreenTable; }
+    void leaveStartup() { screens_.show(kScreenTable); }
 
     // Pages opened from the menus or keys remember where they came from;
     // closing one goes back there. Opening the page already shown does
     // nothing.
-    void openPage(int page);
-    void closePage();
+    void openPage(int page) { screens_.open(page); }
+    void closePage() { screens_.close(); }
 
     // Game Settings: a different variation deals a new game of it at once
     // (offering the unfinished game's score first) and returns true; the one
@@ -68,8 +71,7 @@ class PellandineSession {
 
     PellandineOptions& options_;
     PellandineRules rules_;
-    int screen_ = kScreenStartup;
-    int returnScreen_ = kScreenTable;
+    gamekit::ScreenStack screens_{kScreenStartup, kScreenTable};
 };
 
 }  // namespace pellandine

@@ -17,6 +17,7 @@ const gamekit::ProgramInfo kPellandine = {
     2,
     true,   // Left restarts, Right shows the high scores
     false,  // only press and release reach the game
+    gamekit::FarewellStyle::SystemBox,  // the Down key says goodbye in a system box
 };
 
 gamekit::GameApp* createPellandine() {
@@ -28,8 +29,5 @@ gamekit::GameApp* createPellandine() {
 }  // namespace
 
 int main() {
-    // The Down key says goodbye with a system message box rather than the
-    // message panel.
-    gamekit::setFarewellPanel(&gamekit::showMessageBox);
     return gamekit::runProgram(kPellandine, &createPellandine);
 }

@@ -25,6 +25,13 @@ constexpr SheetRect kAboutEmblem{178, 10, 10, 10};  // About screen
 constexpr SheetRect kCheckBoxEmpty{188, 0, 10, 10};
 constexpr SheetRect kCheckBoxTicked{188, 10, 10, 10};
 
+// The sheet as the program frame loads it.
+constexpr gamekit::SheetInfo kSheet{
+    kSheetFileWide,
+    kSheetWidth,
+    kSheetHeight,
+    {kLogo, kAboutLogo, kNameArt, kEmblem, kAboutEmblem, kCheckBoxEmpty, kCheckBoxTicked}};
+
 // Rank marks: where a picked card could go in each sequence. One 11 x 45
 // strip per rank, rank r (0 ace .. 12 king) at x = 11 r. The first row is the
 // mark of a place further along the sequence, the second row the mark of the

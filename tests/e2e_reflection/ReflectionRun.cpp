@@ -12,27 +12,13 @@
 #include "gamekit/cards/Random.h"
 #include "games/reflection/rules/Commands.h"
 #include "games/reflection/table/DealSeeds.h"
-#include "platform/Device.h"
-#include "platform/Registry.h"
-#include "platform/RegistryStore.h"
+#include "support/DeviceRegistry.h"
 
 namespace reflection_e2e {
 
 namespace {
 
 const wchar_t* const kProgramKey = L"SOFTWARE\\Tarnwick Software\\Deckhollow\\Revoviradi";
-
-// The test process reads and writes the root's registry file through the
-// device's own registry functions, started afresh each time so it sees
-// what the program wrote.
-class RegistryOf {
-  public:
-    explicit RegistryOf(const TempRoot& root) {
-        platform::setDeviceRootForTesting(root.path());
-        platform::registry::discardRegistryForTesting();
-    }
-    ~RegistryOf() { platform::registry::discardRegistryForTesting(); }
-};
 
 }  // namespace
 
@@ -51,26 +37,9 @@ RunResult runReflection(const InstalledRoot& root, const std::string& script) {
 }
 
 StoredValue storedValue(const TempRoot& root, const wchar_t* name) {
-    RegistryOf registry(root);
-    StoredValue out;
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kProgramKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return out;
-    }
-    DWORD type = 0;
-    wchar_t text[200] = {};
-    DWORD size = sizeof text;
-    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) ==
-        ERROR_SUCCESS) {
-        out.found = true;
-        if (type == REG_DWORD) {
-            std::memcpy(&out.number, text, sizeof out.number);
-        } else {
-            out.text = text;
-        }
-    }
-    RegCloseKey(key);
-    return out;
+    const testing_support::RegistryValue v =
+        testing_support::readRegistryValue(root, kProgramKey, name);
+    return StoredValue{v.found, v.number, v.text};
 }
 
 std::vector<int> storedList(const TempRoot& root, const wchar_t* name) {
@@ -84,13 +53,7 @@ std::vector<int> storedList(const TempRoot& root, const wchar_t* name) {
 }
 
 void storeDword(const TempRoot& root, const wchar_t* name, uint32_t value) {
-    RegistryOf registry(root);
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kProgramKey, 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
-    ASSERT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    ASSERT_TRUE(testing_support::writeRegistryDword(root, kProgramKey, name, value));
 }
 
 std::string tap(int x, int y, int waitMs) {

@@ -178,9 +178,11 @@ TEST_F(InstalledPictures, TheProgramsReaderLoadsEveryPictureThroughTheInstallKey
         const char* name;
         int width, height;
     } files[] = {{L"TarnwickSoftware_CardBacks.bmp", "TarnwickSoftware_CardBacks.bmp", 252, 43},
+                 {L"Cribbage_Images.bmp", "Cribbage_Images.bmp", 256, 128},
                  {L"Gallery_Images.bmp", "Gallery_Images.bmp", 256, 128},
                  {L"Pellandine_Images.bmp", "Pellandine_Images.bmp", 240, 380},
-                 {L"Reflection_Images.bmp", "Reflection_Images.bmp", 226, 305}};
+                 {L"Reflection_Images.bmp", "Reflection_Images.bmp", 226, 305},
+                 {L"Velloran_Images.bmp", "Velloran_Images.bmp", 256, 128}};
     for (const auto& f : files) {
         std::vector<uint16_t> pixels(static_cast<size_t>(f.width) * f.height, 0xDEAD);
         ASSERT_TRUE(

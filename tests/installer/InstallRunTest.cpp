@@ -20,12 +20,13 @@ using test_files::TempRoot;
 namespace {
 
 const char* const kFiles[] = {
-    "TarnwickSoftware_CardBacks.bmp", "Gallery_Images.bmp",
+    "TarnwickSoftware_CardBacks.bmp", "Cribbage_Images.bmp",          "Gallery_Images.bmp",
     "Pellandine_Images.bmp",          "Reflection_Images.bmp",
     "TarnwickSoftware_Shuffle.wav",   "TarnwickSoftware_ButtonClick.wav",
     "TarnwickSoftware_Cardflick.wav", "TarnwickSoftware_Knock.wav",
+    "Velloran_Images.bmp",
 };
-constexpr int kFileCount = 8;
+constexpr int kFileCount = 10;
 
 struct Snapshot {
     std::map<std::string, std::vector<uint8_t>> bytes;
@@ -154,7 +155,7 @@ TEST(InstallProgram, PrintsOneLineAndRefusesUnknownArguments) {
     TempRoot root;
     std::string line;
     EXPECT_EQ(runProgram("--root '" + root.path() + "'", line), 0);
-    EXPECT_NE(line.find("wrote 8 file(s)"), std::string::npos) << line;
+    EXPECT_NE(line.find("wrote 10 file(s)"), std::string::npos) << line;
     EXPECT_EQ(runProgram("--root '" + root.path() + "' --if-missing", line), 0);
     EXPECT_NE(line.find("nothing to do"), std::string::npos) << line;
     EXPECT_EQ(runProgram("--frobnicate", line), 2);

@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "games/cribbage/CribbageSprites.h"
 #include "games/pellandine/PellandineSprites.h"
 #include "games/reflection/ReflectionSprites.h"
+#include "games/velloran/VelloranSprites.h"
 #include "tools/gallery/GallerySprites.h"
 #include "tools/installer/PixelFont.h"
 #include "tools/installer/SpriteSheets.h"
@@ -46,6 +48,14 @@ std::vector<Sprite> spritesOf(const char* fileName) {
                 {"name art", kNameArt, 1},  {"kings talon", kKingsSlot, 2},
                 {"store talon", kStoreSlot, 2}};
     }
+    if (std::strcmp(fileName, cribbage_sprites::kSheetFile) == 0) {
+        using namespace cribbage_sprites;
+        return {{"logo", kLogo, 1}, {"About logo", kAboutLogo, 1}, {"name art", kNameArt, 1}};
+    }
+    if (std::strcmp(fileName, velloran_sprites::kSheetFile) == 0) {
+        using namespace velloran_sprites;
+        return {{"logo", kLogo, 1}, {"About logo", kAboutLogo, 1}, {"name art", kNameArt, 1}};
+    }
     if (std::strcmp(fileName, gallery_sprites::kSheetFile) == 0) {
         using namespace gallery_sprites;
         return {{"logo", kLogo, 1}, {"About logo", kAboutLogo, 1}, {"name art", kNameArt, 1}};
@@ -74,7 +84,7 @@ const Sprite* ownerOf(const DrawnText& t, const std::vector<Sprite>& sprites) {
 TEST(SheetText, EveryTextOfEverySheetLiesInsideItsSprite) {
     int count = 0;
     const SheetGenerator* generators = sheetGenerators(count);
-    ASSERT_EQ(count, 3);
+    ASSERT_EQ(count, 5);
     for (int i = 0; i < count; ++i) {
         const SheetGenerator& g = generators[i];
         const std::vector<Sprite> sprites = spritesOf(g.fileName);

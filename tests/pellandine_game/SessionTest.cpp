@@ -235,6 +235,18 @@ TEST(PellandineSession, PagesReturnWhereTheyWereOpenedFrom) {
     EXPECT_EQ(f.session->screen(), kScreenPlaying);
 }
 
+// The Right key shows the list over any page: its OK goes back to that
+// page, whose own OK then leads to the table.
+TEST(PellandineSession, AListOpenedOverTheRulesReturnsToThemAndTheyToTheTable) {
+    Fixture f(kPairs);
+    f.session->openPage(kScreenRules);
+    f.session->openPage(kScreenHighScores);
+    f.session->closePage();
+    EXPECT_EQ(f.session->screen(), kScreenRules);
+    f.session->closePage();
+    EXPECT_EQ(f.session->screen(), kScreenTable);
+}
+
 TEST(PellandineSession, ResetEmptiesOnlyTheShownVariationsList) {
     Fixture f(kSum11);
     f.session->rules().scores().recordScore(kSum11, 12);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "gamekit/cards/CardDrawing.h"
 #include "gamekit/cards/CardTheme.h"
 #include "gamekit/graphics/Surface.h"
 #include "games/reflection/ReflectionSprites.h"
@@ -64,7 +65,90 @@ void parkEverything(ReflectionGame& game) {
     }
 }
 
+// Talon 0 holds 20 cards, talon 1 18 and talon 2 10; talon 3 is empty. Both
+// wide talons have five columns 11 px apart and rows 16 px apart, so talon
+// 0's right column (x 46 to 75) lies under talon 1's left one (x 62 on).
+void layWideTalons(ReflectionGame& game) {
+    game.setExpertMode(true);
+    game.newGame(31);
+    game.dealOpeningCards();
+    const int counts[3] = {20, 18, 10};
+    for (int t = 0; t < 3; ++t) {
+        for (int i = 0; i < counts[t]; ++i) {
+            game.tryMove(Move::dealCard());
+            game.tryMove(Move::dealtToTalon(t));
+        }
+    }
+}
+
 }  // namespace
+
+TEST(WideStoreTalons, ATapOnADrawnCardPicksItsOwnTalon) {
+    ReflectionGame game;
+    layWideTalons(game);
+    ASSERT_EQ(game.storeTalon(0).iSize, 20);
+    ASSERT_EQ(game.storeTalon(1).iSize, 18);
+    ASSERT_EQ(game.storeTalon(2).iSize, 10);
+    // Talon 0's top card: column 4, row 3.
+    const ScreenPoint top = storeCardPlace(0, 19, 20);
+    ASSERT_EQ(top.x, 46);
+    ASSERT_EQ(top.y, 273);
+    struct Case {
+        int x, y, talon;
+        const char* what;
+    } cases[] = {
+        {70, 290, 0, "talon 0's top card, right of x = 60"},
+        {75, 317, 0, "the top card's last drawn pixel"},
+        {60, 260, 0, "the visible part of talon 0's row-2 card beyond its column"},
+        {65, 260, 1, "talon 1's left card lying over talon 0's row 2"},
+        {80, 290, 1, "talon 1's card beside talon 0's top"},
+        {76, 300, 1, "beside the top card: talon 1's card"},
+        {50, 230, 0, "talon 0's first card"},
+        {230, 300, 3, "bare table under the empty talon: by column"},
+        {119, 318, 1, "bare table below talon 1's cards: by column"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(storeTalonPickAt(game, c.x, c.y), c.talon) << c.what;
+        const Destination to = destinationAt(game, c.x, c.y);
+        EXPECT_EQ(to.kind, TargetKind::StoreTalon) << c.what;
+        EXPECT_EQ(to.index, c.talon) << c.what;
+    }
+    // Above the talons' band the Part's areas still hold.
+    EXPECT_EQ(storeTalonPickAt(game, 70, 225), -1);
+    EXPECT_EQ(destinationAt(game, 70, 225).kind, TargetKind::KingsTalon);
+}
+
+TEST(WideStoreTalons, NoTalonsTopCardLiesUnderTheNextTalonsCards) {
+    ReflectionGame game;
+    layWideTalons(game);
+    Look look;
+    for (bool picked : {false, true}) {
+        TableScene scene = look.scene(game);
+        scene.pick.source = PickKind::StoreTalon;
+        scene.pick.index = 0;
+        scene.pick.waiting = picked;
+        GuardedScreen screen;
+        drawTable(screen.surface(), scene);
+        // Each top card drawn alone on bare table: every pixel it sets must
+        // show the same on the whole table.
+        for (int t = 0; t < 3; ++t) {
+            const CardList& talon = game.storeTalon(t);
+            const ScreenPoint at = storeCardPlace(t, talon.iSize - 1, talon.iSize);
+            GuardedScreen alone;
+            alone.surface().fill(scene.theme->tableColour);
+            gamekit::drawCard(alone.surface(), *talon[talon.iSize - 1], scene.theme, at.x, at.y, 0,
+                              0, picked && t == 0);
+            int differing = 0;
+            for (int y = at.y - 2; y < at.y + kCardHeight + 2 && y < kScreenHeight; ++y) {
+                for (int x = at.x - 2; x < at.x + kCardWidth + 2; ++x) {
+                    if (alone.at(x, y) == scene.theme->tableColour) continue;
+                    differing += alone.at(x, y) != screen.at(x, y);
+                }
+            }
+            EXPECT_EQ(differing, 0) << "talon " << t << (picked ? ", picked" : "");
+        }
+    }
+}
 
 TEST(TableView, FullStoreTalonsAreDrawnWithinTheScreen) {
     ReflectionGame game;

@@ -10,7 +10,7 @@ struct Appearance {
     bool hints = false, cards = true, points = false;
     int speed = 6;
     int theme = 5;
-    Button ok{60, 20, "OK", 160, 280, &font1()};
+    Button ok{kPageButtonWidth, kPageButtonHeight, "OK", kOkButtonLeft, kPageButtonTop, &font1()};
     const char* labels[3] = {"Display Hints", "Display cards left in deck", "Display points in hand"};
     bool* values[3] = {&hints, &cards, &points};
     AppearanceScreen screen{AppearanceScreen::fullLayout(labels, values, &speed), &theme};
@@ -66,7 +66,7 @@ TEST(Pager, CountsPagesOf17AndWrapsBothWays) {
     static const char* lines[40];
     for (auto& l : lines) l = "   body";
     Pager pager("Rules", lines, 40);
-    Button ok(60, 20, "OK", 160, 280, &font1());
+    Button ok(kPageButtonWidth, kPageButtonHeight, "OK", kOkButtonLeft, kPageButtonTop, &font1());
     EXPECT_EQ(pager.pageCount(), 3);
     EXPECT_EQ(pager.tap({160, 10}, ok), Pager::Tap::Turned);  // back from the first page
     EXPECT_EQ(pager.page(), 2);
@@ -79,7 +79,7 @@ TEST(Pager, CountsPagesOf17AndWrapsBothWays) {
 TEST(Pager, ASinglePageHasNoPageNumberAndNoArrows) {
     static const char* lines[] = {"Heading:", "   body"};
     Pager pager("Help", lines, 2);
-    Button ok(60, 20, "OK", 160, 280, &font1());
+    Button ok(kPageButtonWidth, kPageButtonHeight, "OK", kOkButtonLeft, kPageButtonTop, &font1());
     MenuBar bar(&font1());
     Surface s(240, 320);
     pager.draw(s, bar, font1(), font2(), ok);

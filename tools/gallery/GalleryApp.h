@@ -1,19 +1,11 @@
 #pragma once
 
-#include <memory>
-#include <vector>
-
 #include "gamekit/containers/GArray.h"
 #include "gamekit/graphics/Surface.h"
 #include "gamekit/settings/SettingsRecord.h"
 #include "gamekit/shell/GameApp.h"
+#include "gamekit/shell/ProgramFrame.h"
 #include "gamekit/ui/Controls.h"
-#include "gamekit/ui/Menu.h"
-#include "gamekit/ui/Screens.h"
-
-namespace gamekit {
-class CardTheme;
-}
 
 namespace gallery {
 
@@ -33,9 +25,8 @@ enum State {
 class GalleryApp : public gamekit::GameApp {
 public:
     explicit GalleryApp(gamekit::SettingsRecord* record);
-    ~GalleryApp() override;
 
-    int state() const override { return state_; }
+    int state() const override { return screens_.screen(); }
     bool soundOn() const override { return soundOn_; }
     void draw(gamekit::Surface& surface) override;
     void penDown(int x, int y) override;
@@ -47,16 +38,15 @@ public:
     void saveSettings() override;
 
 private:
-    void buildMenus();
-    void openPage(int state);
-    void closePage();
-    void click() const;
+    gamekit::ProgramFrame::Setup frameSetup();
+    gamekit::MenuTable menuTable();
+    void showPage(int state);
+    void click() const { frame_.click(); }
     void tapPage(int x, int y);
     void drawBall(gamekit::Surface& surface);
 
     gamekit::SettingsRecord* record_;
-    int state_ = kStateSplash;
-    int returnState_ = kStateShapes;
+    gamekit::ScreenStack screens_{kStateSplash, kStateShapes};
     int lastPage_ = kStateShapes;
 
     // Options, taken from and written back to the settings record.
@@ -66,21 +56,11 @@ private:
     int animationSpeed_ = 6;
     int theme_ = 5;
 
-    std::vector<uint16_t> sheet_;
-    std::vector<uint16_t> backs_;
-    gamekit::GArray<gamekit::CardTheme*> themes_;
-    gamekit::ScreenSprites sprites_;
-
-    gamekit::MenuBar bar_;
-    std::unique_ptr<gamekit::MenuItem> galleryMenu_, configureMenu_, helpMenu_;
-    gamekit::Button ok_;
+    gamekit::ProgramFrame frame_;
     gamekit::Button hello_;
     gamekit::Button disabled_;
     gamekit::MessageLog log_;
     int helloTaps_ = 0;
-    std::unique_ptr<gamekit::AppearanceScreen> appearance_;
-    gamekit::Pager rules_;
-    gamekit::Pager help_;
 
     // The stylus trail of the shapes page.
     int markerX_ = 120, markerY_ = 160;

@@ -12,6 +12,7 @@ namespace gallery_sprites {
 using SheetRect = gamekit::SheetRect;
 
 constexpr const char* kSheetFile = "Gallery_Images.bmp";
+constexpr const wchar_t* kSheetFileWide = L"Gallery_Images.bmp";
 constexpr int kSheetWidth = 256;
 constexpr int kSheetHeight = 128;
 
@@ -22,5 +23,12 @@ constexpr SheetRect kEmblem{178, 0, 10, 10};        // start-up screen
 constexpr SheetRect kAboutEmblem{178, 10, 10, 10};  // About screen
 constexpr SheetRect kCheckBoxEmpty{188, 0, 10, 10};
 constexpr SheetRect kCheckBoxTicked{188, 10, 10, 10};
+
+// The sheet as the program frame loads it.
+constexpr gamekit::SheetInfo kSheet{
+    kSheetFileWide,
+    kSheetWidth,
+    kSheetHeight,
+    {kLogo, kAboutLogo, kNameArt, kEmblem, kAboutEmblem, kCheckBoxEmpty, kCheckBoxTicked}};
 
 }  // namespace gallery_sprites

@@ -62,7 +62,9 @@ void drawNameArt(Canvas& sheet, int x, int y, int w, int h, const char* name, co
     drawCard(sheet, x + 22, y + 4, 3, 'Q');
     const int textLeft = x + 44;
     const int room = w - (textLeft - x);
-    const int scale = textWidth(name, 3) <= room ? 3 : 2;
+    // The large lettering needs a pixel for its shadow and one clear of the
+    // edge; a name that fills the room exactly is drawn at the smaller size.
+    const int scale = textWidth(name, 3) + 2 <= room ? 3 : 2;
     const int centre = textLeft + room / 2;
     drawTextCentred(sheet, centre + 1, y + 5, name, style.shadow, scale);
     drawTextCentred(sheet, centre, y + 4, name, style.ink, scale);

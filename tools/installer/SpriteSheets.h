@@ -23,8 +23,10 @@ const SheetGenerator* sheetGenerators(int& count);
 Canvas drawSheet(const SheetGenerator& generator);
 
 // The sheets' draw functions.
+void drawCribbageSheet(Canvas& sheet);
 void drawGallerySheet(Canvas& sheet);
 void drawPellandineSheet(Canvas& sheet);
 void drawReflectionSheet(Canvas& sheet);
+void drawVelloranSheet(Canvas& sheet);
 
 }  // namespace installer

@@ -8,12 +8,14 @@ namespace pellandine_sim {
 
 const char* simUsage() {
     return "usage: pellandine-sim [--variation pairs|sum10|sum11|sum14] [--slide zigzag|straight]\n"
-           "                      [--strategy random|first|lookahead]\n"
+           "                      [--strategy random|first|lookahead|pairsfirst]\n"
            "                      [--seeds FIRST-LAST | --seed N | --deck \"AS 2C ...\"]\n"
            "                      [--summary]\n"
            "  --deck   the shoe top first (1 to 52 different cards; the rest follow in\n"
            "           new-deck order); --seed then seeds the random strategy only\n"
-           "  --summary  totals only, no line per deal\n";
+           "  --summary  totals only, no line per deal\n"
+           "       pellandine-sim replay --variation V --slide S --deck \"<cards>\" --moves \"<taps>\"\n"
+           "       pellandine-sim position < table.txt   (see replay --help)\n";
 }
 
 bool parseSimOptions(int argc, char** argv, SimOptions& options, std::string& error) {
@@ -36,7 +38,10 @@ bool parseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
             {{"zigzag", pellandine::kSlideZigZag}, {"straight", pellandine::kSlideStraightUp}}),
         sim_options::choiceOption<std::string>(
             "--strategy", "strategy", options.strategy,
-            {{"random", "random"}, {"first", "first"}, {"lookahead", "lookahead"}}),
+            {{"random", "random"},
+             {"first", "first"},
+             {"lookahead", "lookahead"},
+             {"pairsfirst", "pairsfirst"}}),
         {"--seeds", "--seed", true,
          [&](const std::string& value, std::string& why) {
              if (sim_options::parseSeedRange(value, options.firstSeed, options.lastSeed)) {

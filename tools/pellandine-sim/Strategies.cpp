@@ -128,6 +128,7 @@ std::unique_ptr<Strategy> makeStrategy(const std::string& name, int slideMode) {
     if (name == "random") return std::make_unique<RandomStrategy>();
     if (name == "first") return std::make_unique<FirstStrategy>();
     if (name == "lookahead") return std::make_unique<LookaheadStrategy>(slideMode);
+    if (name == "pairsfirst") return makePairsFirstStrategy();
     return nullptr;
 }
 

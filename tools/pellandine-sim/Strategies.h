@@ -22,9 +22,11 @@ class Strategy {
     virtual void startDeal(uint32_t seed) { (void)seed; }
 };
 
-// "random", "first" or "lookahead" (which needs the refill mode); null for
-// any other name.
+// "random", "first", "lookahead" (which needs the refill mode) or
+// "pairsfirst"; null for any other name.
 std::unique_ptr<Strategy> makeStrategy(const std::string& name, int slideMode);
+// Groups of two cards before any other (PairsFirst.cpp).
+std::unique_ptr<Strategy> makePairsFirstStrategy();
 
 struct GameOutcome {
     int removed = 0;

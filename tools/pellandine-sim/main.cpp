@@ -8,6 +8,7 @@
 #include <string>
 
 #include "games/pellandine/rules/PellandineRules.h"
+#include "tools/pellandine-sim/Replay.h"
 #include "tools/pellandine-sim/SimOptions.h"
 #include "tools/pellandine-sim/Strategies.h"
 
@@ -61,6 +62,7 @@ void printDeal(const char* label, const GameOutcome& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (isReplayCommand(argc, argv)) return runReplayCommand(argc - 1, argv + 1);
     SimOptions options;
     std::string error;
     if (!parseSimOptions(argc, argv, options, error)) {

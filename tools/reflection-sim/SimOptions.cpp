@@ -21,7 +21,9 @@ const char* usageText() {
            "  --nodes N       solver positions per deal (default 500000, 0: no limit);\n"
            "                  runs repeat exactly\n"
            "  --budget-ms N   solver time guard per deal (default 10000, 0: none)\n"
-           "  --quiet         totals only\n";
+           "  --quiet         totals only\n"
+           "       reflection-sim replay --deck \"<52 cards>\" [--expert] --moves \"<moves>\"\n"
+           "       reflection-sim position < position.txt   (see replay --help)\n";
 }
 
 bool parseOptions(int argc, char** argv, SimOptions& options, std::string& error) {

@@ -8,6 +8,7 @@
 #include "games/reflection/rules/DealSolver.h"
 #include "games/reflection/rules/GreedyPlayer.h"
 #include "games/reflection/rules/ReflectionGame.h"
+#include "tools/reflection-sim/Replay.h"
 #include "tools/reflection-sim/SimOptions.h"
 
 using namespace reflection;
@@ -128,6 +129,7 @@ void printTotals(const Totals& t, const SimOptions& options, double seconds) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (isReplayCommand(argc, argv)) return runReplayCommand(argc - 1, argv + 1);
     SimOptions options;
     std::string error;
     if (!parseOptions(argc, argv, options, error)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "gamekit/cards/PokerShoe.h"
@@ -10,6 +11,7 @@
 #include "games/pellandine/rules/Selection.h"
 #include "games/pellandine/rules/TableEvent.h"
 #include "games/pellandine/rules/TableGrid.h"
+#include "games/pellandine/rules/TablePosition.h"
 #include "games/pellandine/rules/Variation.h"
 
 namespace pellandine {
@@ -92,6 +94,12 @@ class PellandineRules {
     // "Restart": the same cards in the same places; nothing before the first deal.
     PlayResult restartGame();
     bool canRestart() const { return dealtOnce_; }
+    // Lays out a position set up by hand, in play, nothing selected
+    // (TablePosition.cpp). Refused (false, `error` naming the fault, nothing
+    // changed) for a card given twice, a card off the variation's table, a
+    // stack Sum 11 never deals or a score that does not count the cards left
+    // out.
+    bool setUpPosition(const TablePosition& position, std::string& error);
 
     // The stylus pressed on the table, in the table's terms: the rules know
     // no screen (TableLayout.h turns a point into one of these).

@@ -1,8 +1,5 @@
 #include "games/reflection/table/ReflectionTable.h"
 
-#include "gamekit/cards/CardTheme.h"
-#include "gamekit/graphics/BitmapFile.h"
-#include "gamekit/graphics/BitmapFont.h"
 #include "gamekit/settings/SettingsLoader.h"
 #include "gamekit/shell/Shell.h"
 #include "gamekit/sound/Sound.h"
@@ -12,7 +9,6 @@
 #include "games/reflection/table/ReflectionTexts.h"
 #include "games/reflection/table/SystemClock.h"
 #include "games/reflection/table/TableLayout.h"
-#include "platform/Windows.h"
 
 namespace reflection {
 
@@ -20,56 +16,62 @@ namespace sprites = reflection_sprites;
 
 namespace {
 
-constexpr const wchar_t* kCongratulations = L"Congratulations!";
-
-gamekit::ScreenSprites screenSprites(const uint16_t* sheet) {
-    gamekit::ScreenSprites s;
-    s.sheet = sheet;
-    s.stride = sprites::kSheetWidth;
-    s.logo = {sprites::kLogo.x, sprites::kLogo.y};
-    s.aboutLogo = {sprites::kAboutLogo.x, sprites::kAboutLogo.y};
-    s.nameArt = {sprites::kNameArt.x, sprites::kNameArt.y};
-    s.emblem = {sprites::kEmblem.x, sprites::kEmblem.y};
-    s.aboutEmblem = {sprites::kAboutEmblem.x, sprites::kAboutEmblem.y};
-    s.boxOff = {sprites::kCheckBoxEmpty.x, sprites::kCheckBoxEmpty.y};
-    s.boxOn = {sprites::kCheckBoxTicked.x, sprites::kCheckBoxTicked.y};
-    return s;
-}
+constexpr const char* kCongratulations = "Congratulations!";
 
 }  // namespace
 
 ReflectionTable::ReflectionTable(gamekit::SettingsRecord& record)
-    : record_(record),
-      options_(loadOptions(record, session_)),
-      backs_(gamekit::kBackStripWidth * gamekit::kBackStripHeight),
-      sheet_(sprites::kSheetWidth * sprites::kSheetHeight),
-      themes_(gamekit::makeStandardThemes()),
-      menuBar_(&gamekit::font1()),
-      ok_(60, 20, "OK", 160, 280, &gamekit::font1()),
-      reset_(60, 20, "Reset", 15, 280, &gamekit::font1()),
-      rules_("Rules", kRulesLines, kRulesLineCount),
-      help_("Help", kHelpLines, kHelpLineCount) {
+    : record_(record), options_(loadOptions(record, session_)), frame_(frameSetup()) {
     game().setExpertMode(options_.expert);
-    gamekit::loadBitmapOrDie(L"TarnwickSoftware_CardBacks.bmp", gamekit::kBackStripWidth,
-                             gamekit::kBackStripHeight, backs_.data(), gamekit::kBackStripWidth,
-                             gamekit::kBackStripHeight);
-    gamekit::loadBitmapOrDie(sprites::kSheetFileWide, sprites::kSheetWidth, sprites::kSheetHeight,
-                             sheet_.data(), sprites::kSheetWidth, sprites::kSheetHeight);
-    gamekit::giveStrip(themes_, backs_.data());
-    sprites_ = screenSprites(sheet_.data());
-
-    static const char* const kLabels[2] = {"Display Score", "Display Time"};
-    bool* values[2] = {&options_.displayScore, &options_.displayTime};
-    static const int kTapRights[2] = {151, 151};
-    appearance_ = std::make_unique<gamekit::AppearanceScreen>(
-        gamekit::AppearanceScreen::compactLayout(2, kLabels, values, kTapRights),
-        &options_.cardBack);
-    buildMenus();
     shuffleAtStart(session_);
 }
 
-ReflectionTable::~ReflectionTable() {
-    gamekit::destroyThemes(themes_);
+gamekit::ProgramFrame::Setup ReflectionTable::frameSetup() {
+    static const char* const kLabels[2] = {"Display Score", "Display Time"};
+    bool* values[2] = {&options_.displayScore, &options_.displayTime};
+    static const int kTapRights[2] = {151, 151};
+    return {
+        .sheet = sprites::kSheet,
+        .screens = &screens_,
+        .pages = {kStateAppearance, kStateAbout, kStateRules, kStateHelp},
+        .rules = {kRulesLines, kRulesLineCount},
+        .help = {kHelpLines, kHelpLineCount},
+        .appearance = gamekit::AppearanceScreen::compactLayout(2, kLabels, values, kTapRights),
+        .cardBack = &options_.cardBack,
+        .soundOn = &options_.soundOn,
+        .record = &record_,
+        .menus = menuTable(),
+        // No move may be made outside the Playing state, and a card picked
+        // before a page opened is dropped.
+        .screenChanged =
+            [this](int screen) {
+                pick_.clear();
+                game().setPlaying(screen == kStatePlaying);
+            },
+    };
+}
+
+// The program's entries of the standard menus. Undo and Redo are greyed
+// while there is nothing to undo or redo; a tap on a greyed entry still
+// arrives and simply does nothing.
+gamekit::MenuTable ReflectionTable::menuTable() {
+    using gamekit::menuCommand;
+    return {
+        .game =
+            {
+                menuCommand("New", [this] { commandNew(); }, nullptr, false),
+                menuCommand(
+                    "Restart", [this] { restart(); }, [this] { return session_.hasGame(); }),
+                menuCommand(
+                    "Undo", [this] { undo(); }, [this] { return session_.history().canUndo(); }),
+                menuCommand(
+                    "Redo", [this] { redo(); }, [this] { return session_.history().canRedo(); }),
+                menuCommand("High Scores...", [this] { openScreen(kStateHighScores); }),
+            },
+        .configure = {gamekit::menuCheck(
+            "Expert Mode", [this] { return options_.expert; },
+            [this](bool on) { setExpertMode(on); })},
+    };
 }
 
 void ReflectionTable::saveSettings() {
@@ -80,27 +82,8 @@ void ReflectionTable::saveSettings() {
 // No move may be made outside the Playing state, so the game is told every
 // time the screen changes.
 void ReflectionTable::setState(int state) {
-    state_ = state;
+    screens_.show(state);
     game().setPlaying(state == kStatePlaying);
-}
-
-void ReflectionTable::openScreen(int screen) {
-    pick_.clear();
-    menuBar_.closeAll();
-    returnState_ = state_;
-    if (screen == kStateRules) rules_.setPage(0);
-    if (screen == kStateHelp) help_.setPage(0);
-    setState(screen);
-}
-
-void ReflectionTable::closeScreen() {
-    session_.normalList().clearHighlight();
-    session_.expertList().clearHighlight();
-    setState(returnState_);
-}
-
-void ReflectionTable::click() const {
-    gamekit::playSound(gamekit::kSoundClick, options_.soundOn);
 }
 
 void ReflectionTable::cardSound() const {
@@ -115,14 +98,19 @@ void ReflectionTable::commandNew() {
 
 void ReflectionTable::startNewGame() {
     pick_.clear();
-    menuBar_.closeAll();
+    frame_.closeMenus();
     announceEnd(session_.newGame(nextDealSeed(), systemNow()), false);
-    setState(kStateDealing);
+    deal();
 }
 
 void ReflectionTable::restart() {
     pick_.clear();
-    if (session_.restartGame(systemNow())) setState(kStateDealing);
+    if (session_.restartGame(systemNow())) deal();
+}
+
+void ReflectionTable::deal() {
+    frame_.planFlight([this](gamekit::Surface& surface) { dealOpeningCards(surface); });
+    setState(kStateDealing);
 }
 
 // Undo and redo also drop a card picked and waiting: the next tap starts a
@@ -141,7 +129,7 @@ void ReflectionTable::setExpertMode(bool expert) {
     options_.expert = expert;
     pick_.clear();
     announceEnd(session_.setExpertMode(expert, nextDealSeed(), systemNow()), false);
-    setState(kStateDealing);
+    deal();
 }
 
 // A game ended by a move shows the list it entered; one ended by "New" or
@@ -161,17 +149,18 @@ void ReflectionTable::announceEnd(const GameEndRecord& record, bool fromPlay) {
     }
     if (record.outcome == GameEnd::EnteredList) {
         if (fromPlay) setState(kStateGameOver);
-        MessageBoxW(nullptr, L"You made the high score list", kCongratulations, MB_OK);
+        frame_.messageBox("You made the high score list", kCongratulations);
         if (fromPlay) openScreen(kStateHighScores);
     } else if (record.outcome == GameEnd::Won) {
-        MessageBoxW(nullptr, L"You Won.", kCongratulations, MB_OK);
+        frame_.messageBox("You Won.", kCongratulations);
         if (fromPlay) setState(kStateGameOver);
     }
 }
 
 void ReflectionTable::penDown(int x, int y) {
     pressOnTable_ = false;
-    switch (state_) {
+    if (frame_.penDown(x, y)) return;
+    switch (state()) {
         case kStateSplash:
             setState(kStateTable);
             return;
@@ -179,17 +168,17 @@ void ReflectionTable::penDown(int x, int y) {
         case kStatePlaying:
         case kStateGameOver:
             // A tap that closes an open menu does nothing else.
-            if (menuBar_.anyOpen() || y < menuBar_.barHeight) {
-                menuBar_.handleTap({x, y});
+            if (frame_.menusOpen() || y < frame_.menuBar().barHeight) {
+                frame_.tapMenus(x, y);
                 return;
             }
             pressOnTable_ = true;
             tableDown(x, y);
             return;
-        case kStateDealing:
+        case kStateHighScores:
+            highScoresDown(x, y);
             return;
         default:
-            pageDown(x, y);
             return;
     }
 }
@@ -199,15 +188,15 @@ void ReflectionTable::tableDown(int x, int y) {
     if (pick_.waiting) return;
     pick_.clear();
     if (onDeck(x, y)) {
-        if (state_ == kStateTable || state_ == kStateGameOver) {
+        if (state() == kStateTable || state() == kStateGameOver) {
             startNewGame();
         } else if (session_.doCommand(std::make_unique<DealCard>(game()))) {
             cardSound();
         }
         return;
     }
-    if (state_ != kStatePlaying) return;
-    const int talon = storeTalonPickAt(x, y);
+    if (state() != kStatePlaying) return;
+    const int talon = storeTalonPickAt(game(), x, y);
     if (onDealtCard(x, y)) {
         if (game().dealtCard() != nullptr) pick_.source = PickKind::DealtCard;
     } else if (talon >= 0) {
@@ -223,7 +212,7 @@ void ReflectionTable::tableDown(int x, int y) {
 void ReflectionTable::penUp(int x, int y) {
     if (!pressOnTable_) return;
     pressOnTable_ = false;
-    if (state_ == kStatePlaying) tableUp(x, y);
+    if (state() == kStatePlaying) tableUp(x, y);
 }
 
 void ReflectionTable::tableUp(int x, int y) {
@@ -232,7 +221,7 @@ void ReflectionTable::tableUp(int x, int y) {
         pick_.waiting = true;  // shown highlighted with its rank marks
         return;
     }
-    const Destination to = destinationAt(x, y);
+    const Destination to = destinationAt(game(), x, y);
     auto command = commandForTaps(game(), pick_.source, pick_.index, to.kind, to.index);
     pick_.clear();
     if (command == nullptr || !session_.doCommand(std::move(command))) return;

@@ -9,32 +9,24 @@
 #include <memory>
 #include <vector>
 
-#include "gamekit/containers/GArray.h"
 #include "gamekit/settings/SettingsRecord.h"
 #include "gamekit/shell/GameApp.h"
-#include "gamekit/ui/Controls.h"
-#include "gamekit/ui/Menu.h"
-#include "gamekit/ui/Screens.h"
+#include "gamekit/shell/ProgramFrame.h"
 #include "games/reflection/rules/ReflectionSession.h"
 #include "games/reflection/table/ReflectionOptions.h"
 #include "games/reflection/table/TableStates.h"
 #include "games/reflection/table/TableView.h"
 
-namespace gamekit {
-class CardTheme;
-}
-
 namespace reflection {
 
 class ReflectionTable : public gamekit::GameApp {
   public:
-    // Takes the options and lists over from the record, loads the card backs
-    // and the sprite sheet (a missing file ends the program), builds the
-    // menus and shuffles the deck; starts on the opening screen.
+    // Takes the options and lists over from the record, builds the frame
+    // (the pictures, menus and pages) and shuffles the deck; starts on the
+    // opening screen.
     explicit ReflectionTable(gamekit::SettingsRecord& record);
-    ~ReflectionTable() override;
 
-    int state() const override { return state_; }
+    int state() const override { return screens_.screen(); }
     bool soundOn() const override { return options_.soundOn; }
     void draw(gamekit::Surface& surface) override;
     void penDown(int x, int y) override;
@@ -46,10 +38,11 @@ class ReflectionTable : public gamekit::GameApp {
 
   private:
     ReflectionGame& game() { return session_.game(); }
+    gamekit::ProgramFrame::Setup frameSetup();
+    gamekit::MenuTable menuTable();
     void setState(int state);
-    void openScreen(int screen);
-    void closeScreen();
-    void click() const;
+    void openScreen(int screen) { frame_.openPage(screen); }
+    void click() const { frame_.click(); }
     void cardSound() const;
 
     // Game commands.
@@ -58,6 +51,8 @@ class ReflectionTable : public gamekit::GameApp {
     void undo();
     void redo();
     void setExpertMode(bool expert);
+    // The four opening cards fly out in the next redraw.
+    void deal();
     void announceEnd(const GameEndRecord& record, bool fromPlay);
 
     // The table states.
@@ -67,41 +62,19 @@ class ReflectionTable : public gamekit::GameApp {
     void tableDown(int x, int y);
     void tableUp(int x, int y);
 
-    // The pages.
+    // The High Scores page.
     void drawHighScores(gamekit::Surface& surface);
-    void pageDown(int x, int y);
-
-    void buildMenus();
-    void updateMenus();
+    void highScoresDown(int x, int y);
 
     gamekit::SettingsRecord& record_;
     ReflectionSession session_;
     ReflectionOptions options_;
-    int state_ = kStateSplash;
-    int returnState_ = kStateTable;
+    gamekit::ScreenStack screens_{kStateSplash, kStateTable};
     Pick pick_;
     // The press began on the table (not on a menu or page), so its release
     // belongs to a move.
     bool pressOnTable_ = false;
-
-    std::vector<uint16_t> backs_;
-    std::vector<uint16_t> sheet_;
-    gamekit::GArray<gamekit::CardTheme*> themes_;
-    gamekit::ScreenSprites sprites_;
-
-    gamekit::MenuBar menuBar_;
-    std::unique_ptr<gamekit::MenuItem> gameMenu_;
-    std::unique_ptr<gamekit::MenuItem> configureMenu_;
-    std::unique_ptr<gamekit::MenuItem> helpMenu_;
-    gamekit::MenuItem* undoItem_ = nullptr;
-    gamekit::MenuItem* redoItem_ = nullptr;
-    gamekit::MenuItem* restartItem_ = nullptr;
-
-    gamekit::Button ok_;
-    gamekit::Button reset_;
-    std::unique_ptr<gamekit::AppearanceScreen> appearance_;
-    gamekit::Pager rules_;
-    gamekit::Pager help_;
+    gamekit::ProgramFrame frame_;
 };
 
 }  // namespace reflection

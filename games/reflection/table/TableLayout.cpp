@@ -16,6 +16,17 @@ int talonColumn(int x) {
 // The lowest top a card may have and still end on the screen.
 constexpr int kLowestCardTop = kScreenHeight - kCardHeight;
 
+// The talon of the card drawn uppermost under the point, or -1.
+int talonOfCardAt(const ReflectionGame& game, int x, int y) {
+    StoreCardRef cards[kStoreCardsMax];
+    for (int k = storeDrawOrder(game, cards) - 1; k >= 0; --k) {
+        const StoreCardRef c = cards[k];
+        const int count = game.storeTalon(c.talon).iSize;
+        if (inDrawnCard(storeCardPlace(c.talon, c.index, count), x, y)) return c.talon;
+    }
+    return -1;
+}
+
 }  // namespace
 
 int storeTalonColumns(int count) {
@@ -44,6 +55,22 @@ ScreenPoint storeCardPlace(int talon, int index, int count) {
             kStoreTalonTop + storeTalonRowStep(count) * row};
 }
 
+int storeDrawOrder(const ReflectionGame& game, StoreCardRef out[kStoreCardsMax]) {
+    int n = 0;
+    for (int t = 0; t < kStoreTalonCount; ++t) {
+        for (int i = 0; i + 1 < game.storeTalon(t).iSize; ++i) out[n++] = {t, i};
+    }
+    for (int t = 0; t < kStoreTalonCount; ++t) {
+        const int count = game.storeTalon(t).iSize;
+        if (count > 0) out[n++] = {t, count - 1};
+    }
+    return n;
+}
+
+bool inDrawnCard(ScreenPoint at, int x, int y) {
+    return x >= at.x && x < at.x + kCardWidth && y >= at.y && y < at.y + kCardHeight - 1;
+}
+
 bool onDeck(int x, int y) {
     return inBox(x, y, kDeckTapLeft, kDeckTapTop);
 }
@@ -54,6 +81,13 @@ bool onDealtCard(int x, int y) {
 
 int storeTalonPickAt(int x, int y) {
     return y >= kStoreTalonTop + 1 ? talonColumn(x) : -1;
+}
+
+int storeTalonPickAt(const ReflectionGame& game, int x, int y) {
+    const int byColumn = storeTalonPickAt(x, y);
+    if (byColumn < 0) return -1;
+    const int byCard = talonOfCardAt(game, x, y);
+    return byCard >= 0 ? byCard : byColumn;
 }
 
 bool inKingsTalonArea(int x, int y) {
@@ -69,6 +103,15 @@ Destination destinationAt(int x, int y) {
     }
     if (y > 169) return {TargetKind::KingsTalon, 0};
     return {};
+}
+
+Destination destinationAt(const ReflectionGame& game, int x, int y) {
+    Destination to = destinationAt(x, y);
+    if (to.kind == TargetKind::StoreTalon) {
+        const int byCard = talonOfCardAt(game, x, y);
+        if (byCard >= 0) to.index = byCard;
+    }
+    return to;
 }
 
 }  // namespace reflection

@@ -1,7 +1,8 @@
 #pragma once
 
 // The fixed places of the reflection table on the screen and the
-// hit tests of the stylus. Pure geometry: no drawing, no game state.
+// hit tests of the stylus. Geometry only: no drawing, and nothing kept; the
+// hit tests that depend on how full the talons are read the game.
 
 #include "gamekit/cards/PlayingCard.h"
 #include "games/reflection/rules/Commands.h"
@@ -67,11 +68,34 @@ ScreenPoint storeCardPlace(int talon, int index, int count);
 int storeTalonColumns(int count);
 int storeTalonRowStep(int count);
 
+// One card of the store talons: talon `talon`, `index` from the bottom.
+struct StoreCardRef {
+    int talon;
+    int index;
+};
+constexpr int kStoreCardsMax = kStoreTalonCount * kStoreTalonCapacity;
+
+// The store talons' cards in the order they are drawn, each talon's cards
+// below its top first, talon by talon, then the four top cards. A talon of
+// 10 cards or more is wider than the 60 px between talons, so its right
+// column lies under the next talon's left one; drawing the tops last keeps
+// the one card that can be moved whole. Where two top cards meet, the right
+// one lies above: the left one keeps its rank in view, which the right one
+// would lose. Returns the number of cards written.
+int storeDrawOrder(const ReflectionGame& game, StoreCardRef out[kStoreCardsMax]);
+
+// The rectangle a card drawn at `at` covers: 30 x 45, its last row undrawn.
+bool inDrawnCard(ScreenPoint at, int x, int y);
+
 // Taps that pick a card (pen down).
 bool onDeck(int x, int y);
 bool onDealtCard(int x, int y);
-// The store talon under a tap low on the screen, or -1.
+// The store talon under a tap low on the screen by column, or -1.
 int storeTalonPickAt(int x, int y);
+// The same, but a tap on a drawn card takes the talon of the card drawn
+// uppermost under it, so a card's visible part beyond its column still
+// picks its own talon; bare table falls back to the column.
+int storeTalonPickAt(const ReflectionGame& game, int x, int y);
 bool inKingsTalonArea(int x, int y);
 
 // Where the second tap of a move aims (pen up).
@@ -80,5 +104,7 @@ struct Destination {
     int index = 0;
 };
 Destination destinationAt(int x, int y);
+// The same, with a talon aimed at by the card drawn under the point first.
+Destination destinationAt(const ReflectionGame& game, int x, int y);
 
 }  // namespace reflection

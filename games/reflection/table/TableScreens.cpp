@@ -30,25 +30,26 @@ constexpr gamekit::Colour kNewestRowColour = 0xFFE0;
 TableScene ReflectionTable::scene() {
     TableScene s;
     s.game = &game();
-    s.theme = themes_[options_.cardBack];
-    s.sheet = sheet_.data();
+    s.theme = &frame_.theme();
+    s.sheet = frame_.sheet();
     s.sheetStride = reflection_sprites::kSheetWidth;
     s.pick = pick_;
-    const bool dealt =
-        state_ == kStateDealing || state_ == kStatePlaying || state_ == kStateGameOver;
+    const int state = screens_.screen();
+    const bool dealt = state == kStateDealing || state == kStatePlaying || state == kStateGameOver;
     s.showScore = options_.displayScore && dealt;
-    s.showTime = options_.displayTime && (state_ == kStatePlaying || state_ == kStateGameOver);
+    s.showTime = options_.displayTime && (state == kStatePlaying || state == kStateGameOver);
     s.seconds = session_.displayedSeconds(systemNow());
     return s;
 }
 
 void ReflectionTable::draw(Surface& surface) {
-    switch (state_) {
+    if (frame_.draw(surface)) return;
+    switch (state()) {
         case kStateSplash:
-            gamekit::drawStartupScreen(surface, sprites_);
+            gamekit::drawStartupScreen(surface, frame_.sprites());
             return;
         case kStateDealing:
-            dealOpeningCards(surface);
+            frame_.playFlights(surface);
             setState(kStatePlaying);
             drawTableScreen(surface);
             return;
@@ -60,28 +61,14 @@ void ReflectionTable::draw(Surface& surface) {
         case kStateHighScores:
             drawHighScores(surface);
             return;
-        case kStateAppearance:
-            appearance_->draw(surface, menuBar_, sprites_, themes_, ok_);
-            return;
-        case kStateAbout:
-            gamekit::drawAboutScreen(surface, menuBar_, sprites_, options_.majorVersion,
-                                     options_.minorVersion, ok_);
-            return;
-        case kStateRules:
-            rules_.draw(surface, menuBar_, gamekit::font1(), gamekit::font2(), ok_);
-            return;
-        case kStateHelp:
-            help_.draw(surface, menuBar_, gamekit::font1(), gamekit::font2(), ok_);
-            return;
         default:
             return;
     }
 }
 
 void ReflectionTable::drawTableScreen(Surface& surface) {
-    updateMenus();
     drawTable(surface, scene());
-    menuBar_.draw(surface);
+    frame_.drawMenuBar(surface);
 }
 
 // Each opening card is dealt, flown from the deck over the table as it was,
@@ -94,7 +81,7 @@ void ReflectionTable::dealOpeningCards(Surface& surface) {
         if (s < 0) return;
         const PlayingCard* card = game().sequence(s)[0];
         const ScreenPoint to = sequenceCardPlace(s, 0);
-        gamekit::animateCardMovePaused(surface, card, themes_[options_.cardBack], kDealFromX,
+        gamekit::animateCardMovePaused(surface, card, &frame_.theme(), kDealFromX,
                                        kDealFromY, to.x, to.y, kDealSteps, kDealPauseMs);
     }
 }
@@ -102,7 +89,7 @@ void ReflectionTable::dealOpeningCards(Surface& surface) {
 void ReflectionTable::drawHighScores(Surface& surface) {
     const bool expert = game().expertMode();
     const HighScoreList& list = session_.currentList();
-    gamekit::drawHighScoreFrame(surface, menuBar_,
+    gamekit::drawHighScoreFrame(surface, frame_.menuBar(),
                                 expert ? "High Scores: (Expert Times)" : "High Score List", "Score",
                                 "Time");
     gamekit::FontStyle style(gamekit::font1(), gamekit::colours::kBlack, gamekit::colours::kWhite,
@@ -119,45 +106,20 @@ void ReflectionTable::drawHighScores(Surface& surface) {
         std::snprintf(text, sizeof text, "%d sec", list.time(row));
         gamekit::font1().draw(surface, 125, y, text);
     }
-    reset_.draw(surface);
-    ok_.draw(surface);
+    frame_.reset().draw(surface);
+    frame_.ok().draw(surface);
 }
 
-void ReflectionTable::pageDown(int x, int y) {
-    const gamekit::Point p{x, y};
-    switch (state_) {
-        case kStateHighScores:
-            if (reset_.hitTest(x, y)) {
-                session_.resetHighScores();
-                saveSettings();
-                click();
-            } else if (ok_.hitTest(x, y)) {
-                click();
-                closeScreen();
-            }
-            return;
-        case kStateAppearance: {
-            const auto tap = appearance_->tap(p, ok_);
-            if (tap != gamekit::AppearanceScreen::Tap::None) click();
-            if (tap == gamekit::AppearanceScreen::Tap::Ok) closeScreen();
-            return;
-        }
-        case kStateAbout:
-            if (ok_.hitTest(x, y)) {
-                click();
-                closeScreen();
-            }
-            return;
-        case kStateRules:
-        case kStateHelp: {
-            gamekit::Pager& pager = state_ == kStateRules ? rules_ : help_;
-            const auto tap = pager.tap(p, ok_);
-            if (tap != gamekit::Pager::Tap::None) click();
-            if (tap == gamekit::Pager::Tap::Ok) closeScreen();
-            return;
-        }
-        default:
-            return;
+void ReflectionTable::highScoresDown(int x, int y) {
+    if (frame_.reset().hitTest(x, y)) {
+        session_.resetHighScores();
+        saveSettings();
+        click();
+    } else if (frame_.ok().hitTest(x, y)) {
+        click();
+        session_.normalList().clearHighlight();
+        session_.expertList().clearHighlight();
+        frame_.closePage();
     }
 }
 

@@ -102,18 +102,22 @@ void drawKingsTalon(Surface& surface, const TableScene& scene) {
 }
 
 void drawStoreTalons(Surface& surface, const TableScene& scene) {
+    const ReflectionGame& game = *scene.game;
     for (int t = 0; t < kStoreTalonCount; ++t) {
-        const CardList& talon = scene.game->storeTalon(t);
-        if (talon.iSize == 0) {
+        if (game.storeTalon(t).iSize == 0) {
             drawSlot(surface, scene, sprites::kStoreSlot, storeCardPlace(t, 0, 1));
-            continue;
         }
-        const bool picked = scene.pick.waiting && scene.pick.source == PickKind::StoreTalon &&
-                            scene.pick.index == t;
-        for (int i = 0; i < talon.iSize; ++i) {
-            drawCard(surface, scene, talon[i], storeCardPlace(t, i, talon.iSize),
-                     picked && i == talon.iSize - 1);
-        }
+    }
+    StoreCardRef cards[kStoreCardsMax];
+    const int n = storeDrawOrder(game, cards);
+    for (int k = 0; k < n; ++k) {
+        const CardList& talon = game.storeTalon(cards[k].talon);
+        const bool top = cards[k].index == talon.iSize - 1;
+        const bool picked = top && scene.pick.waiting &&
+                            scene.pick.source == PickKind::StoreTalon &&
+                            scene.pick.index == cards[k].talon;
+        drawCard(surface, scene, talon[cards[k].index],
+                 storeCardPlace(cards[k].talon, cards[k].index, talon.iSize), picked);
     }
 }
 

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace reflection_sim {
+
+// "reflection-sim replay ..." and "reflection-sim position": argv[0] is the
+// word naming the command. Returns the exit code: 0 done, 2 refused input.
+bool isReplayCommand(int argc, char** argv);
+int runReplayCommand(int argc, char** argv);
+
+}  // namespace reflection_sim
