@@ -180,6 +180,12 @@ private:
 
 }  // namespace
 
+// The page is going away (pagehide): what must survive is saved at once,
+// from outside the program's own wait (see module.js, saveForUnload).
+extern "C" EMSCRIPTEN_KEEPALIVE void deckhollow_save_for_unload() {
+    platform::saveNow();
+}
+
 namespace platform {
 
 std::unique_ptr<Backend> createWebBackend(const std::wstring& title,

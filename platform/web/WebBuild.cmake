@@ -21,6 +21,10 @@ foreach(flags CMAKE_C_FLAGS_RELEASE CMAKE_CXX_FLAGS_RELEASE)
 endforeach()
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE "-O2" PARENT_SCOPE)
 
+# Emscripten's linker runs JavaScript tools that need Debian's Node modules
+# (acorn), also when the build is started by hand.
+set_property(GLOBAL PROPERTY RULE_LAUNCH_LINK "${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs")
+
 # Every program (and the installer, which links the core alone) is a module
 # the page starts: the modal loops wait through Asyncify, the device root is
 # mounted from IndexedDB before main, and the runtime ends with the program

@@ -22,8 +22,12 @@ var deckhollowStore = {
   depth: 0,
   release: null,
 
+  // Set while the page goes away: nothing may wait any more (unloadSave).
+  unloading: false,
+  channel: typeof BroadcastChannel != 'undefined' ? new BroadcastChannel('deckhollow-device') : null,
+
   begin: async function () {
-    if (this.depth++ > 0) return;
+    if (this.depth++ > 0 || this.unloading) return;
     if (typeof navigator != 'undefined' && navigator.locks) {
       await new Promise((granted) => {
         navigator.locks.request('deckhollow-device', () => new Promise((release) => {
@@ -41,6 +45,10 @@ var deckhollowStore = {
 
   end: async function () {
     if (--this.depth > 0) return;
+    if (this.unloading) {
+      this.handBackNow();
+      return;
+    }
     try {
       await this.handBack();
     } catch (e) {
@@ -77,29 +85,62 @@ var deckhollowStore = {
     for (const path of Object.keys(remote.entries)) this.known[path] = stamp(remote, path);
   },
 
-  handBack: async function () {
-    const local = await deckhollowCall(IDBFS.getLocalSet, this.mount);
-    const changed = Object.keys(local.entries)
-      .filter((path) => this.known[path] !== local.entries[path]['timestamp'].getTime());
-    const gone = Object.keys(this.known).filter((path) => !local.entries[path]);
-    if (!changed.length && !gone.length) return;
-    const db = await deckhollowCall(IDBFS.getDB, this.mount.mountpoint);
+  // What this tab changed since it last took in or handed back.
+  changes: function () {
+    const local = {};
+    IDBFS.getLocalSet(this.mount, (error, set) => {
+      if (error) throw error;
+      Object.assign(local, set.entries);
+    });
+    return {
+      local: local,
+      changed: Object.keys(local)
+        .filter((path) => this.known[path] !== local[path]['timestamp'].getTime()),
+      gone: Object.keys(this.known).filter((path) => !local[path]),
+    };
+  },
+
+  // Starts the writes in one transaction at once (a transaction ends with
+  // the task that made it) and returns it, or null when nothing changed.
+  write: function (db, changes) {
+    if (!changes.changed.length && !changes.gone.length) return null;
     const transaction = db.transaction([IDBFS.DB_STORE_NAME], 'readwrite');
     const store = transaction.objectStore(IDBFS.DB_STORE_NAME);
-    const done = new Promise((resolve, reject) => {
-      transaction.oncomplete = resolve;
-      transaction.onabort = transaction.onerror = () => reject(transaction.error);
-    });
-    // Requests are made at once: a transaction ends when its task does.
-    for (const path of changed) {
+    for (const path of changes.changed) {
       IDBFS.loadLocalEntry(path, (error, entry) => {
         if (!error) IDBFS.storeRemoteEntry(store, path, entry, () => {});
       });
     }
-    for (const path of gone) IDBFS.removeRemoteEntry(store, path, () => {});
-    await done;
-    for (const path of changed) this.known[path] = local.entries[path]['timestamp'].getTime();
-    for (const path of gone) delete this.known[path];
+    for (const path of changes.gone) IDBFS.removeRemoteEntry(store, path, () => {});
+    return transaction;
+  },
+
+  written: function (changes) {
+    for (const path of changes.changed) this.known[path] = changes.local[path]['timestamp'].getTime();
+    for (const path of changes.gone) delete this.known[path];
+    // The other tabs take it in at once, so that what they write on their
+    // way out (unloadSave) starts from it.
+    if (this.channel) this.channel.postMessage('changed');
+  },
+
+  handBack: async function () {
+    const db = await deckhollowCall(IDBFS.getDB, this.mount.mountpoint);
+    const changes = this.changes();
+    const transaction = this.write(db, changes);
+    if (!transaction) return;
+    await new Promise((resolve, reject) => {
+      transaction.oncomplete = resolve;
+      transaction.onabort = transaction.onerror = () => reject(transaction.error);
+    });
+    this.written(changes);
+  },
+
+  // The page is going: the writes are started and not waited for.
+  handBackNow: function () {
+    const db = IDBFS.dbs[this.mount.mountpoint];
+    if (!db) return;
+    const changes = this.changes();
+    if (this.write(db, changes)) this.written(changes);
   },
 
   // Takes in and hands back at once (start-up and the installer's end).
@@ -107,7 +148,18 @@ var deckhollowStore = {
     await this.begin();
     await this.end();
   },
+
+  // Another tab handed back: take it in while this one waits for nothing.
+  listen: function () {
+    if (!this.channel) return;
+    this.channel.onmessage = () => {
+      if (this.depth > 0 || this.unloading || !navigator.locks) return;
+      navigator.locks.request('deckhollow-device', () => (this.depth > 0 ? null : this.takeIn()))
+        .catch((e) => err('deckhollow: ' + e));
+    };
+  },
 };
+deckhollowStore.listen();
 
 // One running program per class in the whole browser (WebInstance.cpp).
 var deckhollowInstance = {
@@ -165,6 +217,19 @@ Module['preRun'] = [].concat(Module['preRun'] || [], function () {
   addRunDependency('deckhollow-device');
   deckhollowStore.sync().finally(() => removeRunDependency('deckhollow-device'));
 });
+
+// Called by the page on pagehide. Not while the program is inside a
+// registry call of its own (it is waiting for the store there), and not
+// after it ended.
+Module['saveForUnload'] = function () {
+  if (deckhollowStore.depth > 0 || ABORT || !Module['_deckhollow_save_for_unload']) return;
+  deckhollowStore.unloading = true;
+  try {
+    Module['_deckhollow_save_for_unload']();
+  } finally {
+    deckhollowStore.unloading = false;
+  }
+};
 
 // Files written outside the registry (the installer's pictures and waves)
 // are handed back once the module ends.

@@ -205,7 +205,7 @@ function listen() {
       const key = kKeys[event.key];
       if (key === undefined || page.boxOpen) return;
       page.unlockAudio();
-      if (!event.repeat || type === 'keydown') page.push(kind, key, 0);
+      page.push(kind, key, 0);
       event.preventDefault();
     });
   }
@@ -213,6 +213,10 @@ function listen() {
     page.push(document.visibilityState === 'hidden' ? kEvent.hidden : kEvent.shown, 0, 0);
   });
   window.addEventListener('resize', () => page.fit());
+  // A reload or a closed tab: the program saves what it would on Exit.
+  window.addEventListener('pagehide', () => {
+    if (page.module && page.exitCode === null) page.module.saveForUnload();
+  });
 }
 
 function loadScript(source) {
