@@ -10,7 +10,7 @@ kept in the browser's storage.
     web_test.py --site build-web/site --bin build-test/bin --work DIR [CASE...]
 
 CASE is `opening:<script>` (scripts/<script>.txt), `opening-hidpi:<script>`
-(a scale factor of 2), `reload:after-exit`, `reload:at-once` or `sizes`;
+(a scale factor of 2), `reload:after-exit`, `reload:at-once`, `second-tab` or `sizes`;
 none: every program's opening and the rest. Exits 77 (a
 skip for ctest) with a line saying why when Chromium or the browser build
 is not there."""
@@ -252,6 +252,28 @@ def case_reload(browser, server, args, exit_first):
         raise Failure("; ".join(failures))
 
 
+def case_second_tab(browser, server):
+    """A second tab of a running program is refused as a second start is:
+    it ends with 0 and says so, and the first gets the raising message."""
+    first = browser.open_tab(page_url(server, "reflection"), *VIEW)
+    second = None
+    try:
+        first.wait_for("window.page && page.frames > 0", 120, "the first tab's first frame")
+        second = browser.open_tab(page_url(server, "reflection"), *VIEW)
+        ended = second.wait_for("window.page && page.exitCode !== null ? "
+                                "[page.exitCode, page.anotherTab] : null", 120, "the second tab to end")
+        if ended != [0, True]:
+            raise Failure(f"the second tab ended as {ended}, not with 0 after asking the first")
+        first.wait_for("page.lines.some((l) => l.startsWith('message\\tfrom another instance\\t6\\t'))",
+                       30, "the first tab to get WM_ACTIVATE")
+        if first.evaluate("page.exitCode") is not None:
+            raise Failure("the first tab's program ended")
+    finally:
+        first.close()
+        if second:
+            second.close()
+
+
 def report_sizes_and_start(browser, server, args, programs):
     """Download size (gzip, wasm + js) and time to the first frame."""
     for program in programs + ["deckhollow-install"]:
@@ -295,7 +317,7 @@ def main():
                       if name.endswith(".txt") and "-" not in name
                       and os.path.exists(os.path.join(args.site, name[:-4] + ".js")))
     cases = args.cases or [f"opening:{p}" for p in programs] + [
-        "opening-hidpi:reflection", "reload:after-exit", "sizes"]
+        "opening-hidpi:reflection", "reload:after-exit", "second-tab", "sizes"]
     os.makedirs(args.work, exist_ok=True)
     handler = functools.partial(QuietHandler, directory=args.site)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
@@ -314,6 +336,8 @@ def main():
                     case_opening(browser, server, args, program, 2)
                 elif kind == "reload":
                     case_reload(browser, server, args, exit_first=program != "at-once")
+                elif kind == "second-tab":
+                    case_second_tab(browser, server)
                 elif kind == "sizes":
                     report_sizes_and_start(browser, server, args, programs)
                 else:
