@@ -30,14 +30,14 @@ struct SettingBinding {
 };
 
 // The table's entry for `name`; fatalError for a name the table lacks.
-const SettingSpec& settingSpec(const SettingsTable& table, const wchar_t* name);
+const SettingRow& settingRow(const SettingsTable& table, const wchar_t* name);
 
 // Fills the bound members from the record, each value taken by its rule.
 template <class Options, size_t N>
 void readBoundSettings(const SettingsTable& table, SettingsRecord& record,
                        const SettingBinding<Options> (&bindings)[N], Options& options) {
     for (const SettingBinding<Options>& b : bindings) {
-        const int32_t taken = settingSpec(table, b.name).take(settingValue(table, record, b.name));
+        const int32_t taken = settingRow(table, b.name).take(settingValue(table, record, b.name));
         if (b.flag != nullptr) {
             options.*b.flag = taken != 0;
         } else {

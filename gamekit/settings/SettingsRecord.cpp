@@ -13,10 +13,10 @@ void fillDefaults(const SettingsTable& table, SettingsRecord& record) {
     std::memset(&record, 0, sizeof record);
     int offset = 0;
     for (int i = 0; i < table.count; ++i) {
-        for (int k = 0; k < table.specs[i].words(); ++k) {
-            record.words[offset + k] = table.specs[i].defaultValue;
+        for (int k = 0; k < table.rows[i].words(); ++k) {
+            record.words[offset + k] = table.rows[i].defaultValue;
         }
-        offset += table.specs[i].words();
+        offset += table.rows[i].words();
     }
 }
 
@@ -24,12 +24,12 @@ bool applyRules(const SettingsTable& table, SettingsRecord& record) {
     bool changed = false;
     int offset = 0;
     for (int i = 0; i < table.count; ++i) {
-        for (int k = 0; k < table.specs[i].words(); ++k) {
-            int32_t taken = table.specs[i].take(record.words[offset + k]);
+        for (int k = 0; k < table.rows[i].words(); ++k) {
+            int32_t taken = table.rows[i].take(record.words[offset + k]);
             changed = changed || taken != record.words[offset + k];
             record.words[offset + k] = taken;
         }
-        offset += table.specs[i].words();
+        offset += table.rows[i].words();
     }
     return changed;
 }

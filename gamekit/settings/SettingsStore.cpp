@@ -14,7 +14,7 @@ namespace {
 // Ten of the longest numbers the writer can write ("-2147483648 " is 12
 // characters) and the terminator: every list written is read back. A longer
 // string is not one of ours and fails the query.
-constexpr size_t kListChars = SettingSpec::kListLength * 12 + 1;
+constexpr size_t kListChars = SettingRow::kListLength * 12 + 1;
 
 HKEY programKey = nullptr;
 
@@ -63,7 +63,7 @@ bool queryList(const wchar_t* name, int32_t* out) {
 std::wstring formatSettingsList(const int32_t* values) {
     std::wstring text;
     wchar_t number[16];
-    for (int i = 0; i < SettingSpec::kListLength; ++i) {
+    for (int i = 0; i < SettingRow::kListLength; ++i) {
         std::swprintf(number, 16, L"%d ", values[i]);
         text += number;
     }
@@ -71,13 +71,13 @@ std::wstring formatSettingsList(const int32_t* values) {
 }
 
 bool parseSettingsList(const wchar_t* text, int32_t* values) {
-    int32_t parsed[SettingSpec::kListLength];
+    int32_t parsed[SettingRow::kListLength];
     int count = 0;
     const wchar_t* p = text;
     while (true) {
         while (*p == L' ') ++p;
         if (*p == L'\0') break;
-        if (count == SettingSpec::kListLength) return false;
+        if (count == SettingRow::kListLength) return false;
         bool negative = *p == L'-';
         if (negative) ++p;
         if (*p < L'0' || *p > L'9') return false;
@@ -92,7 +92,7 @@ bool parseSettingsList(const wchar_t* text, int32_t* values) {
         if (*p != L' ' && *p != L'\0') return false;
         parsed[count++] = static_cast<int32_t>(value);
     }
-    if (count != SettingSpec::kListLength) return false;
+    if (count != SettingRow::kListLength) return false;
     std::memcpy(values, parsed, sizeof parsed);
     return true;
 }
@@ -114,7 +114,7 @@ bool readAllSettings(const SettingsTable& table, SettingsRecord& record) {
     fillDefaults(table, read);  // every word set, also past the table
     int offset = 0;
     for (int i = 0; i < table.count; ++i) {
-        const SettingSpec& setting = table.specs[i];
+        const SettingRow& setting = table.rows[i];
         bool ok = setting.type == SettingType::List ? queryList(setting.name, &read.words[offset])
                                                  : queryDword(setting.name, read.words[offset]);
         if (!ok) return false;
@@ -134,7 +134,7 @@ bool writeAllSettings(const SettingsTable& table, const SettingsRecord& record) 
     bool ok = true;
     int offset = 0;
     for (int i = 0; i < table.count && ok; ++i) {
-        const SettingSpec& setting = table.specs[i];
+        const SettingRow& setting = table.rows[i];
         if (setting.type == SettingType::List) {
             std::wstring text = formatSettingsList(&record.words[offset]);
             ok = RegSetValueExW(
@@ -155,7 +155,7 @@ bool writeAllSettings(const SettingsTable& table, const SettingsRecord& record) 
 void deleteAllSettings(const SettingsTable& table) {
     closeProgramKey();
     if (openProgramKey(table)) {
-        for (int i = 0; i < table.count; ++i) RegDeleteValueW(programKey, table.specs[i].name);
+        for (int i = 0; i < table.count; ++i) RegDeleteValueW(programKey, table.rows[i].name);
         closeProgramKey();
     }
     RegDeleteKeyW(HKEY_LOCAL_MACHINE, table.key);

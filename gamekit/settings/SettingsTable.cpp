@@ -7,7 +7,7 @@
 
 namespace gamekit {
 
-int32_t SettingSpec::take(int32_t stored) const {
+int32_t SettingRow::take(int32_t stored) const {
     switch (rule) {
         case SettingRule::Any:
             return stored;
@@ -27,13 +27,13 @@ int32_t SettingSpec::take(int32_t stored) const {
 
 int SettingsTable::words() const {
     int total = 0;
-    for (int i = 0; i < count; ++i) total += specs[i].words();
+    for (int i = 0; i < count; ++i) total += rows[i].words();
     return total;
 }
 
-const SettingSpec& settingSpec(const SettingsTable& table, const wchar_t* name) {
+const SettingRow& settingRow(const SettingsTable& table, const wchar_t* name) {
     for (int i = 0; i < table.count; ++i) {
-        if (std::wcscmp(table.specs[i].name, name) == 0) return table.specs[i];
+        if (std::wcscmp(table.rows[i].name, name) == 0) return table.rows[i];
     }
     fatalError("SettingsTable: no such value!");
 }
@@ -41,8 +41,8 @@ const SettingSpec& settingSpec(const SettingsTable& table, const wchar_t* name) 
 int SettingsTable::offsetOf(const wchar_t* name) const {
     int offset = 0;
     for (int i = 0; i < count; ++i) {
-        if (std::wcscmp(specs[i].name, name) == 0) return offset;
-        offset += specs[i].words();
+        if (std::wcscmp(rows[i].name, name) == 0) return offset;
+        offset += rows[i].words();
     }
     fatalError("SettingsTable: no such value!");
 }

@@ -26,7 +26,7 @@ enum class SettingRule {
     Clamp,        // moved to the nearer of low and high (every entry of a list)
 };
 
-struct SettingSpec {
+struct SettingRow {
     const wchar_t* name;
     SettingType type;
     int32_t defaultValue;  // of every entry, for a list
@@ -52,7 +52,7 @@ struct SettingsTexts {
 struct SettingsTable {
     const wchar_t* key;        // opened, read and deleted under this spelling
     const wchar_t* writerKey;  // created or opened for writing under this one
-    const SettingSpec* specs;
+    const SettingRow* rows;
     int count;
     SettingsTexts texts;
 
@@ -73,19 +73,19 @@ constexpr int kMajorVersionWord = 1;
 namespace settings {
 
 // Short names for the tables written with these parts.
-using Spec = SettingSpec;
+using Row = SettingRow;
 using Type = SettingType;
 using Rule = SettingRule;
 
-constexpr SettingSpec kMinorVersion = {L"MinorVersion", SettingType::Dword, 0};
-constexpr SettingSpec kMajorVersion = {L"MajorVersion", SettingType::Dword, 2};
+constexpr SettingRow kMinorVersion = {L"MinorVersion", SettingType::Dword, 0};
+constexpr SettingRow kMajorVersion = {L"MajorVersion", SettingType::Dword, 2};
 // The card theme index of every program: one of the nine themes, else 5.
-constexpr SettingSpec kCardBack = {L"CardBack", SettingType::Dword, 5, SettingRule::Range, 0, 8, 5};
+constexpr SettingRow kCardBack = {L"CardBack", SettingType::Dword, 5, SettingRule::Range, 0, 8, 5};
 
-constexpr SettingSpec flag(const wchar_t* name, int32_t initial) {
+constexpr SettingRow flag(const wchar_t* name, int32_t initial) {
     return {name, SettingType::Dword, initial, SettingRule::Flag};
 }
-constexpr SettingSpec animationSpeed(int32_t initial) {
+constexpr SettingRow animationSpeed(int32_t initial) {
     return {L"AnimationSpeed", SettingType::Dword, initial, SettingRule::Range, -1, 9, 5};
 }
 
@@ -97,7 +97,7 @@ constexpr SettingsTexts kStandardTexts = {
 };
 
 template <size_t N>
-constexpr int countOf(const SettingSpec (&)[N]) {
+constexpr int countOf(const SettingRow (&)[N]) {
     return static_cast<int>(N);
 }
 

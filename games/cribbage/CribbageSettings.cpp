@@ -6,7 +6,7 @@ namespace {
 
 using namespace gamekit::settings;
 
-constexpr Spec kCribbage[] = {
+constexpr Row kCribbage[] = {
     kMinorVersion,
     kMajorVersion,
     kCardBack,

@@ -15,7 +15,7 @@ constexpr gamekit::SettingsTexts kPellandineTexts = {
 };
 
 // GameType 0 is dealt as Pairs; the program itself stores 1 to 4.
-constexpr Spec kPellandine[] = {
+constexpr Row kPellandine[] = {
     kMinorVersion,
     kMajorVersion,
     kCardBack,

@@ -6,7 +6,7 @@ namespace {
 
 using namespace gamekit::settings;
 
-constexpr Spec kVelloran[] = {
+constexpr Row kVelloran[] = {
     kMinorVersion,
     kMajorVersion,
     kCardBack,

@@ -14,7 +14,7 @@ using gamekit::formatSettingsList;
 using gamekit::parseSettingsList;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    constexpr int kLength = gamekit::SettingSpec::kListLength;
+    constexpr int kLength = gamekit::SettingRow::kListLength;
     std::wstring text;
     for (size_t i = 0; i < size && i < 400; ++i) {
         // Mostly the characters lists are made of, and now and then others.

@@ -13,15 +13,15 @@ struct Options {
     bool expert = false;
 };
 
-constexpr SettingSpec kSpecs[] = {
+constexpr SettingRow kRows[] = {
     settings::kMinorVersion,
     settings::kMajorVersion,
     settings::kCardBack,
     settings::flag(L"SoundsOn", 1),
     {L"GameType", SettingType::Dword, 0, SettingRule::NonZeroFlag},
 };
-const SettingsTable kTable = {L"SOFTWARE\\Test", L"Software\\Test", kSpecs,
-                              settings::countOf(kSpecs), settings::kStandardTexts};
+const SettingsTable kTable = {L"SOFTWARE\\Test", L"Software\\Test", kRows, settings::countOf(kRows),
+                              settings::kStandardTexts};
 
 constexpr SettingBinding<Options> kBindings[] = {
     {L"CardBack", &Options::cardBack},

@@ -198,8 +198,8 @@ TEST_F(SettingsLoader, UnreadableValuesTakeTheRepairPath) {
         EXPECT_EQ(shown.panels[0].rfind("Problem:|Configuration ", 0), 0u);
         int offset = 0;
         for (int s = 0; s < damage.table->count; ++s) {
-            for (int k = 0; k < damage.table->specs[s].words(); ++k, ++offset) {
-                EXPECT_EQ(record.words[offset], damage.table->specs[s].defaultValue);
+            for (int k = 0; k < damage.table->rows[s].words(); ++k, ++offset) {
+                EXPECT_EQ(record.words[offset], damage.table->rows[s].defaultValue);
             }
         }
     }
@@ -316,16 +316,16 @@ TEST_F(SettingsLoader, EveryListTheWriterWritesTheReaderTakes) {
     // Ten of the longest numbers: 120 characters and the terminator.
     ASSERT_EQ(start(pellandineSettings), SettingsLoadResult::Loaded);
     int32_t* list = settingList(pellandineSettings, record, L"PairsScores");
-    for (int i = 0; i < SettingSpec::kListLength; ++i) list[i] = i % 2 ? INT32_MIN : INT32_MAX;
+    for (int i = 0; i < SettingRow::kListLength; ++i) list[i] = i % 2 ? INT32_MIN : INT32_MAX;
     ASSERT_TRUE(writeAllSettings(pellandineSettings, record));
     EXPECT_EQ(formatSettingsList(list).size(), 115u);
-    for (int i = 0; i < SettingSpec::kListLength; ++i) list[i] = INT32_MIN;
+    for (int i = 0; i < SettingRow::kListLength; ++i) list[i] = INT32_MIN;
     EXPECT_EQ(formatSettingsList(list).size(), 120u);
     ASSERT_TRUE(writeAllSettings(pellandineSettings, record));
     TempDeviceRoot::restart();
     SettingsRecord read;
     ASSERT_TRUE(readAllSettings(pellandineSettings, read));
-    for (int i = 0; i < SettingSpec::kListLength; ++i) {
+    for (int i = 0; i < SettingRow::kListLength; ++i) {
         EXPECT_EQ(settingList(pellandineSettings, read, L"PairsScores")[i], INT32_MIN);
     }
     // Longer than any list the writer makes: still not one of ours.

@@ -34,15 +34,15 @@ void expectTable(const SettingsTable& table, std::vector<Expected> expected) {
         {{L"MinorVersion", false, 0}, {L"MajorVersion", false, 2}, {L"CardBack", false, 5}});
     ASSERT_EQ(table.count, static_cast<int>(expected.size()));
     for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(std::wstring(table.specs[i].name), expected[i].name) << i;
-        EXPECT_EQ(table.specs[i].type == SettingType::List, expected[i].list) << i;
-        EXPECT_EQ(table.specs[i].defaultValue, expected[i].initial) << i;
+        EXPECT_EQ(std::wstring(table.rows[i].name), expected[i].name) << i;
+        EXPECT_EQ(table.rows[i].type == SettingType::List, expected[i].list) << i;
+        EXPECT_EQ(table.rows[i].defaultValue, expected[i].initial) << i;
     }
 }
 
 int32_t take(const SettingsTable& table, const wchar_t* name, int32_t stored) {
     for (int i = 0; i < table.count; ++i) {
-        if (std::wstring(table.specs[i].name) == name) return table.specs[i].take(stored);
+        if (std::wstring(table.rows[i].name) == name) return table.rows[i].take(stored);
     }
     ADD_FAILURE() << "no value";
     return 0;

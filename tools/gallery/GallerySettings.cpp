@@ -6,7 +6,7 @@ namespace {
 
 using namespace gamekit::settings;
 
-constexpr Spec kGallery[] = {
+constexpr Row kGallery[] = {
     kMinorVersion,
     kMajorVersion,
     kCardBack,

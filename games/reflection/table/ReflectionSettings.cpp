@@ -6,7 +6,7 @@ namespace {
 
 using namespace gamekit::settings;
 
-constexpr Spec kReflection[] = {
+constexpr Row kReflection[] = {
     kMinorVersion,
     kMajorVersion,
     kCardBack,

@@ -226,10 +226,7 @@ int VelloranGame::computerTurn(Events* events) {
     busy = true;
     if (events) {
         events->push_back(redrawEvent());
-        Event p;
-        p.kind = Event::Pause;
-        p.quarters = kFullStep;
-        events->push_back(p);
+        events->push_back(Event{.kind = Event::Pause, .quarters = kFullStep});
     }
     const Strategy strategy = computerStrategy();
     if (computerHand[kComputerDrawSlot] == kNoCard) {
@@ -242,22 +239,13 @@ int VelloranGame::computerTurn(Events* events) {
             takenByComputer.push_back(card);
             upcardOffer = 0;
             if (events) {
-                Event s;
-                s.kind = Event::PlaySound;
-                s.sound = Sound::CardFlick;
-                events->push_back(s);
-                Event f;
-                f.kind = Event::CardFlown;
-                f.card = card;
-                f.from = Place::discardPile();
-                f.to = Place::computer(kComputerDrawSlot);
-                f.quarters = kFullStep;
-                events->push_back(f);
-                Event t;
-                t.kind = Event::CardTurned;
-                t.card = card;
-                t.faceUp = false;
-                events->push_back(t);
+                events->push_back(Event{.kind = Event::PlaySound, .sound = Sound::CardFlick});
+                events->push_back(Event{.kind = Event::CardFlown,
+                                        .card = card,
+                                        .from = Place::discardPile(),
+                                        .to = Place::computer(kComputerDrawSlot),
+                                        .quarters = kFullStep});
+                events->push_back(Event{.kind = Event::CardTurned, .card = card, .faceUp = false});
             }
             faceUp[card] = false;
         } else if (upcardOffer != 0) {
@@ -268,26 +256,18 @@ int VelloranGame::computerTurn(Events* events) {
             setPrompt("", events);
             card = dealCard(false);
             if (events) {
-                Event s;
-                s.kind = Event::PlaySound;
-                s.sound = Sound::CardFlick;
-                events->push_back(s);
-                Event f;
-                f.kind = Event::CardFlown;
-                f.card = card;
-                f.from = Place::stock();
-                f.to = Place::computer(kComputerDrawSlot);
-                f.quarters = kFullStep;
-                events->push_back(f);
+                events->push_back(Event{.kind = Event::PlaySound, .sound = Sound::CardFlick});
+                events->push_back(Event{.kind = Event::CardFlown,
+                                        .card = card,
+                                        .from = Place::stock(),
+                                        .to = Place::computer(kComputerDrawSlot),
+                                        .quarters = kFullStep});
             }
         }
         computerHand[kComputerDrawSlot] = card;
     }
     if (events) {
-        Event p;
-        p.kind = Event::Pause;
-        p.quarters = kFullStep;
-        events->push_back(p);
+        events->push_back(Event{.kind = Event::Pause, .quarters = kFullStep});
     }
     ++turns_;
     const int slot = chooseDiscard(Side::Computer, strategy);
@@ -313,27 +293,19 @@ int VelloranGame::computerTurn(Events* events) {
     }
     if (events) {
         events->push_back(redrawEvent());
-        Event s;
-        s.kind = Event::PlaySound;
-        s.sound = Sound::CardFlick;
-        events->push_back(s);
-        Event f;
-        f.kind = Event::CardFlown;
-        f.card = thrown;
-        f.from = Place::computer(slot);
-        f.to = Place::discardPile();
-        f.quarters = kFullStep;
-        events->push_back(f);
+        events->push_back(Event{.kind = Event::PlaySound, .sound = Sound::CardFlick});
+        events->push_back(Event{.kind = Event::CardFlown,
+                                .card = thrown,
+                                .from = Place::computer(slot),
+                                .to = Place::discardPile(),
+                                .quarters = kFullStep});
     }
     for (int i = slot; i + 1 < kComputerSlots; ++i) computerHand[i] = computerHand[i + 1];
     computerHand[kComputerDrawSlot] = kNoCard;
     discardPile.push_back(thrown);
     if (ended && events) {
         events->push_back(redrawEvent());
-        Event p;
-        p.kind = Event::Pause;
-        p.quarters = kFullStep;
-        events->push_back(p);
+        events->push_back(Event{.kind = Event::Pause, .quarters = kFullStep});
     }
     busy = false;
     return 1;

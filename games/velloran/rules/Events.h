@@ -42,14 +42,14 @@ struct Event {
         Screen,     // the screen number becomes `screen`
     } kind = Status;
     Card card = kNoCard;
-    Place from;
-    Place to;
+    Place from{};
+    Place to{};
     bool faceUp = true;
     int quarters = 0;
     Sound sound = Sound::Click;
     int screen = 0;
-    std::string title;
-    std::string text;
+    std::string title{};
+    std::string text{};
 };
 
 using Events = std::vector<Event>;

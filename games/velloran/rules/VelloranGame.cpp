@@ -21,36 +21,23 @@ void emit(Events* events, Event event) {
 
 void sound(Events* events, Sound s) {
     if (!events) return;
-    Event e;
-    e.kind = Event::PlaySound;
-    e.sound = s;
-    events->push_back(e);
+    events->push_back(Event{.kind = Event::PlaySound, .sound = s});
 }
 
 void flight(Events* events, Card card, Place from, Place to, int quarters = kFullStep) {
     if (!events) return;
-    Event e;
-    e.kind = Event::CardFlown;
-    e.card = card;
-    e.from = from;
-    e.to = to;
-    e.quarters = quarters;
-    events->push_back(e);
+    events->push_back(Event{
+        .kind = Event::CardFlown, .card = card, .from = from, .to = to, .quarters = quarters});
 }
 
 void pause(Events* events, int quarters) {
     if (!events) return;
-    Event e;
-    e.kind = Event::Pause;
-    e.quarters = quarters;
-    events->push_back(e);
+    events->push_back(Event{.kind = Event::Pause, .quarters = quarters});
 }
 
 void redraw(Events* events) {
     if (!events) return;
-    Event e;
-    e.kind = Event::Redraw;
-    events->push_back(e);
+    events->push_back(Event{.kind = Event::Redraw});
 }
 
 }  // namespace
@@ -181,34 +168,24 @@ bool VelloranGame::canFinishMelding() const {
 
 void VelloranGame::setStatus(const std::string& text, Events* events) {
     statusLine = text;
-    Event e;
-    e.kind = Event::Status;
-    e.text = text;
-    emit(events, e);
+    emit(events, Event{.kind = Event::Status, .text = text});
 }
 
 void VelloranGame::setPrompt(const std::string& text, Events* events) {
     promptLine = text;
-    Event e;
-    e.kind = Event::Prompt;
-    e.text = text;
-    emit(events, e);
+    emit(events, Event{.kind = Event::Prompt, .text = text});
 }
 
 void VelloranGame::setHeadline(const std::string& text, Events* events) {
     headline = text;
-    Event e;
-    e.kind = Event::Headline;
-    e.text = text;
-    emit(events, e);
+    emit(events, Event{.kind = Event::Headline, .text = text});
 }
 
 void VelloranGame::setPhase(Phase phase, Events* events) {
     phase_ = phase;
-    Event e;
-    e.kind = Event::Screen;
-    e.screen = phase == Phase::TiedHand ? static_cast<int>(Phase::Play) : static_cast<int>(phase);
-    emit(events, e);
+    emit(events, Event{.kind = Event::Screen,
+                       .screen = phase == Phase::TiedHand ? static_cast<int>(Phase::Play)
+                                                          : static_cast<int>(phase)});
 }
 
 void VelloranGame::setTakePrompts(Events* events) {
@@ -283,17 +260,15 @@ void VelloranGame::dealHand(Events* events) {
     upcardOffer = 0;
     for (int i = 0; i < 10; ++i) {
         computerHand[i] = dealCard(false);
-        Event e;
-        e.kind = Event::CardDealt;
-        e.card = computerHand[i];
-        e.to = Place::computer(i);
-        e.faceUp = false;
-        emit(events, e);
+        emit(events, Event{.kind = Event::CardDealt,
+                           .card = computerHand[i],
+                           .to = Place::computer(i),
+                           .faceUp = false});
         playerHand[i + 3] = dealCard(true);
-        e.card = playerHand[i + 3];
-        e.to = Place::player(i + 3);
-        e.faceUp = true;
-        emit(events, e);
+        emit(events, Event{.kind = Event::CardDealt,
+                           .card = playerHand[i + 3],
+                           .to = Place::player(i + 3),
+                           .faceUp = true});
     }
     dealtDeadwood_[0] = leastDeadwood(handMask(playerHand, kPlayerSlots));
     dealtDeadwood_[1] = leastDeadwood(handMask(computerHand, kComputerSlots));
@@ -301,28 +276,19 @@ void VelloranGame::dealHand(Events* events) {
     if (options_.deal10Cards) {
         const Card up = dealCard(true);
         discardPile.push_back(up);
-        Event e;
-        e.kind = Event::CardDealt;
-        e.card = up;
-        e.to = Place::discardPile();
-        emit(events, e);
+        emit(events, Event{.kind = Event::CardDealt, .card = up, .to = Place::discardPile()});
         upcardOffer = 2;
     } else if (computerDeals) {
         playerHand[13] = dealCard(true);
-        Event e;
-        e.kind = Event::CardDealt;
-        e.card = playerHand[13];
-        e.to = Place::player(13);
-        emit(events, e);
+        emit(events,
+             Event{.kind = Event::CardDealt, .card = playerHand[13], .to = Place::player(13)});
         sortByRank(playerHand, kPlayerSlots, 3, 14, true);
     } else {
         computerHand[10] = dealCard(false);
-        Event e;
-        e.kind = Event::CardDealt;
-        e.card = computerHand[10];
-        e.to = Place::computer(10);
-        e.faceUp = false;
-        emit(events, e);
+        emit(events, Event{.kind = Event::CardDealt,
+                           .card = computerHand[10],
+                           .to = Place::computer(10),
+                           .faceUp = false});
     }
     setStatus(computerDeals ? "Computer deals first" : "You deal first", events);
     setPrompt("", events);
@@ -522,11 +488,7 @@ void VelloranGame::tieCheck(Events* events) {
 
 void VelloranGame::endHandAsTie(Events* events) {
     redraw(events);
-    Event e;
-    e.kind = Event::Message;
-    e.title = kTieTitle;
-    e.text = kTieText;
-    emit(events, e);
+    emit(events, Event{.kind = Event::Message, .title = kTieTitle, .text = kTieText});
     phase_ = Phase::TiedHand;
 }
 
@@ -1125,11 +1087,9 @@ bool VelloranGame::recordHand(Events* events) {
         scores.record(playerWonHand, handScore, options_.hollywood, options_.pointsToWin);
     if (over) {
         setPhase(Phase::GameOver, events);
-        Event e;
-        e.kind = Event::Message;
-        e.title = "GAME OVER";
-        e.text = scores.gameOverText(options_.hollywood);
-        emit(events, e);
+        emit(events, Event{.kind = Event::Message,
+                           .title = "GAME OVER",
+                           .text = scores.gameOverText(options_.hollywood)});
     } else {
         setPhase(Phase::ScoreSheet, events);
     }
