@@ -1,5 +1,6 @@
 #include "gamekit/graphics/BitmapFont.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -63,9 +64,53 @@ int BitmapFont::drawRight(Surface& target, int rightX, int y, const char* text) 
     return draw(target, startColumn(rightX, measure(text)), y, text);
 }
 
-// Draws one glyph cell at (x, y) and returns the pen advance. Rows and columns
-// outside the target are skipped rather than written, so text running off
-// any edge can never spill into the next row or beyond the pixel array.
+namespace {
+
+using Pixels8 = uint16_t __attribute__((vector_size(16)));
+
+Pixels8 loadEight(const uint16_t* p) {
+    Pixels8 v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+}  // namespace
+
+// A cell with room for all 16 columns a glyph can span to its right: each
+// row as two vectors of eight pixels (SSE2, NEON), the bit of every column
+// tested at once. Columns past the cell keep what they held.
+void BitmapFont::drawWholeCell(Surface& target, int x, int y, const int16_t* g, long firstRow,
+                               long endRow, int cellWidth, uint16_t keepUnder,
+                               uint16_t background) const {
+    const int width = g[height_];
+    // Column c shows bit width - c of the row shifted left once; the gap
+    // column's bit is always clear.
+    uint16_t bitOf[kCellSpan], inCell[kCellSpan];
+    for (int c = 0; c < kCellSpan; ++c) {
+        bitOf[c] = c <= width ? static_cast<uint16_t>(1u << (width - c)) : 0;
+        inCell[c] = c < cellWidth ? 0xFFFF : 0;
+    }
+    const Pixels8 bitLow = loadEight(bitOf), bitHigh = loadEight(bitOf + 8);
+    const Pixels8 cellLow = loadEight(inCell), cellHigh = loadEight(inCell + 8);
+    auto eight = [&](Pixels8 under, Pixels8 bit, Pixels8 cell, uint16_t bits) {
+        const Pixels8 set = reinterpret_cast<Pixels8>((bit & bits) != 0);
+        const Pixels8 drawn = (set & foreground_) | (~set & ((under & keepUnder) | background));
+        return (cell & drawn) | (~cell & under);
+    };
+    for (long r = firstRow; r < endRow; ++r) {
+        uint16_t* out = target.row(static_cast<int>(y + r)) + x;
+        const uint16_t bits = static_cast<uint16_t>(static_cast<uint16_t>(g[r]) << 1);
+        const Pixels8 low = eight(loadEight(out), bitLow, cellLow, bits);
+        const Pixels8 high = eight(loadEight(out + 8), bitHigh, cellHigh, bits);
+        std::memcpy(out, &low, sizeof low);
+        std::memcpy(out + 8, &high, sizeof high);
+    }
+}
+
+// Draws one glyph cell at (x, y) and returns the pen advance. The cell is
+// clipped to the target once, so text running off any edge can never spill
+// into the next row or beyond the pixel array; inside, each pixel is chosen
+// from its bit with masks, no branch per pixel.
 // The caller guarantees x < target width, so x + cell width cannot overflow.
 int BitmapFont::drawGlyph(Surface& target, int x, int y, const int16_t* g) const {
     const int width = g[height_];
@@ -74,18 +119,24 @@ int BitmapFont::drawGlyph(Surface& target, int x, int y, const int16_t* g) const
     const int firstColumn = x < 0 ? -x : 0;
     const int endColumn = x + cellWidth > target.width() ? target.width() - x : cellWidth;
     if (firstColumn >= endColumn) return width + 1;
-    for (int r = 0; r < height_; ++r) {
-        const int py = y + r;
-        if (py < 0 || py >= target.height()) continue;
-        uint16_t* row = target.row(py);
+    const long firstRow = std::max(0L, -long{y});
+    const long endRow = std::min(long{height_}, long{target.height()} - y);
+    // Under a clear bit: the background, or what is there when transparent.
+    const uint16_t keepUnder = transparent_ ? 0xFFFF : 0;
+    const uint16_t background = background_ & ~keepUnder;
+    if (x >= 0 && long{x} + kCellSpan <= target.width()) {
+        drawWholeCell(target, x, y, g, firstRow, endRow, cellWidth, keepUnder, background);
+        return width + 1;
+    }
+    for (long r = firstRow; r < endRow; ++r) {
+        uint16_t* row = target.row(static_cast<int>(y + r));
         // The gap column (index `width`) has no bit: it is always background.
         const unsigned bits = static_cast<uint16_t>(g[r]) << 1;
         for (int column = firstColumn; column < endColumn; ++column) {
-            if ((bits >> (width - column)) & 1u) {
-                row[x + column] = foreground_;
-            } else if (!transparent_) {
-                row[x + column] = background_;
-            }
+            const uint16_t set = static_cast<uint16_t>(0u - ((bits >> (width - column)) & 1u));
+            uint16_t& pixel = row[x + column];
+            const uint16_t under = static_cast<uint16_t>((pixel & keepUnder) | background);
+            pixel = static_cast<uint16_t>((foreground_ & set) | (under & ~set));
         }
     }
     return width + 1;

@@ -57,7 +57,12 @@ class BitmapFont {
     int drawRight(Surface& target, int rightX, int y, const char* text) const;
 
   private:
+    // The most columns a cell spans: the widest glyph and its gap.
+    static constexpr int kCellSpan = 16;
+
     int drawGlyph(Surface& target, int x, int y, const int16_t* glyph) const;
+    void drawWholeCell(Surface& target, int x, int y, const int16_t* glyph, long firstRow,
+                       long endRow, int cellWidth, uint16_t keepUnder, uint16_t background) const;
 
     int height_;
     const int16_t* packed_;

@@ -32,10 +32,52 @@ void forEachVisibleRow(Surface& target, int x, int y, const uint16_t* source, in
     }
 }
 
-Colour recolour(Colour pixel, const Colour from[], const Colour to[], int pairs) {
-    for (int i = 0; i < pairs; ++i)
-        if (pixel == from[i]) return to[i];
-    return pixel;
+// `drawn` where the source pixel is not the key, else what lies under it;
+// computed with masks so that the compiler makes vector code of it rather
+// than a branch per pixel.
+inline uint16_t keyedPixel(uint16_t source, uint16_t drawn, uint16_t under, Colour key) {
+    const uint16_t shown = static_cast<uint16_t>(0u - (source != key));
+    return static_cast<uint16_t>((drawn & shown) | (under & ~shown));
+}
+
+inline uint16_t keyedPixel(uint16_t source, uint16_t under, Colour key) {
+    return keyedPixel(source, source, under, key);
+}
+
+// Pixels recoloured a piece of a row at a time: each pair is one pass over
+// the piece that the compiler turns into vector compares and selects, taken
+// last pair first so that the first matching pair has the last word.
+constexpr size_t kPiece = 64;
+
+// out[i] = the recoloured in[i], for count <= kPiece.
+void recolourPiece(Colour* out, const uint16_t* in, size_t count, const Colour from[],
+                   const Colour to[], int pairs) {
+    for (size_t i = 0; i < count; ++i) out[i] = in[i];
+    for (int pair = pairs - 1; pair >= 0; --pair) {
+        const Colour match = from[pair], replacement = to[pair];
+        for (size_t i = 0; i < count; ++i) {
+            const uint16_t hit = static_cast<uint16_t>(0u - (in[i] == match));
+            out[i] = static_cast<uint16_t>((replacement & hit) | (out[i] & ~hit));
+        }
+    }
+}
+
+// Writes the recoloured row; with `keyed` the pixels equal to `key` leave the
+// target as it was.
+void recolourRow(uint16_t* out, const uint16_t* in, size_t count, const Colour from[],
+                 const Colour to[], int pairs, bool keyed, Colour key) {
+    Colour piece[kPiece];
+    for (size_t start = 0; start < count; start += kPiece) {
+        const size_t n = std::min(kPiece, count - start);
+        recolourPiece(piece, in + start, n, from, to, pairs);
+        uint16_t* o = out + start;
+        const uint16_t* s = in + start;
+        if (keyed) {
+            for (size_t i = 0; i < n; ++i) o[i] = keyedPixel(s[i], piece[i], o[i], key);
+        } else {
+            std::memcpy(o, piece, n * sizeof(Colour));
+        }
+    }
 }
 
 }  // namespace
@@ -52,8 +94,7 @@ void blitKeyed(Surface& target, int x, int y, const uint16_t* source, int source
                int sourceY, int width, int height, Colour key) {
     forEachVisibleRow(target, x, y, source, sourceStride, sourceX, sourceY, width, height,
                       [key](uint16_t* to, const uint16_t* from, size_t count) {
-                          for (size_t i = 0; i < count; ++i)
-                              if (from[i] != key) to[i] = from[i];
+                          for (size_t i = 0; i < count; ++i) to[i] = keyedPixel(from[i], to[i], key);
                       });
 }
 
@@ -63,8 +104,7 @@ void blitRecoloured(Surface& target, int x, int y, const uint16_t* source, int s
     if (pairs > 0 && (from == nullptr || to == nullptr)) return;
     forEachVisibleRow(target, x, y, source, sourceStride, sourceX, sourceY, width, height,
                       [&](uint16_t* out, const uint16_t* in, size_t count) {
-                          for (size_t i = 0; i < count; ++i)
-                              out[i] = recolour(in[i], from, to, pairs);
+                          recolourRow(out, in, count, from, to, pairs, false, 0);
                       });
 }
 
@@ -74,8 +114,7 @@ void blitRecolouredKeyed(Surface& target, int x, int y, const uint16_t* source, 
     if (pairs > 0 && (from == nullptr || to == nullptr)) return;
     forEachVisibleRow(target, x, y, source, sourceStride, sourceX, sourceY, width, height,
                       [&](uint16_t* out, const uint16_t* in, size_t count) {
-                          for (size_t i = 0; i < count; ++i)
-                              if (in[i] != key) out[i] = recolour(in[i], from, to, pairs);
+                          recolourRow(out, in, count, from, to, pairs, true, key);
                       });
 }
 

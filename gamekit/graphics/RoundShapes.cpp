@@ -70,11 +70,18 @@ struct BandPaint {
 // the edge colour, so where the outline is steep its pixels stay connected
 // to the row above instead of leaving gaps. Only columns from..to are
 // written (everything, unless a mirror row is being repeated).
+// Unclipped, every run is known to lie inside the surface.
+template <bool Clipped>
 void drawBandRow(Surface& s, Coord y, Coord left, Coord right, Coord prevLeft, Coord prevRight,
                  const BandPaint& paint, Coord from = LLONG_MIN, Coord to = LLONG_MAX) {
-    if (!spans::rowInside(s, y)) return;
+    if (Clipped && !spans::rowInside(s, y)) return;
+    uint16_t* row = s.row(static_cast<int>(y));
     auto run = [&](Coord a, Coord b, Colour colour) {
-        spans::fill(s, y, std::max(a, from), std::min(b, to), colour);
+        if (Clipped) {
+            spans::fill(s, y, std::max(a, from), std::min(b, to), colour);
+        } else {
+            if (a <= b) spans::fillRun(row + a, static_cast<size_t>(b - a + 1), colour);
+        }
     };
     run(left, left, paint.edge);
     Coord p = left + 1;
@@ -91,19 +98,17 @@ void drawBandRow(Surface& s, Coord y, Coord left, Coord right, Coord prevLeft, C
 }
 
 // Puts band row `from` (just drawn) onto row `to`. With the inside painted
-// the finished row from left to right is copied (every pixel of it has been
-// written); when `from` lies outside the surface there is nothing to copy,
-// and drawing it again within left..right gives the same pixels. In outline
-// mode the outline pixels are written again, wherever they lie.
+// the finished row from left to right is the mirror image (every pixel of it
+// has been written), so the row is drawn again within left..right: a few
+// clipped runs cost less than a library copy of the row. In outline mode the
+// outline pixels are written again, wherever they lie.
 void mirrorBandRow(Surface& s, Coord from, Coord to, Coord left, Coord right, Coord prevLeft,
                    Coord prevRight, const BandPaint& paint) {
     if (from == to || !spans::rowInside(s, to)) return;
     if (!paint.paintInside) {
-        drawBandRow(s, to, left, right, prevLeft, prevRight, paint);
-    } else if (spans::rowInside(s, from)) {
-        spans::copy(s, from, to, left, right);
+        drawBandRow<true>(s, to, left, right, prevLeft, prevRight, paint);
     } else {
-        drawBandRow(s, to, left, right, prevLeft, prevRight, paint, left, right);
+        drawBandRow<true>(s, to, left, right, prevLeft, prevRight, paint, left, right);
     }
 }
 
@@ -125,7 +130,7 @@ void drawCircle(Surface& surface, int cxi, int cyi, int radius, int mode, Colour
         if (y >= surface.height()) break;
         const Coord halfWidth = table[r - k];
         const Coord left = cx - halfWidth, right = cx + halfWidth;
-        drawBandRow(surface, y, left, right, prevLeft, prevRight, paint);
+        drawBandRow<true>(surface, y, left, right, prevLeft, prevRight, paint);
         mirrorBandRow(surface, y, cy + r - k, left, right, prevLeft, prevRight, paint);
         prevLeft = left;
         prevRight = right;
@@ -145,39 +150,49 @@ void drawRoundRect(Surface& surface, int x1i, int y1i, int x2i, int y2i, int rad
 
     // Corners: the top band and its mirror image at the bottom. A band row
     // at or below the surface's bottom ends the band (and its mirror rows).
+    // A shape wholly inside whose bands cannot meet (the usual card) has
+    // every run inside the surface and its mirror rows apart from the band:
+    // no run needs clipping, and a mirror row is the band row again.
+    const bool inside = x1 >= 0 && x2 < surface.width() && y1 >= 0 && y2 <= surface.height() &&
+                        x2 - x1 >= 2 * r && y2 - y1 >= 2 * r;
     Coord prevLeft = x1, prevRight = x1;
     for (Coord k = 0; k < r; ++k) {
         const Coord y = y1 + k;
         if (y >= surface.height()) break;
         const Coord halfWidth = table[r - k];
         const Coord left = x1 + r - halfWidth, right = x2 - r + halfWidth;
-        drawBandRow(surface, y, left, right, prevLeft, prevRight, paint);
-        mirrorBandRow(surface, y, y2 - 1 - k, left, right, prevLeft, prevRight, paint);
+        if (inside) {
+            drawBandRow<false>(surface, y, left, right, prevLeft, prevRight, paint);
+            drawBandRow<false>(surface, y2 - 1 - k, left, right, prevLeft, prevRight, paint);
+        } else {
+            drawBandRow<true>(surface, y, left, right, prevLeft, prevRight, paint);
+            mirrorBandRow(surface, y, y2 - 1 - k, left, right, prevLeft, prevRight, paint);
+        }
         prevLeft = left;
         prevRight = right;
     }
 
-    // Straight sides: the row y1 + r and its copies down to y2 - r - 1. Only
-    // the rows inside the surface are visited, whatever the rectangle's size.
+    // Straight sides: the row y1 + r and its repeats down to y2 - r - 1, the
+    // row y1 + r drawn even when it lies below them. The columns are clipped
+    // once for all rows; only the rows inside the surface are visited,
+    // whatever the rectangle's size.
     const Coord middle = y1 + r;
-    const Coord lastCopy = y2 - r - 1;
+    const Coord lastRepeat = y2 - r - 1;
+    const Coord w = surface.width();
+    const bool leftEdge = x1 >= 0 && x1 < w;
+    const bool rightEdge = x2 >= 0 && x2 < w;
+    const Coord fillFrom = std::max<Coord>(x1 + 1, 0), fillTo = std::min<Coord>(x2 - 1, w - 1);
+    const bool fillInside = paint.paintInside && fillFrom <= fillTo;
     auto drawSideRow = [&](Coord y) {
-        spans::fill(surface, y, x1, x1, paint.edge);
-        if (paint.paintInside) spans::fill(surface, y, x1 + 1, x2 - 1, paint.fill);
-        spans::fill(surface, y, x2, x2, paint.edge);
+        uint16_t* row = surface.row(static_cast<int>(y));
+        if (leftEdge) row[x1] = paint.edge;
+        if (fillInside) spans::fillRun(row + fillFrom, static_cast<size_t>(fillTo - fillFrom + 1), paint.fill);
+        if (rightEdge) row[x2] = paint.edge;
     };
-    drawSideRow(middle);
-    const Coord firstCopy = std::max<Coord>(middle + 1, 0);
-    const Coord endCopy = std::min<Coord>(lastCopy, surface.height() - 1);
-    Coord source = spans::rowInside(surface, middle) ? middle : -1;
-    for (Coord y = firstCopy; y <= endCopy; ++y) {
-        if (paint.paintInside && x1 <= x2 && source >= 0) {
-            spans::copy(surface, source, y, x1, x2);
-        } else {
-            drawSideRow(y);
-            source = y;
-        }
-    }
+    if (spans::rowInside(surface, middle)) drawSideRow(middle);
+    const Coord firstRepeat = std::max<Coord>(middle + 1, 0);
+    const Coord endRepeat = std::min<Coord>(lastRepeat, surface.height() - 1);
+    for (Coord y = firstRepeat; y <= endRepeat; ++y) drawSideRow(y);
 }
 
 }  // namespace gamekit

@@ -55,8 +55,11 @@ bool Sprite::moveTo(Surface& target, int x, int y) {
             std::memcpy(to, from, rowBytes);
             continue;
         }
-        for (int i = 0; i < width_; ++i)
-            if (from[i] != colourKey_) to[i] = from[i];
+        // Masks rather than a branch per pixel, so it becomes vector code.
+        for (int i = 0; i < width_; ++i) {
+            const uint16_t shown = static_cast<uint16_t>(0u - (from[i] != colourKey_));
+            to[i] = static_cast<uint16_t>((from[i] & shown) | (to[i] & ~shown));
+        }
     }
     return true;
 }

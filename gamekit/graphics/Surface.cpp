@@ -1,6 +1,7 @@
 #include "gamekit/graphics/Surface.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 namespace gamekit {
@@ -21,8 +22,26 @@ Surface::~Surface() {
     if (ownsPixels_) delete[] pixels_;
 }
 
+// The C library's memset and memcpy use the widest stores the machine has,
+// chosen when the program runs; a loop compiled for the baseline instruction
+// set stores 16 bytes at a time, a third of the speed on a wide machine. So a
+// colour whose two bytes differ is written into a first stretch, which is then
+// copied onto the rest in doubling steps.
 void Surface::fill(Colour colour) {
-    std::fill_n(pixels_, static_cast<size_t>(width_) * height_, colour);
+    const size_t count = static_cast<size_t>(width_) * height_;
+    if (count == 0) return;
+    if ((colour >> 8) == (colour & 0xFF)) {
+        std::memset(pixels_, colour & 0xFF, count * sizeof(uint16_t));
+        return;
+    }
+    constexpr size_t kFirstStretch = 256;
+    size_t done = std::min(count, kFirstStretch);
+    std::fill_n(pixels_, done, colour);
+    while (done < count) {
+        const size_t step = std::min(done, count - done);
+        std::memcpy(pixels_ + done, pixels_, step * sizeof(uint16_t));
+        done += step;
+    }
 }
 
 }  // namespace gamekit

@@ -24,10 +24,18 @@ struct DisplayInfo {
 // fields, 4 bits as a landscape grey screen; other depths get nothing.
 void convertFrame(const uint16_t* back, const DisplayInfo& info, uint8_t* destination);
 
+// How a frame is converted: with the machine's vector unit (SSE2 on x86-64,
+// NEON on ARM, chosen when compiled) or in portable blocks. Both write the
+// same bytes; Vector is the Blocked path where there is no vector unit.
+enum class PresentPath { Vector, Blocked };
+bool hasVectorPresent();
+void convertFrame(const uint16_t* back, const DisplayInfo& info, uint8_t* destination, PresentPath path);
+
 // The fixed-frame-buffer device: the picture turned by a quarter into a
 // landscape buffer of 640 bytes a row, written from the cell that stands for
 // the device's fixed address.
 void convertFrameFixed(const uint16_t* back, uint8_t* fixedAddress);
+void convertFrameFixed(const uint16_t* back, uint8_t* fixedAddress, PresentPath path);
 
 // The 8-bit value and 4-bit grey level of one 5-6-5 pixel.
 inline uint8_t eightBitValue(uint16_t p) {

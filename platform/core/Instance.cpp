@@ -158,6 +158,11 @@ void send(const std::wstring& className, UINT message, WPARAM wParam) {
 void poll() {
     if (listenFd < 0) return;
     for (;;) {
+        // Asked every frame: a look at the socket costs the kernel nothing,
+        // where accept makes a socket first and throws it away when no one
+        // is waiting.
+        pollfd waiting{listenFd, POLLIN, 0};
+        if (::poll(&waiting, 1, 0) <= 0) return;
         int c = ::accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC);
         if (c < 0) return;
         pollfd p{c, POLLIN, 0};

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "HostStore.h"
 #include "platform/Device.h"
 
 namespace platform::registry {
@@ -148,6 +149,7 @@ bool setAside(const std::string& path, std::string& problem) {
 class FileLock {
   public:
     explicit FileLock(const std::string& root) : path_(root + "/registry.lock") {
+        hoststore::begin();
         fd_ = openFile(path_, O_RDWR | O_CREAT | O_CLOEXEC, 0666);
         if (fd_ < 0) {
             error_ = errno;
@@ -161,6 +163,7 @@ class FileLock {
     }
     ~FileLock() {
         if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+        hoststore::end();
     }
     bool held() const { return fd_ >= 0; }
     std::string problem() const { return describe(path_, error_); }

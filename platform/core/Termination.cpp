@@ -135,6 +135,11 @@ void setEndHandler(EndHandler handler) {
     endHandler.store(handler);
 }
 
+bool saveNow() {
+    EndHandler handler = endHandler.load();
+    return handler == nullptr || handler();
+}
+
 void setWaker(void (*wake)()) {
     waker.store(wake);
 }

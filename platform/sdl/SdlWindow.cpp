@@ -1,10 +1,23 @@
 #include "SdlWindow.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 
 namespace platform::sdl {
 
+bool wantsGpuRenderer() {
+    const char* renderer = std::getenv("DECKHOLLOW_RENDERER");
+    return renderer != nullptr && std::strcmp(renderer, "gpu") == 0;
+}
+
 bool SdlWindow::open(const std::string& title, int scale, std::string* error) {
+    // A 240 x 320 picture scaled by a whole factor needs no graphics card:
+    // SDL's software renderer writes it into the window's own shared-memory
+    // image. Left to itself SDL would back that image with OpenGL, which on
+    // a machine without a GPU loads a software GL of some 60 MB and spends a
+    // good part of a core on every frame.
+    if (!wantsGpuRenderer()) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_Rect usable;
     if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0) {
         scale = fittingScale(scale, usable.w, usable.h);
@@ -19,7 +32,7 @@ bool SdlWindow::open(const std::string& title, int scale, std::string* error) {
         return false;
     }
     SDL_SetWindowMinimumSize(window_, kDeviceWidth / 4, kDeviceHeight / 4);
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);
+    if (wantsGpuRenderer()) renderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (renderer_ == nullptr || !createTexture()) {
         *error = std::string("cannot draw into the desktop window: ") + SDL_GetError();

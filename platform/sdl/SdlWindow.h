@@ -2,7 +2,8 @@
 
 // The desktop window that shows the device's screen: one streaming texture of
 // 240 x 320 drawn with nearest-neighbour scaling into the letterboxed picture
-// area of the window's drawable.
+// area of the window's drawable. SDL's software renderer draws it unless
+// DECKHOLLOW_RENDERER=gpu asks for the accelerated one.
 
 #include <SDL.h>
 
@@ -14,6 +15,10 @@
 #include "platform/Platform.h"
 
 namespace platform::sdl {
+
+// True when DECKHOLLOW_RENDERER=gpu asks for SDL's accelerated renderer;
+// otherwise the window is drawn in software.
+bool wantsGpuRenderer();
 
 class SdlWindow {
   public:

@@ -37,10 +37,14 @@ inline PlayResult tap(PellandineRules& rules, int row, int column) {
     return rules.evaluateSelection();
 }
 
-inline std::string at(const PellandineRules& rules, int row, int column) {
-    const TableSlot& s = rules.grid().slot(row, column);
+inline std::string at(const TableGrid& grid, int row, int column) {
+    const TableSlot& s = grid.slot(row, column);
     if (s.empty || s.card == nullptr) return "--";
     return gamekit::cardCodeText(*s.card);
+}
+
+inline std::string at(const PellandineRules& rules, int row, int column) {
+    return at(rules.grid(), row, column);
 }
 
 inline bool isSelected(const PellandineRules& rules, int row, int column) {

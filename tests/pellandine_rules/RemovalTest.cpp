@@ -219,3 +219,30 @@ TEST(Sum11, FaceCardsLieUnderTheNextCardAndLeaveWithIt) {
     EXPECT_EQ(rules->score(), 4);
     EXPECT_EQ(rules->cardsLeft(), 48);
 }
+
+// The simulator keeps one result for a whole game: each step must tell only
+// itself, whatever the step before it left in the result.
+TEST(Pairs, AResultKeptFromStepToStepTellsOnlyTheLatestStep) {
+    auto rules = stacked(kPairs, "7S 7C 2D 9H 9C");
+    PlayResult kept;
+    rules->select(0, 0, kept);
+    rules->select(0, 1, kept);
+    rules->evaluateSelection(kept);
+    EXPECT_TRUE(kept.removed);
+    ASSERT_EQ(kept.events.size(), 2u);
+    EXPECT_EQ(at(kept.before, 0, 0), "7S");  // the grid before the removal
+    rules->select(0, 3, kept);
+    EXPECT_EQ(kept.tap, TapKind::Selected);
+    EXPECT_FALSE(kept.removed);
+    EXPECT_EQ(kept.cardsRemoved, 0);
+    EXPECT_TRUE(kept.events.empty());
+    EXPECT_EQ(at(kept.before, 0, 0), "--");
+    rules->select(0, 0, kept);  // an empty place: empty space
+    EXPECT_EQ(kept.tap, TapKind::SelectionCleared);
+    rules->tapDeck(kept);
+    EXPECT_EQ(kept.tap, TapKind::DeckTapped);
+    EXPECT_FALSE(kept.events.empty());
+    std::vector<Group> groups{Group{}, Group{}};
+    rules->legalMoves(groups);
+    EXPECT_EQ(groups.size(), rules->legalMoves().size());
+}

@@ -167,3 +167,83 @@ TEST(Presentation, EightBitColoursShowTheAverageOfWhatTheyStandFor) {
     EXPECT_GT(mixed >> 16, 0u);
     EXPECT_GT((mixed >> 8) & 0xFF, 0u);
 }
+
+// ---- The vector and the blocked paths against the plain per-pixel
+// conversion they replaced, kept here as the reference.
+namespace reference {
+
+void store16(uint8_t* at, uint16_t p) { std::memcpy(at, &p, 2); }
+
+void convertFrame(const uint16_t* back, const DisplayInfo& info, uint8_t* destination) {
+    if (info.bitsPerPixel == 16) {
+        if (info.xPitch != 2) {
+            const long xp = info.xPitch & ~1, yp = info.yPitch & ~1;
+            uint8_t* rowStart = destination;
+            for (int y = 0; y < 320; ++y) {
+                uint8_t* d = rowStart;
+                for (int x = 0; x < 240; ++x, d += xp) store16(d, back[y * 240 + x]);
+                rowStart += yp;
+            }
+        } else if (info.yPitch == 480) {
+            std::memcpy(destination, back, 240 * 320 * 2);
+        } else {
+            for (int y = 0; y < 320; ++y) std::memcpy(destination + y * 512, back + y * 240, 240 * 2);
+        }
+    } else if (info.bitsPerPixel == 8) {
+        for (int i = 0; i < 240 * 320; ++i) destination[i] = gamekit::eightBitValue(back[i]);
+    } else if (info.bitsPerPixel == 4) {
+        for (int k = 0; k < 240; ++k) {
+            uint8_t* row = destination + k * 160;
+            for (int j = 0; j < 160; ++j) {
+                uint8_t high = gamekit::greyLevel(back[(319 - 2 * j) * 240 + k]);
+                uint8_t low = gamekit::greyLevel(back[(318 - 2 * j) * 240 + k]);
+                row[j] = static_cast<uint8_t>((high << 4) | low);
+            }
+        }
+    }
+}
+
+void convertFrameFixed(const uint16_t* back, uint8_t* fixedAddress) {
+    for (int y = 0; y < 320; ++y) {
+        for (int x = 0; x < 240; ++x) store16(fixedAddress + 2L * y - 640L * x, back[y * 240 + x]);
+    }
+}
+
+}  // namespace reference
+
+TEST(Presentation, VectorAndBlockedPathsWriteTheReferenceBytesOnEveryKind) {
+    const DisplayKind kinds[] = {DisplayKind::Portrait16, DisplayKind::Pitch512, DisplayKind::Landscape16,
+                                 DisplayKind::Palette8,   DisplayKind::Gray4,    DisplayKind::Fixed};
+    for (unsigned seed = 20; seed < 26; ++seed) {
+        auto image = randomImage(seed);
+        // Flat areas and single-bit fields too, as game tables have them.
+        for (int i = 0; i < kPixels / 4; ++i) image[i] = static_cast<uint16_t>(1u << (i / 240 % 16));
+        for (DisplayKind kind : kinds) {
+            auto layout = platform::display::layoutOf(kind);
+            std::vector<uint8_t> expected(layout.bytes, 0xA5);
+            if (kind == DisplayKind::Fixed) {
+                reference::convertFrameFixed(image.data(), expected.data() + layout.topLeftOffset);
+            } else {
+                reference::convertFrame(image.data(), infoOf(kind), expected.data() + layout.topLeftOffset);
+            }
+            for (auto path : {gamekit::PresentPath::Vector, gamekit::PresentPath::Blocked}) {
+                std::vector<uint8_t> memory(layout.bytes, 0xA5);
+                if (kind == DisplayKind::Fixed) {
+                    gamekit::convertFrameFixed(image.data(), memory.data() + layout.topLeftOffset, path);
+                } else {
+                    convertFrame(image.data(), infoOf(kind), memory.data() + layout.topLeftOffset, path);
+                }
+                ASSERT_EQ(memory, expected) << platform::displayKindName(kind) << " seed " << seed
+                                            << (path == gamekit::PresentPath::Vector ? " vector" : " blocked");
+            }
+        }
+    }
+}
+
+TEST(Presentation, ThisBuildHasItsVectorPathWhereTheMachineHasOne) {
+#if defined(__SSE2__) || defined(__ARM_NEON)
+    EXPECT_TRUE(gamekit::hasVectorPresent());
+#else
+    EXPECT_FALSE(gamekit::hasVectorPresent());
+#endif
+}

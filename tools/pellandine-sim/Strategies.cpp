@@ -134,21 +134,25 @@ std::unique_ptr<Strategy> makeStrategy(const std::string& name, int slideMode) {
 
 GameOutcome playDealtGame(pellandine::PellandineRules& rules, Strategy& strategy) {
     GameOutcome outcome;
+    // One list of groups and one result for the whole game: their storage is
+    // reused from tap to tap, so a move allocates nothing.
     std::vector<Group> groups;
+    pellandine::PlayResult result;
     // A game removes at most 26 groups and taps the deck at most once per
     // refill; the cap only guards against a rules fault looping for ever.
     for (int step = 0; step < 1000 && rules.phase() == pellandine::GamePhase::Playing; ++step) {
-        groups = rules.legalMoves();
+        rules.legalMoves(groups);
         if (groups.empty()) {
-            pellandine::PlayResult r = rules.tapDeck();
+            rules.tapDeck(result);
             ++outcome.deckTaps;
-            if (r.events.empty()) break;
+            if (result.events.empty()) break;
             continue;
         }
         const Group& g = groups[strategy.choose(rules.grid(), groups)];
         for (int k = 0; k < g.size; ++k) {
-            rules.select(g.index[k] / pellandine::kColumns, g.index[k] % pellandine::kColumns);
-            rules.evaluateSelection();
+            rules.select(g.index[k] / pellandine::kColumns, g.index[k] % pellandine::kColumns,
+                         result);
+            rules.evaluateSelection(result);
         }
         ++outcome.groupsRemoved;
     }

@@ -18,8 +18,9 @@ const char* usageText() {
            "                  shortest store talon; careful: park where the least urgent card\n"
            "                  is covered; solver: search knowing the deck order\n"
            "  --expert        expert mode (no kings talon)\n"
-           "  --budget-ms N   solver time per deal (default 200)\n"
-           "  --nodes N       solver positions per deal (default no limit)\n"
+           "  --nodes N       solver positions per deal (default 500000, 0: no limit);\n"
+           "                  runs repeat exactly\n"
+           "  --budget-ms N   solver time guard per deal (default 10000, 0: none)\n"
            "  --quiet         totals only\n"
            "       reflection-sim replay --deck \"<52 cards>\" [--expert] --moves \"<moves>\"\n"
            "       reflection-sim position < position.txt   (see replay --help)\n";

@@ -15,8 +15,10 @@ struct SimOptions {
     int deck[52] = {};
     uint32_t firstSeed = 1;
     uint32_t lastSeed = 1;
-    int budgetMs = 200;        // solver time per deal
-    long long nodeBudget = 0;  // solver positions per deal, 0: no limit
+    // The solver's budget is in positions, so a run repeats exactly on any
+    // machine; the time limit only guards against a runaway search.
+    long long nodeBudget = 500000;  // solver positions per deal, 0: no limit
+    int budgetMs = 10000;           // solver time guard per deal, 0: none
     bool help = false;
 };
 

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <string>
 
-#include "games/reflection/rules/CommandHistory.h"
 #include "games/reflection/rules/DealSolver.h"
 #include "games/reflection/rules/GreedyPlayer.h"
 #include "games/reflection/rules/ReflectionGame.h"
@@ -24,10 +23,11 @@ struct DealResult {
     SolveOutcome solve = SolveOutcome::Unknown;
     long long nodes = 0;
     double ms = 0;
+    bool guarded = false;
 };
 
 struct Totals {
-    long deals = 0, won = 0, lost = 0, unknown = 0;
+    long deals = 0, won = 0, lost = 0, unknown = 0, guarded = 0;
     long long cards = 0, score = 0, nodes = 0;
     double ms = 0, maxMs = 0;
 };
@@ -36,11 +36,12 @@ void deckCodes(const ReflectionGame& game, int codes[kDeckSize]) {
     for (int i = 0; i < kDeckSize; ++i) codes[i] = cardCode(game.deck().cards[i]);
 }
 
-// The strategy plays through the real commands and history, so the result is
-// what the rules allow, whatever the strategy believed.
+// Every move goes through the game's own legality check, so the result is
+// what the rules allow, whatever the strategy believed. The moves are made on
+// the game directly, not as undoable commands: a command is a heap object,
+// and the simulator makes no allocation per move.
 DealResult playDeal(ReflectionGame& game, const SimOptions& options) {
     DealResult r;
-    CommandHistory history;
     game.dealOpeningCards();
     if (options.strategy == Strategy::Solver) {
         int codes[kDeckSize];
@@ -52,18 +53,22 @@ DealResult playDeal(ReflectionGame& game, const SimOptions& options) {
                    .count();
         r.solve = solved.outcome;
         r.nodes = solved.nodes;
+        // Stopped short of its position budget: the wall-clock guard fired.
+        r.guarded = solved.outcome == SolveOutcome::Unknown &&
+                    (options.nodeBudget == 0 || solved.nodes < options.nodeBudget);
+        int made = 0;
         for (const Move& m : solved.moves) {
-            if (!history.doCommand(makeCommand(game, m))) {
-                std::fprintf(stderr, "solver line refused by the rules at move %d\n",
-                             history.size());
+            if (!game.tryMove(m)) {
+                std::fprintf(stderr, "solver line refused by the rules at move %d\n", made);
                 break;
             }
+            ++made;
         }
-        if (solved.outcome != SolveOutcome::Won) playGreedy(game, ParkingRule::Careful, &history);
+        if (solved.outcome != SolveOutcome::Won) playGreedy(game, ParkingRule::Careful);
     } else {
         const ParkingRule rule =
             options.strategy == Strategy::Careful ? ParkingRule::Careful : ParkingRule::Shortest;
-        playGreedy(game, rule, &history);
+        playGreedy(game, rule);
     }
     r.won = game.isWon();
     r.cards = game.cardsOnSequences();
@@ -86,6 +91,7 @@ void report(const char* label, const DealResult& r, const SimOptions& options, T
         totals.lost += !r.won && r.solve == SolveOutcome::Lost;
         totals.unknown += !r.won && r.solve != SolveOutcome::Lost;
         totals.nodes += r.nodes;
+        totals.guarded += r.guarded;
         totals.ms += r.ms;
         if (r.ms > totals.maxMs) totals.maxMs = r.ms;
     }
@@ -96,7 +102,9 @@ void report(const char* label, const DealResult& r, const SimOptions& options, T
     std::printf("\n");
 }
 
-void printTotals(const Totals& t, const SimOptions& options) {
+// The totals first, which repeat exactly from run to run (the solver's
+// budget is in positions); the times last, on a line of their own.
+void printTotals(const Totals& t, const SimOptions& options, double seconds) {
     const double n = t.deals > 0 ? static_cast<double>(t.deals) : 1.0;
     static const char* const kNames[] = {"greedy", "careful", "solver"};
     std::printf(
@@ -104,11 +112,18 @@ void printTotals(const Totals& t, const SimOptions& options) {
         kNames[static_cast<int>(options.strategy)], options.expert ? "expert" : "normal", t.deals,
         t.won, 100.0 * t.won / n, t.cards / n, t.score / n);
     if (options.strategy == Strategy::Solver) {
-        std::printf(
-            "solver: %ld proven lost, %ld open (budget spent), %.2f ms per deal (max %.1f), "
-            "%.0f positions per deal\n",
-            t.lost, t.unknown, t.ms / n, t.maxMs, t.nodes / n);
+        std::printf("solver: %ld proven lost, %ld open (budget spent), %.0f positions per deal\n",
+                    t.lost, t.unknown, t.nodes / n);
+        if (t.guarded > 0) {
+            std::printf("solver: %ld deals stopped by the %d ms guard, not the position budget\n",
+                        t.guarded, options.budgetMs);
+        }
     }
+    std::printf("time: %.0f deals/s", seconds > 0 ? t.deals / seconds : 0.0);
+    if (options.strategy == Strategy::Solver) {
+        std::printf(", solver %.2f ms per deal (max %.1f)", t.ms / n, t.maxMs);
+    }
+    std::printf("\n");
 }
 
 }  // namespace
@@ -126,6 +141,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     Totals totals;
+    const auto start = std::chrono::steady_clock::now();
     ReflectionGame game;
     game.setExpertMode(options.expert);
     if (options.haveDeck) {
@@ -143,6 +159,7 @@ int main(int argc, char** argv) {
             report(label, playDeal(fresh, options), options, totals);
         }
     }
-    printTotals(totals, options);
+    printTotals(totals, options,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     return 0;
 }

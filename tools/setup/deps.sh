@@ -16,6 +16,9 @@ DECKHOLLOW_PACKAGES=(
     xvfb xauth xdotool xfonts-base
     # the fuzzers
     clang libclang-rt-14-dev
+    # the browser build (./play --web, the browser test): Emscripten and what
+    # it runs on, the browser the test drives, Python for the page's server
+    emscripten binaryen clang-14 lld-14 llvm-14 nodejs node-acorn chromium python3
     # the scripts: timeout, seq, nproc, mktemp; grep; dpkg-query
     coreutils grep dpkg
 )
@@ -24,6 +27,8 @@ DECKHOLLOW_PACKAGES=(
 DECKHOLLOW_COMMANDS=(
     cmake:cmake ninja:ninja-build g++:g++ pkg-config:pkg-config
     Xvfb:xvfb xauth:xauth xdotool:xdotool clang++:clang
+    emcmake:emscripten em++:emscripten wasm-opt:binaryen node:nodejs chromium:chromium
+    python3:python3
     timeout:coreutils seq:coreutils nproc:coreutils mktemp:coreutils
 )
 
@@ -83,6 +88,30 @@ deckhollow_verify_setup() {
     fi
     if ! ls /usr/share/fonts/X11/misc/*.pcf.gz >/dev/null 2>&1; then
         echo "The core X fonts (xfonts-base) are not in /usr/share/fonts/X11/misc" >&2
+        return 1
+    fi
+}
+
+# Emscripten's tools find their JavaScript modules (acorn) here on Debian.
+export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
+
+# Builds the browser build into build-web/ (Release at -O2): the programs'
+# modules and their page in build-web/site. Configured once; later builds
+# only remake what changed. Returns 1 without Emscripten.
+deckhollow_build_web() {
+    command -v emcmake >/dev/null || return 1
+    mkdir -p build-web
+    local log=build-web/build.log
+    if [[ ! -f build-web/build.ninja ]] && \
+       ! emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release \
+           -DDECKHOLLOW_TESTS=OFF >"$log" 2>&1; then
+        tail -n 40 "$log" >&2
+        echo "Configuring the browser build failed (full log: $log)" >&2
+        return 1
+    fi
+    if ! cmake --build build-web --target web_site >>"$log" 2>&1; then
+        grep -E 'error|FAILED' "$log" | head -n 20 >&2
+        echo "The browser build failed (full log: $log)" >&2
         return 1
     fi
 }

@@ -28,10 +28,23 @@ PromptLines PellandineRules::promptLines() const {
     return pellandine::promptLines(prompt_, grid_.gameType());
 }
 
+// The grid is copied into the result as it is made: a default-made grid
+// first would be laid out only to be overwritten, on every tap.
 PlayResult PellandineRules::startResult() const {
-    PlayResult result;
+    return PlayResult(grid_);
+}
+
+// In place: the grid copied once, the event list emptied but kept, every
+// other field as a new result has it.
+void PellandineRules::startResult(PlayResult& result) const {
     result.before = grid_;
-    return result;
+    result.events.clear();
+    result.tap = TapKind::None;
+    result.dealt = false;
+    result.removed = false;
+    result.cardsRemoved = 0;
+    result.gameWon = false;
+    result.offer = ScoreOffer();
 }
 
 PlayResult PellandineRules::newGame(uint32_t seed) {
@@ -131,14 +144,19 @@ void PellandineRules::refill(PlayResult& result) {
 
 PlayResult PellandineRules::tapDeck() {
     PlayResult result = startResult();
-    if (phase_ != GamePhase::Playing) return result;
+    tapDeck(result);
+    return result;
+}
+
+void PellandineRules::tapDeck(PlayResult& result) {
+    startResult(result);
+    if (phase_ != GamePhase::Playing) return;
     result.tap = TapKind::DeckTapped;
     prompt_ = Prompt::Instructions;
     if (variationInfo(grid_.gameType()).movesCardsUp) slideCards(grid_, slideMode_, result.events);
     selection_.clear();
     refill(result);
     winIfCleared(result);
-    return result;
 }
 
 PlayResult PellandineRules::tapDeckOrDeal(uint32_t seedForNewGame) {
@@ -149,18 +167,29 @@ PlayResult PellandineRules::tapDeckOrDeal(uint32_t seedForNewGame) {
 
 PlayResult PellandineRules::tapEmptySpace() {
     PlayResult result = startResult();
-    if (phase_ == GamePhase::Over) return result;
-    selection_.clear();
-    result.tap = TapKind::SelectionCleared;
+    tapEmptySpace(result);
     return result;
 }
 
+void PellandineRules::tapEmptySpace(PlayResult& result) {
+    startResult(result);
+    if (phase_ == GamePhase::Over) return;
+    selection_.clear();
+    result.tap = TapKind::SelectionCleared;
+}
+
 PlayResult PellandineRules::select(int row, int column) {
+    PlayResult result = startResult();
+    select(row, column, result);
+    return result;
+}
+
+void PellandineRules::select(int row, int column, PlayResult& result) {
     TableSlot* slot = &grid_.slot(row, column);
     // A place without a card is empty space to the player.
-    if (!slot->holdsCard()) return tapEmptySpace();
-    PlayResult result = startResult();
-    if (phase_ == GamePhase::Over) return result;
+    if (!slot->holdsCard()) return tapEmptySpace(result);
+    startResult(result);
+    if (phase_ == GamePhase::Over) return;
     if (slot->selected) {
         selection_.remove(*slot);
         result.tap = TapKind::Unselected;
@@ -169,24 +198,34 @@ PlayResult PellandineRules::select(int row, int column) {
     } else {
         result.tap = TapKind::SelectionFull;
     }
-    return result;
 }
 
 std::vector<Group> PellandineRules::legalMoves() const {
     std::vector<Group> groups;
-    if (phase_ == GamePhase::Playing) findGroups(grid_, groups);
+    legalMoves(groups);
     return groups;
+}
+
+void PellandineRules::legalMoves(std::vector<Group>& out) const {
+    out.clear();
+    if (phase_ == GamePhase::Playing) findGroups(grid_, out);
 }
 
 PlayResult PellandineRules::evaluateSelection() {
     PlayResult result = startResult();
+    evaluateSelection(result);
+    return result;
+}
+
+void PellandineRules::evaluateSelection(PlayResult& result) {
+    startResult(result);
     if (phase_ == GamePhase::Over) {
         prompt_ = Prompt::GameOver;
-        return result;
+        return;
     }
     selection_.compact();
     const int count = selection_.count();
-    if (count == 0) return result;
+    if (count == 0) return;
     const TableSlot* selected[kSelectionPlaces];
     for (int i = 0; i < count; ++i) selected[i] = selection_.at(i);
     switch (judgeSelection(grid_.gameType(), selected, count)) {
@@ -199,7 +238,6 @@ PlayResult PellandineRules::evaluateSelection() {
             removeSelection(result);
             break;
     }
-    return result;
 }
 
 void PellandineRules::removeSelection(PlayResult& result) {

@@ -50,6 +50,11 @@ enum class TapKind {
 // step in order (replay them on `before` with TableGrid::apply to animate),
 // then what the player should be told.
 struct PlayResult {
+    PlayResult() = default;
+    // Starts from `grid` as it is (copied, not laid out first and overwritten).
+    explicit PlayResult(const TableGrid& grid) : before(grid) {}
+    // A field added here is also reset by PellandineRules::startResult.
+
     TableGrid before;
     std::vector<TableEvent> events;
     TapKind tap = TapKind::None;
@@ -116,6 +121,14 @@ class PellandineRules {
     // play.
     std::vector<Group> legalMoves() const;
 
+    // The same steps told into a result (or list) the caller keeps: emptied
+    // first, its storage reused, so that a program playing many games (the
+    // simulator) allocates nothing per tap.
+    void tapDeck(PlayResult& result);
+    void select(int row, int column, PlayResult& result);
+    void evaluateSelection(PlayResult& result);
+    void legalMoves(std::vector<Group>& out) const;
+
     const TableGrid& grid() const { return grid_; }
     const Selection& selection() const { return selection_; }
     int selectionCount() const { return selection_.count(); }
@@ -139,6 +152,9 @@ class PellandineRules {
 
   private:
     PlayResult startResult() const;
+    // Empties `result` (its event list keeps its storage) for a new step.
+    void startResult(PlayResult& result) const;
+    void tapEmptySpace(PlayResult& result);
     // Empties the table and lays out the next cards of the shoe.
     void deal(PlayResult& result);
     ScoreOffer offerScore(bool won);

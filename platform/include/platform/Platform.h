@@ -44,6 +44,9 @@ const std::string& startProblem();
 // process ends with 0, or 1 when saving failed.
 using EndHandler = bool (*)();
 void setEndHandler(EndHandler handler);
+// Saves through the end handler and goes on (false when saving failed): the
+// browser's page does it when it is hidden, as a hidden tab may be closed.
+bool saveNow();
 // Takes the termination signals on a thread of its own; start() calls it
 // before any other thread exists.
 void watchTerminationSignals();

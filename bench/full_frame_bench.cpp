@@ -1,0 +1,208 @@
+// Whole frames as the main loop makes them: every game table that exists
+// (reflection, Pellandine; Velloran and cribbage join below) drawn, menu bar included, into the 240 x 320 image
+// and presented on each display kind; the present step alone per kind; and
+// the 153,600-byte copy every figure is measured against, in the same run.
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include "gamekit/cards/CardTheme.h"
+#include "gamekit/graphics/BitmapFont.h"
+#include "gamekit/graphics/Surface.h"
+#include "gamekit/shell/Presentation.h"
+#include "gamekit/ui/Controls.h"
+#include "gamekit/ui/Menu.h"
+#include "games/pellandine/PellandineSprites.h"
+#include "games/pellandine/TableView.h"
+#include "games/pellandine/rules/PellandineRules.h"
+#include "games/reflection/ReflectionSprites.h"
+#include "games/reflection/rules/GreedyPlayer.h"
+#include "games/reflection/table/TableView.h"
+#include "platform/core/Display.h"
+
+using platform::DisplayKind;
+
+namespace {
+
+constexpr int kKinds = 6;
+
+// The emulated frame-buffer memory of one display kind, presented into the
+// way presentFrame does it.
+struct Display {
+    explicit Display(DisplayKind kind)
+        : kind(kind), layout(platform::display::layoutOf(kind)), memory(layout.bytes) {
+        GXDisplayProperties p = platform::display::propertiesOf(kind);
+        info = {static_cast<int32_t>(p.cBPP), static_cast<int32_t>(p.cbxPitch),
+                static_cast<int32_t>(p.cbyPitch), kind == DisplayKind::Fixed};
+    }
+    void present(const uint16_t* back) {
+        if (info.fixedFrameBuffer) {
+            gamekit::convertFrameFixed(back, memory.data() + layout.topLeftOffset);
+        } else {
+            gamekit::convertFrame(back, info, memory.data() + layout.topLeftOffset);
+        }
+    }
+    DisplayKind kind;
+    platform::display::Layout layout;
+    std::vector<uint8_t> memory;
+    gamekit::DisplayInfo info;
+};
+
+void addMenus(gamekit::MenuBar& bar, gamekit::MenuItem& game, gamekit::MenuItem& configure,
+              gamekit::MenuItem& help) {
+    bar.addMenu(&game, 0);
+    bar.addMenu(&configure, 0);
+    bar.addMenu(&help, 1);
+}
+
+// A reflection deal in full swing: played greedily until every talon is
+// used and a card is dealt, that card picked with its rank marks.
+struct ReflectionFrame {
+    ReflectionFrame()
+        : strip(gamekit::kBackStripWidth * gamekit::kBackStripHeight, 0x8410),
+          sheet(reflection_sprites::kSheetWidth * reflection_sprites::kSheetHeight, 0xFFE0),
+          themes(gamekit::makeStandardThemes(strip.data())),
+          bar(&gamekit::font1()),
+          game("Game", &bar),
+          configure("Configure", &bar),
+          help("Help", &bar) {
+        addMenus(bar, game, configure, help);
+        deal.newGame(20240601);
+        deal.dealOpeningCards();
+        reflection::Move m;
+        for (int moves = 0; moves < 70 && nextGreedyMove(deal, reflection::ParkingRule::Shortest, m) &&
+                            deal.tryMove(m);
+             ++moves) {
+        }
+        if (deal.dealtCard() == nullptr) deal.tryMove(reflection::Move::dealCard());
+        scene.game = &deal;
+        scene.theme = themes[5];
+        scene.sheet = sheet.data();
+        scene.sheetStride = reflection_sprites::kSheetWidth;
+        scene.showScore = scene.showTime = true;
+        scene.seconds = 123;
+        scene.pick.source = deal.dealtCard() ? reflection::PickKind::DealtCard : reflection::PickKind::None;
+        scene.pick.waiting = true;
+    }
+    ~ReflectionFrame() { gamekit::destroyThemes(themes); }
+    void draw(gamekit::Surface& surface) {
+        reflection::drawTable(surface, scene);
+        bar.draw(surface);
+    }
+    std::vector<uint16_t> strip, sheet;
+    gamekit::GArray<gamekit::CardTheme*> themes;
+    gamekit::MenuBar bar;
+    gamekit::MenuItem game, configure, help;
+    reflection::ReflectionGame deal;
+    reflection::TableScene scene;
+};
+
+// A Pellandine pairs game after its first pair is picked, prompts showing.
+struct PellandineFrame {
+    PellandineFrame()
+        : rules(42, pellandine::kPairs),
+          backs(gamekit::kBackStripWidth * gamekit::kBackStripHeight, 0x7BEF),
+          sheet(pellandine_sprites::kSheetWidth * pellandine_sprites::kSheetHeight, gamekit::colours::kSheetKey),
+          themes(gamekit::makeStandardThemes(backs.data())),
+          bar(&gamekit::font1()),
+          game("Game", &bar),
+          configure("Configure", &bar),
+          help("Help", &bar),
+          prompts(3, 286, 234, 31, &gamekit::font1()) {
+        rules.newGame(7);
+        rules.select(0, 0);
+        rules.select(0, 1);
+        for (int i = 0; i < pellandine_sprites::kSheetWidth * 60; i += 3) sheet[i] = 0x0000;
+        addMenus(bar, game, configure, help);
+        const pellandine::PromptLines lines = rules.promptLines();
+        prompts.addLine(lines.first);
+        prompts.addLine(lines.second);
+        scene.grid = &rules.grid();
+        scene.theme = themes[5];
+        scene.sheet = sheet.data();
+        scene.score = rules.score();
+        scene.cardsLeft = rules.cardsLeft();
+        scene.prompts = &prompts;
+        scene.bar = &bar;
+    }
+    ~PellandineFrame() { gamekit::destroyThemes(themes); }
+    void draw(gamekit::Surface& surface) { pellandine::drawTable(surface, scene); }
+    pellandine::PellandineRules rules;
+    std::vector<uint16_t> backs, sheet;
+    gamekit::GArray<gamekit::CardTheme*> themes;
+    gamekit::MenuBar bar;
+    gamekit::MenuItem game, configure, help;
+    gamekit::MessageLog prompts;
+    pellandine::TableScene scene;
+};
+
+void BM_Memcpy153600(benchmark::State& state) {
+    std::vector<uint16_t> from(240 * 320, 0x1234), to(240 * 320);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), 153600);
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * 153600);
+}
+BENCHMARK(BM_Memcpy153600);
+
+void BM_Present(benchmark::State& state) {
+    Display display(static_cast<DisplayKind>(state.range(0)));
+    std::vector<uint16_t> back(240 * 320);
+    for (size_t i = 0; i < back.size(); ++i) back[i] = static_cast<uint16_t>(i * 2654435761u >> 7);
+    for (auto _ : state) {
+        display.present(back.data());
+        benchmark::DoNotOptimize(display.memory.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel(platform::displayKindName(display.kind));
+}
+BENCHMARK(BM_Present)->DenseRange(0, kKinds - 1);
+
+template <class Frame>
+void tableFrame(benchmark::State& state) {
+    Display display(static_cast<DisplayKind>(state.range(0)));
+    Frame frame;
+    std::vector<uint16_t> back(240 * 320);
+    gamekit::Surface surface(back.data(), 240, 320);
+    for (auto _ : state) {
+        frame.draw(surface);
+        display.present(back.data());
+        benchmark::DoNotOptimize(display.memory.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel(platform::displayKindName(display.kind));
+}
+
+template <class Frame>
+void tableDrawOnly(benchmark::State& state) {
+    Frame frame;
+    std::vector<uint16_t> back(240 * 320);
+    gamekit::Surface surface(back.data(), 240, 320);
+    for (auto _ : state) {
+        frame.draw(surface);
+        benchmark::DoNotOptimize(back.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_ReflectionTable(benchmark::State& state) { tableFrame<ReflectionFrame>(state); }
+void BM_PellandineTable(benchmark::State& state) { tableFrame<PellandineFrame>(state); }
+void BM_ReflectionDrawOnly(benchmark::State& state) { tableDrawOnly<ReflectionFrame>(state); }
+void BM_PellandineDrawOnly(benchmark::State& state) { tableDrawOnly<PellandineFrame>(state); }
+BENCHMARK(BM_ReflectionTable)->DenseRange(0, kKinds - 1);
+BENCHMARK(BM_PellandineTable)->DenseRange(0, kKinds - 1);
+BENCHMARK(BM_ReflectionDrawOnly);
+BENCHMARK(BM_PellandineDrawOnly);
+
+// The Velloran and cribbage tables join here once they exist: a
+// VelloranFrame and a CribbageFrame like the two above (a game in play,
+// draw(surface) drawing the table and its menu bar), each registered as
+// BM_<Game>Table over every kind and BM_<Game>DrawOnly, and their table
+// libraries named in the list in bench/CMakeLists.txt.
+
+}  // namespace

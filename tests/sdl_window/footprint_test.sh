@@ -1,0 +1,217 @@
+#!/usr/bin/env bash
+# What a desktop game costs the machine: Pellandine in a window on a virtual
+# X server, its resident memory and the share of a core it uses idle and
+# while a deal's cards fly, from /proc and ps. The software window must map
+# no OpenGL library at all (that is where the memory went); the figures are
+# printed, not judged, since a sanitizer build and a busy machine change
+# them. DECKHOLLOW_RENDERER=gpu is started too and must show the same
+# picture. Also prints the median of five starts to the first frame.
+#
+#   footprint_test.sh PELLANDINE INSTALLER WINDOW_PROBE
+set -uo pipefail
+
+pellandine=$1
+installer=$2
+probe=$3
+
+for tool in Xvfb xdotool ps; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+xvfb=
+pid=
+cleanup() {
+    [[ -n "$pid" ]] && kill -KILL "$pid" 2>/dev/null
+    [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+Xvfb -displayfd 3 -screen 0 800x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do
+    [[ -s "$work/display" ]] && break
+    sleep 0.1
+done
+if [[ ! -s "$work/display" ]]; then
+    echo "FAIL: the virtual X server did not start"
+    exit 1
+fi
+export DISPLAY=:$(tr -d '[:space:]' <"$work/display")
+unset XAUTHORITY WAYLAND_DISPLAY DECKHOLLOW_SCRIPT DECKHOLLOW_LOG DECKHOLLOW_DISPLAY DECKHOLLOW_RENDERER
+
+export DECKHOLLOW_ROOT=$work/root
+mkdir -p "$DECKHOLLOW_ROOT"
+if ! "$installer" --root "$DECKHOLLOW_ROOT" >/dev/null; then
+    echo "FAIL: the installer failed"
+    exit 1
+fi
+cp "$DECKHOLLOW_ROOT/registry.reg" "$work/installed.reg"
+export DECKHOLLOW_BACKEND=sdl DECKHOLLOW_SCALE=2
+# As in window_test.sh: SDL's D-Bus library keeps allocations nobody can name.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+log=$work/game.log
+failures=0
+wid=
+ticks_per_second=$(getconf CLK_TCK)
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+start_game() {
+    echo "--- $1" >>"$log"
+    cp "$work/installed.reg" "$DECKHOLLOW_ROOT/registry.reg"
+    "$pellandine" 2>>"$log" &
+    pid=$!
+    wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pellandine Solitaire$' 2>/dev/null |
+        head -n 1)
+    [[ -n "$wid" ]] || { fail "no window appeared ($1)"; return 1; }
+}
+
+stop_game() {
+    kill -TERM "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    pid=
+}
+
+# A click at device pixel ($1, $2) of the 2x window (see window_test.sh for
+# the pointer going in first).
+click() {
+    xdotool mousemove --window "$wid" $(($1 * 2 + 1)) $(($2 * 2 + 1))
+    sleep 0.15
+    xdotool click 1
+}
+
+shoot() {
+    local before after
+    before=$(ls "$DECKHOLLOW_ROOT/screenshots" 2>/dev/null | wc -l)
+    xdotool key --window "$wid" F12
+    for _ in $(seq 50); do
+        after=$(ls "$DECKHOLLOW_ROOT/screenshots" 2>/dev/null | wc -l)
+        if [[ $after -gt $before ]]; then
+            sleep 0.1
+            ls -t "$DECKHOLLOW_ROOT/screenshots"/*.png | head -n 1
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Taps the all-blue start-up screen away (again, while it is still up).
+leave_startup() {
+    local shot
+    for _ in $(seq 20); do
+        click 120 160
+        sleep 0.4
+        shot=$(shoot) || continue
+        [[ $("$probe" colour "$shot" 0000ff) != "0 0 239 319" ]] && return 0
+    done
+    fail "the start-up screen stayed ($1)"
+}
+
+# The process's user + system time so far, in clock ticks.
+cpu_ticks() {
+    awk '{ print $14 + $15 }' "/proc/$pid/stat"
+}
+
+# Prints the share of one core used over the commands "$@" as a percentage
+# with one decimal; the commands' own time (xdotool, sleep) is not the game's.
+cpu_during() {
+    local t0 t1 s0 s1
+    t0=$(cpu_ticks)
+    s0=$(date +%s.%N)
+    "$@"
+    t1=$(cpu_ticks)
+    s1=$(date +%s.%N)
+    awk -v t="$((t1 - t0))" -v hz="$ticks_per_second" -v a="$s0" -v b="$s1" \
+        'BEGIN { printf "%.1f", 100 * t / hz / (b - a) }'
+}
+
+# Five deals: the deck's first deal, then Game > New four times. Each one's
+# cards fly for 0.6 s; the clicks around them are measured with them.
+deal_five_times() {
+    click 25 115
+    sleep 0.8
+    for _ in 1 2 3 4; do
+        click 20 8
+        sleep 0.3
+        click 20 30
+        sleep 0.8
+    done
+}
+
+resident_kb() {
+    awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status"
+}
+
+# The OpenGL libraries a GL-backed window maps: libGL/libEGL and the DRI
+# drivers with their LLVM.
+gl_libraries() {
+    grep -E 'libGLX?[._]|libEGL|libLLVM|_dri\.so|libgallium' "/proc/$pid/maps" |
+        awk '{ print $6 }' | sort -u
+}
+
+if start_game "software window"; then
+    leave_startup "software window"
+    sleep 2
+    idle=$(cpu_during sleep 5)
+    rss_idle=$(resident_kb)
+    dealing=$(cpu_during deal_five_times)
+    rss_dealing=$(resident_kb)
+    shot=$(shoot) && cp "$shot" "$work/software.png"
+    echo "software window: resident ${rss_idle} kB idle, ${rss_dealing} kB after dealing" \
+        "(/proc VmRSS; peak $(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status") kB)"
+    echo "software window: ${idle} % of a core idle over 5 s, ${dealing} % over five deals" \
+        "(/proc stat ticks); ps: $(ps -o rss=,pcpu= -p "$pid" | awk '{ print $1 " kB, " $2 " % since start" }')"
+    libs=$(gl_libraries)
+    [[ -z "$libs" ]] || fail "the software window maps OpenGL libraries: $libs"
+    stop_game
+fi
+
+# The accelerated renderer on request: it still shows the game (whatever GL
+# this machine has, or SDL's software renderer where there is none).
+if DECKHOLLOW_RENDERER=gpu start_game "gpu renderer"; then
+    leave_startup "gpu renderer"
+    click 25 115
+    sleep 1
+    click 20 8
+    sleep 0.3
+    click 20 30
+    sleep 1
+    echo "gpu renderer: resident $(resident_kb) kB; OpenGL libraries mapped: $(gl_libraries | wc -l)"
+    stop_game
+fi
+
+# Start to the first frame in the window, five times.
+for _ in 1 2 3 4 5; do
+    cp "$work/installed.reg" "$DECKHOLLOW_ROOT/registry.reg"
+    DECKHOLLOW_DEBUG_TIMING=1 "$pellandine" 2>"$work/timing.txt" &
+    pid=$!
+    for _ in $(seq 100); do
+        grep -q '^first frame presented' "$work/timing.txt" && break
+        sleep 0.1
+    done
+    sed -n 's/^first frame presented \([0-9]*\) ms.*/\1/p' "$work/timing.txt" >>"$work/starts.txt"
+    stop_game
+done
+if [[ $(wc -l <"$work/starts.txt") -eq 5 ]]; then
+    echo "start to the first frame: median $(sort -n "$work/starts.txt" | sed -n 3p) ms of" \
+        "$(sort -n "$work/starts.txt" | tr '\n' ' ')"
+else
+    fail "the first frame was not reported in every start"
+fi
+
+if [[ $failures -ne 0 ]]; then
+    echo "--- the game's output:"
+    cat "$log"
+    exit 1
+fi
+echo "all footprint checks passed"
