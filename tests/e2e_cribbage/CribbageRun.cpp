@@ -31,10 +31,6 @@ std::string tapCard(ScreenPoint card, int waitMs) {
 
 }  // namespace
 
-InstalledRoot::InstalledRoot() {
-    installed_ = testing_support::install(INSTALLER_PATH, *this);
-}
-
 RunResult runCribbage(const InstalledRoot& root, const std::string& script, uint32_t tick0) {
     return testing_support::runHeadless(CRIBBAGE_PATH, root, script,
                                         {{"DECKHOLLOW_TICK0", std::to_string(tick0)}});
@@ -59,11 +55,6 @@ Stored storedValue(const TempRoot& root, const wchar_t* name) {
 void storeDword(const TempRoot& root, const wchar_t* name, int32_t value) {
     ASSERT_TRUE(
         testing_support::writeRegistryDword(root, kProgramKey, name, static_cast<uint32_t>(value)));
-}
-
-std::string tap(int x, int y, int waitMs) {
-    return "tap " + std::to_string(x) + " " + std::to_string(y) + "\nwait " +
-           std::to_string(waitMs) + "\n";
 }
 
 std::string shot(const std::string& path) {

@@ -22,13 +22,9 @@ using testing_support::TempRoot;
 
 constexpr uint32_t kTick0 = 5000;
 
-class InstalledRoot : public TempRoot {
-  public:
-    InstalledRoot();
-    bool installed() const { return installed_; }
-
-  private:
-    bool installed_ = false;
+// A device root this program's tests install into.
+struct InstalledRoot : testing_support::InstalledRoot {
+    InstalledRoot() : testing_support::InstalledRoot(INSTALLER_PATH) {}
 };
 
 RunResult runCribbage(const InstalledRoot& root, const std::string& script,
@@ -49,7 +45,9 @@ Stored storedValue(const TempRoot& root, const wchar_t* name);
 void storeDword(const TempRoot& root, const wchar_t* name, int32_t value);
 
 // Script pieces.
-std::string tap(int x, int y, int waitMs);
+inline std::string tap(int x, int y, int waitMs) {
+    return testing_support::tapLine(x, y, waitMs);
+}
 std::string shot(const std::string& path);
 // Opens a menu title and taps its entry `row` (0 the first).
 std::string menu(int titleX, int row);

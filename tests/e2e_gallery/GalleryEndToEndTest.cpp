@@ -17,8 +17,8 @@ namespace {
 
 const std::string kGallery = GALLERY_PATH;
 
-struct InstalledRoot : TempRoot {
-    InstalledRoot() { EXPECT_TRUE(install(INSTALLER_PATH, *this)); }
+struct GalleryRoot : InstalledRoot {
+    GalleryRoot() : InstalledRoot(INSTALLER_PATH) { EXPECT_TRUE(installed()); }
     std::string registry() const {
         std::ifstream in(file("registry.reg"));
         std::stringstream text;
@@ -59,7 +59,7 @@ uint32_t rgb(uint16_t p) {
 }  // namespace
 
 TEST(GalleryEndToEnd, AFirstStartWritesEveryDefaultAndASecondChangesNothing) {
-    InstalledRoot root;
+    GalleryRoot root;
     RunResult first = runHeadless(kGallery, root, "wait 100\n");
     EXPECT_EQ(first.exitCode, 0);
     std::string afterFirst = root.registry();
@@ -71,7 +71,7 @@ TEST(GalleryEndToEnd, AFirstStartWritesEveryDefaultAndASecondChangesNothing) {
 }
 
 TEST(GalleryEndToEnd, AMissingValueShowsTheRecoveryPanelAndRewritesTheDefaults) {
-    InstalledRoot root;
+    GalleryRoot root;
     runHeadless(kGallery, root, "wait 100\n");
     root.editRegistry("\"SoundsOn\"=dword:00000001\n", "");
     root.editRegistry("\"CardBack\"=dword:00000005", "\"CardBack\"=dword:00000002");
@@ -88,7 +88,7 @@ TEST(GalleryEndToEnd, AMissingValueShowsTheRecoveryPanelAndRewritesTheDefaults) 
 }
 
 TEST(GalleryEndToEnd, VersionOneShowsTheVersionPanelAndZeroIsTakenAsTwo) {
-    InstalledRoot root;
+    GalleryRoot root;
     runHeadless(kGallery, root, "wait 100\n");
     root.editRegistry("\"MajorVersion\"=dword:00000002", "\"MajorVersion\"=dword:00000001");
     std::string shot = root.file("version.png");
@@ -106,7 +106,7 @@ TEST(GalleryEndToEnd, VersionOneShowsTheVersionPanelAndZeroIsTakenAsTwo) {
 }
 
 TEST(GalleryEndToEnd, WithoutInstallDirTheProgramEndsWithTheReinstallMessage) {
-    InstalledRoot root;
+    GalleryRoot root;
     root.editRegistry("\"InstallDir\"", "\"SomethingElse\"");
     RunResult r = runHeadless(kGallery, root, "wait 100\n");
     EXPECT_EQ(r.exitCode, 1);
@@ -116,7 +116,7 @@ TEST(GalleryEndToEnd, WithoutInstallDirTheProgramEndsWithTheReinstallMessage) {
 }
 
 TEST(GalleryEndToEnd, AReadOnlyRootGivesAMessageBoxAndExitCodeOne) {
-    InstalledRoot root;
+    GalleryRoot root;
     // Root ignores file modes, so the registry's lock is made unusable too.
     std::filesystem::remove(root.file("registry.lock"));
     std::filesystem::create_directories(root.file("registry.lock"));
@@ -128,7 +128,7 @@ TEST(GalleryEndToEnd, AReadOnlyRootGivesAMessageBoxAndExitCodeOne) {
 }
 
 TEST(GalleryEndToEnd, ThemeAndSpeedChosenOnAppearanceSurviveARestart) {
-    InstalledRoot root;
+    GalleryRoot root;
     // The first theme (row y 133), the fastest speed (box 9 at x 171..178),
     // then Exit through the menu.
     RunResult r = runHeadless(kGallery, root,
@@ -147,7 +147,7 @@ TEST(GalleryEndToEnd, ThemeAndSpeedChosenOnAppearanceSurviveARestart) {
 }
 
 TEST(GalleryEndToEnd, AButtonTapGrowsTheLogAndEveryPageOpens) {
-    InstalledRoot root;
+    GalleryRoot root;
     std::string dir = root.path() + "/";
     RunResult r = runHeadless(
         kGallery, root,

@@ -22,15 +22,6 @@ const wchar_t* const kProgramKey = L"SOFTWARE\\Tarnwick Software\\Deckhollow\\Re
 
 }  // namespace
 
-// The installer draws every picture, makes every sound and writes
-// "InstallDir" under the install key.
-InstalledRoot::InstalledRoot() {
-    const std::string command =
-        std::string("'") + INSTALLER_PATH + "' --root '" + path() + "' >/dev/null 2>&1";
-    const int status = std::system(command.c_str());
-    installed_ = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 RunResult runReflection(const InstalledRoot& root, const std::string& script) {
     return testing_support::runHeadless(REFLECTION_PATH, root, script,
                                         {{"DECKHOLLOW_TICK0", std::to_string(kTick0)}});
@@ -54,11 +45,6 @@ std::vector<int> storedList(const TempRoot& root, const wchar_t* name) {
 
 void storeDword(const TempRoot& root, const wchar_t* name, uint32_t value) {
     ASSERT_TRUE(testing_support::writeRegistryDword(root, kProgramKey, name, value));
-}
-
-std::string tap(int x, int y, int waitMs) {
-    return "tap " + std::to_string(x) + " " + std::to_string(y) + "\nwait " +
-           std::to_string(waitMs) + "\n";
 }
 
 namespace {

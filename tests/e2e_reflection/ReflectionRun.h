@@ -21,14 +21,9 @@ using testing_support::TempRoot;
 // The virtual tick every run starts at, so the deals repeat.
 constexpr uint32_t kTick0 = 5000;
 
-// A device root the installer has filled: pictures, sounds and "InstallDir".
-class InstalledRoot : public TempRoot {
-  public:
-    InstalledRoot();
-    bool installed() const { return installed_; }
-
-  private:
-    bool installed_ = false;
+// A device root this program's tests install into.
+struct InstalledRoot : testing_support::InstalledRoot {
+    InstalledRoot() : testing_support::InstalledRoot(INSTALLER_PATH) {}
 };
 
 RunResult runReflection(const InstalledRoot& root, const std::string& script);
@@ -46,7 +41,9 @@ std::vector<int> storedList(const TempRoot& root, const wchar_t* name);
 void storeDword(const TempRoot& root, const wchar_t* name, uint32_t value);
 
 // Script pieces.
-std::string tap(int x, int y, int waitMs = 150);
+inline std::string tap(int x, int y, int waitMs = 150) {
+    return testing_support::tapLine(x, y, waitMs);
+}
 // The taps of one move on the table.
 std::string tapsFor(const reflection::Move& move);
 // Opens a menu title and taps its entry `row` (0 the first).

@@ -20,8 +20,8 @@ namespace {
 const std::string kGallery = GALLERY_PATH;
 
 // A device root with the gallery installed.
-struct InstalledRoot : TempRoot {
-    InstalledRoot() { EXPECT_TRUE(install(INSTALLER_PATH, *this)); }
+struct ShellRoot : InstalledRoot {
+    ShellRoot() : InstalledRoot(INSTALLER_PATH) { EXPECT_TRUE(installed()); }
 };
 
 // Leaves the start-up screen for the shapes page.
@@ -50,7 +50,7 @@ bool waitForLogLine(const BackgroundRun& run, const std::string& line) {
 }  // namespace
 
 TEST(ShellEndToEnd, DownShowsTheFarewellAndATapEndsWithZero) {
-    InstalledRoot root;
+    ShellRoot root;
     std::string shot = root.file("farewell.png");
     RunResult r = runHeadless(kGallery, root,
                               "wait 100\nkey down\nwait 200\nshot " + shot + "\nwait 500\ntap 120 160\n"
@@ -71,7 +71,7 @@ TEST(ShellEndToEnd, DownShowsTheFarewellAndATapEndsWithZero) {
 }
 
 TEST(ShellEndToEnd, ClosingTheWindowIsTheExitCommand) {
-    InstalledRoot root;
+    ShellRoot root;
     RunResult r = runHeadless(kGallery, root, "wait 60\nclose\nwait 500\n");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_GE(r.logIndex("close"), 0);
@@ -80,7 +80,7 @@ TEST(ShellEndToEnd, ClosingTheWindowIsTheExitCommand) {
 }
 
 TEST(ShellEndToEnd, ATapReachesPenDownAtThePressAndPenUpAtTheLastMove) {
-    InstalledRoot root;
+    ShellRoot root;
     std::string shot = root.file("tap.png");
     // Press and release land in the same frame: the release overwrites the
     // press position, yet pen-down must get the press point.
@@ -96,7 +96,7 @@ TEST(ShellEndToEnd, ATapReachesPenDownAtThePressAndPenUpAtTheLastMove) {
 }
 
 TEST(ShellEndToEnd, TouchesOutsideTheScreenAreClamped) {
-    InstalledRoot root;
+    ShellRoot root;
     std::string shot = root.file("clamp.png");
     RunResult r = runHeadless(kGallery, root, kPastSplash + "tap 500 400\nwait 100\nshot " + shot + "\n");
     PngImage image;
@@ -109,7 +109,7 @@ TEST(ShellEndToEnd, TouchesOutsideTheScreenAreClamped) {
 }
 
 TEST(ShellEndToEnd, NothingIsPresentedWhileSuspendedAndTheNextFrameIsRedrawn) {
-    InstalledRoot root;
+    ShellRoot root;
     std::string shot = root.file("resumed.png");
     RunResult r = runHeadless(kGallery, root,
                               kPastSplash + "focus off\nwait 500\ntap 60 70\nwait 200\nfocus on\nwait 300\n"
@@ -136,7 +136,7 @@ TEST(ShellEndToEnd, NothingIsPresentedWhileSuspendedAndTheNextFrameIsRedrawn) {
 }
 
 TEST(ShellEndToEnd, AForcedFatalErrorShowsTheBoxAndExitsWithOne) {
-    InstalledRoot root;
+    ShellRoot root;
     // Gallery > Fault demo pops an empty vector.
     RunResult r = runHeadless(kGallery, root, kPastSplash + "tap 20 8\nwait 100\ntap 20 74\nwait 100\n");
     EXPECT_EQ(r.exitCode, 1);
@@ -147,7 +147,7 @@ TEST(ShellEndToEnd, AForcedFatalErrorShowsTheBoxAndExitsWithOne) {
 }
 
 TEST(ShellEndToEnd, RefusedInputEndsWithTwo) {
-    InstalledRoot root;
+    ShellRoot root;
     RunResult bad = runHeadless(kGallery, root, "wait 10\ntap 1 2\njump 3\n");
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_NE(bad.stderrText.find("line 3"), std::string::npos);
@@ -161,7 +161,7 @@ TEST(ShellEndToEnd, RefusedInputEndsWithTwo) {
 }
 
 TEST(ShellEndToEnd, NoDesktopThatAnswersIsRefusedInputWithTwo) {
-    InstalledRoot root;
+    ShellRoot root;
     const char* own = std::getenv("LSAN_OPTIONS");
     RunResult r = runHeadless(
         kGallery, root, "",
@@ -174,7 +174,7 @@ TEST(ShellEndToEnd, NoDesktopThatAnswersIsRefusedInputWithTwo) {
 }
 
 TEST(ShellEndToEnd, AScriptThatCannotBeReadIsRefusedInput) {
-    InstalledRoot root;
+    ShellRoot root;
     for (const std::string& script : {root.path(), root.file("no-such-script.txt")}) {
         RunResult r = runHeadless(kGallery, root, "", {{"DECKHOLLOW_SCRIPT", script}});
         EXPECT_EQ(r.exitCode, 2) << script;
@@ -183,7 +183,7 @@ TEST(ShellEndToEnd, AScriptThatCannotBeReadIsRefusedInput) {
 }
 
 TEST(ShellEndToEnd, ASecondStartActivatesTheFirstAndExitsWithZero) {
-    InstalledRoot root;
+    ShellRoot root;
     BackgroundRun first(kGallery, root, "wait 50\nrealwait 3000\nwait 100\nkey down\n", "first");
     ASSERT_TRUE(waitForLogLine(first, "taskbar\thidden"));
     RunResult second = runHeadless(kGallery, root, "wait 100\n");
@@ -195,7 +195,7 @@ TEST(ShellEndToEnd, ASecondStartActivatesTheFirstAndExitsWithZero) {
 }
 
 TEST(ShellEndToEnd, AStaleLockOfAKilledProcessIsTakenOver) {
-    InstalledRoot root;
+    ShellRoot root;
     {
         BackgroundRun victim(kGallery, root, "wait 50\nrealwait 30000\n", "victim");
         ASSERT_TRUE(waitForLogLine(victim, "taskbar\thidden"));
@@ -215,7 +215,7 @@ TEST(ShellEndToEnd, AStaleLockOfAKilledProcessIsTakenOver) {
 // meanwhile do nothing. "focus on" brings the page back as it was, and the
 // next tap works as always.
 TEST(ShellEndToEnd, SuspendClosesTheMenuDimsThePageAndIgnoresInputUntilTheFocusReturns) {
-    InstalledRoot root;
+    ShellRoot root;
     const std::string before = root.file("before.png"), paused = root.file("paused.png"),
                       still = root.file("still.png"), resumed = root.file("resumed.png"),
                       after = root.file("after.png");
@@ -279,7 +279,7 @@ TEST(ShellEndToEnd, SuspendClosesTheMenuDimsThePageAndIgnoresInputUntilTheFocusR
 // runs, and from the signal's own thread when it cannot answer (here: a
 // real-time pause of the script), saving all the same.
 TEST(ShellEndToEnd, TerminationSignalsEndTheProgramAsExitDoesWithinASecond) {
-    InstalledRoot root;
+    ShellRoot root;
     // Configure > Appearance..., the fastest speed, OK: kept in memory
     // until the program ends.
     const std::string faster = kPastSplash +

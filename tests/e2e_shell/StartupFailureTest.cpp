@@ -16,8 +16,8 @@ namespace {
 
 const std::string kGallery = GALLERY_PATH;
 
-struct InstalledRoot : TempRoot {
-    InstalledRoot() { EXPECT_TRUE(install(INSTALLER_PATH, *this)); }
+struct GalleryRoot : InstalledRoot {
+    GalleryRoot() : InstalledRoot(INSTALLER_PATH) { EXPECT_TRUE(installed()); }
 };
 
 std::string fileText(const std::string& path) {
@@ -56,7 +56,7 @@ TEST(StartupFailure, ARootThatIsAFileIsNamedAndTheRunEndsWithOne) {
 }
 
 TEST(StartupFailure, ARunFolderThatCannotHoldTheLockIsNamed) {
-    InstalledRoot root;
+    GalleryRoot root;
     root.write("run", "a file where the folder belongs");
     RunResult r = runHeadless(kGallery, root, "wait 100\n");
     EXPECT_EQ(r.exitCode, 1);
@@ -67,7 +67,7 @@ TEST(StartupFailure, ARunFolderThatCannotHoldTheLockIsNamed) {
 }
 
 TEST(StartupFailure, AReadOnlyRootIsNamed) {
-    InstalledRoot root;
+    GalleryRoot root;
     std::string before = fileText(root.file("registry.reg"));
     RunResult r = runHeadless(kGallery, root, "wait 100\n",
                               faulty(root, {{"DECKHOLLOW_FAULT_AT", "all"},
@@ -81,7 +81,7 @@ TEST(StartupFailure, AReadOnlyRootIsNamed) {
 }
 
 TEST(StartupFailure, ARegistryThatCannotBeReadIsNamedAndLeftAlone) {
-    InstalledRoot root;
+    GalleryRoot root;
     std::string before = fileText(root.file("registry.reg"));
     RunResult r = runHeadless(kGallery, root, "wait 100\n",
                               faulty(root, {{"DECKHOLLOW_FAULT_AT", "all"},
@@ -101,7 +101,7 @@ TEST(StartupFailure, ARegistryThatCannotBeReadIsNamedAndLeftAlone) {
 }
 
 TEST(StartupFailure, OfTwoStartsAtOnceOneRunsAndTheOtherRaisesItAndEndsWithZero) {
-    InstalledRoot root;
+    GalleryRoot root;
     // Installed and started once, so both starts find the same settings.
     ASSERT_EQ(runHeadless(kGallery, root, "").exitCode, 0);
     for (int pair = 0; pair < 12; ++pair) {

@@ -11,9 +11,7 @@
 #include "gamekit/cards/Random.h"
 #include "games/velloran/table/GameTable.h"
 #include "games/velloran/table/TableLayout.h"
-#include "platform/Device.h"
-#include "platform/Registry.h"
-#include "platform/RegistryStore.h"
+#include "support/DeviceRegistry.h"
 
 namespace velloran_e2e {
 
@@ -22,15 +20,6 @@ using namespace velloran;
 namespace {
 
 const wchar_t* const kProgramKey = L"SOFTWARE\\Tarnwick Software\\Deckhollow\\Velloran";
-
-class RegistryOf {
-  public:
-    explicit RegistryOf(const TempRoot& root) {
-        platform::setDeviceRootForTesting(root.path());
-        platform::registry::discardRegistryForTesting();
-    }
-    ~RegistryOf() { platform::registry::discardRegistryForTesting(); }
-};
 
 bool hasMessage(const Events& events) {
     return std::any_of(events.begin(), events.end(),
@@ -60,10 +49,6 @@ Strategy hintRules() {
 
 }  // namespace
 
-InstalledRoot::InstalledRoot() {
-    installed_ = testing_support::install(INSTALLER_PATH, *this);
-}
-
 RunResult runVelloran(const InstalledRoot& root, const std::string& script, uint32_t tick0) {
     if (const char* dump = std::getenv("VELLORAN_E2E_DUMP")) {
         FILE* f = std::fopen(dump, "w");
@@ -77,36 +62,13 @@ RunResult runVelloran(const InstalledRoot& root, const std::string& script, uint
 }
 
 StoredValue storedValue(const TempRoot& root, const wchar_t* name) {
-    RegistryOf registry(root);
-    StoredValue out;
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kProgramKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return out;
-    DWORD type = 0;
-    uint32_t number = 0;
-    DWORD size = sizeof number;
-    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&number), &size) ==
-            ERROR_SUCCESS &&
-        type == REG_DWORD) {
-        out.found = true;
-        out.number = number;
-    }
-    RegCloseKey(key);
-    return out;
+    const testing_support::RegistryValue v =
+        testing_support::readRegistryValue(root, kProgramKey, name);
+    return StoredValue{v.found, v.number};
 }
 
 void storeDword(const TempRoot& root, const wchar_t* name, uint32_t value) {
-    RegistryOf registry(root);
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kProgramKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
-    ASSERT_EQ(RegCloseKey(key), ERROR_SUCCESS);
-}
-
-std::string tap(int x, int y, int waitMs) {
-    return "tap " + std::to_string(x) + " " + std::to_string(y) + "\nwait " + std::to_string(waitMs) +
-           "\n";
+    ASSERT_TRUE(testing_support::writeRegistryDword(root, kProgramKey, name, value));
 }
 
 std::string shotPath(const std::string& name) {

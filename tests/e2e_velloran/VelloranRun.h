@@ -24,13 +24,9 @@ using velloran::VelloranGame;
 
 constexpr uint32_t kTick0 = 5000;
 
-class InstalledRoot : public TempRoot {
-  public:
-    InstalledRoot();
-    bool installed() const { return installed_; }
-
-  private:
-    bool installed_ = false;
+// A device root this program's tests install into.
+struct InstalledRoot : testing_support::InstalledRoot {
+    InstalledRoot() : testing_support::InstalledRoot(INSTALLER_PATH) {}
 };
 
 RunResult runVelloran(const InstalledRoot& root, const std::string& script, uint32_t tick0 = kTick0);
@@ -43,7 +39,9 @@ StoredValue storedValue(const TempRoot& root, const wchar_t* name);
 void storeDword(const TempRoot& root, const wchar_t* name, uint32_t value);
 
 // Script pieces.
-std::string tap(int x, int y, int waitMs = 200);
+inline std::string tap(int x, int y, int waitMs = 200) {
+    return testing_support::tapLine(x, y, waitMs);
+}
 std::string shot(const std::string& name);  // into the shots folder, by name
 std::string shotPath(const std::string& name);
 std::string menu(int titleX, int row);

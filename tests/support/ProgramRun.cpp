@@ -107,6 +107,11 @@ bool install(const std::string& installer, const TempRoot& root) {
     return std::system(command.c_str()) == 0;
 }
 
+std::string tapLine(int x, int y, int waitMs) {
+    return "tap " + std::to_string(x) + " " + std::to_string(y) + "\nwait " +
+           std::to_string(waitMs) + "\n";
+}
+
 RunResult runHeadless(const std::string& program, const TempRoot& root, const std::string& script,
                       const std::map<std::string, std::string>& environment) {
     return BackgroundRun(program, root, script, "run", environment).finish();

@@ -59,4 +59,17 @@ std::vector<std::string> readLines(const std::string& path);
 // succeeded.
 bool install(const std::string& installer, const TempRoot& root);
 
+// A device root the installer has filled: pictures, sounds and "InstallDir".
+class InstalledRoot : public TempRoot {
+public:
+    explicit InstalledRoot(const std::string& installer) : installed_(install(installer, *this)) {}
+    bool installed() const { return installed_; }
+
+private:
+    bool installed_ = false;
+};
+
+// The script lines of a tap at (x, y) and a wait of `waitMs` after it.
+std::string tapLine(int x, int y, int waitMs);
+
 }  // namespace testing_support
