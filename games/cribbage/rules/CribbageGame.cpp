@@ -113,6 +113,7 @@ void CribbageGame::resetDeal() {
         handSize_[s] = 0;
         discarded_[s] = false;
         messageCount_[s] = 0;
+        messagesShown_[s] = false;
         score_[s] = 0;
         backPeg_[s] = -1;
         for (int i = 0; i < 4; ++i) played_[s][i] = false;
@@ -425,6 +426,7 @@ void CribbageGame::revealStarter(Emitter& out) {
 void CribbageGame::move(Emitter& out, Side side, int slot) {
     const int s = idx(side);
     clearMessages(out, side);
+    if (side == Side::Red) messagesShown_[idx(Side::Blue)] = false;
     if (slot >= 0) {
         const Card card = hands_[s][slot];
         played_[s][slot] = true;
@@ -673,6 +675,7 @@ void CribbageGame::endGame(Emitter& out, Side winner) {
 
 void CribbageGame::clearMessages(Emitter& out, Side side) {
     messageCount_[idx(side)] = 0;
+    messagesShown_[idx(side)] = false;
     out.add(EventKind::MessagesCleared, side);
 }
 
@@ -683,6 +686,7 @@ void CribbageGame::addMessage(Emitter& out, Side side, const char* text) {
         --messageCount_[s];
     }
     messages_[s][messageCount_[s]++] = text;
+    messagesShown_[s] = true;
     out.add(EventKind::Message, side).text = text;
 }
 
