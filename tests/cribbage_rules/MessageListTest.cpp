@@ -8,12 +8,23 @@
 
 using namespace cribbage_test;
 
-TEST(MessageLists, ThePersonsMoveHidesTheComputersWordsAndTheComputersMoveKeepsThePersons) {
-    CribbageGame game;
+namespace {
+
+// The computer deals; the person leads with tens against four nines, and
+// Blue's moves come as actions.
+void startDeal(CribbageGame& game, bool learningMessages) {
     GameOptions options;
+    options.learningMessages = learningMessages;
     options.multipleGames = false;
     startPlay(game, deal(true, 0, 0, "TS TC 2D 5H", "9S 9C 9D 9H", "3C 4C 6S 7S", "KD"), false,
               options);
+}
+
+}  // namespace
+
+TEST(MessageLists, ThePersonsMoveHidesTheComputersWordsAndTheComputersMoveKeepsThePersons) {
+    CribbageGame game;
+    startDeal(game, true);
     ASSERT_TRUE(game.redToPlay());  // pone leads
     // The play's instructions stand in the person's list; the computer's is empty.
     EXPECT_TRUE(game.messagesShown(Side::Red));
@@ -42,10 +53,7 @@ TEST(MessageLists, ThePersonsMoveHidesTheComputersWordsAndTheComputersMoveKeepsT
 
 TEST(MessageLists, WithoutLearningMessagesNothingIsShownAtTheDealOrThePlay) {
     CribbageGame game;
-    GameOptions options;
-    options.learningMessages = false;
-    startPlay(game, deal(true, 0, 0, "TS TC 2D 5H", "9S 9C 9D 9H", "3C 4C 6S 7S", "KD"), false,
-              options);
+    startDeal(game, false);
     EXPECT_FALSE(game.messagesShown(Side::Red));
     EXPECT_FALSE(game.messagesShown(Side::Blue));
 }
