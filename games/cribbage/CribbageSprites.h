@@ -24,6 +24,13 @@ constexpr SheetRect kAboutEmblem{178, 10, 10, 10};  // About screen
 constexpr SheetRect kCheckBoxEmpty{188, 0, 10, 10};
 constexpr SheetRect kCheckBoxTicked{188, 10, 10, 10};
 
+// The sheet as the program frame loads it.
+constexpr gamekit::SheetInfo kSheet{
+    kSheetFileWide,
+    kSheetWidth,
+    kSheetHeight,
+    {kLogo, kAboutLogo, kNameArt, kEmblem, kAboutEmblem, kCheckBoxEmpty, kCheckBoxTicked}};
+
 // A hole of the board and the pegs that stand in one: 9 x 9 pictures, the
 // hole's dark pit in the middle and each peg a round head of its player's
 // colour. Their outer pixels are the key, so neighbouring holes 6 px apart

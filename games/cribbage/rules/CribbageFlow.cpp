@@ -139,6 +139,7 @@ void CribbageGame::revealStarter(Emitter& out) {
 void CribbageGame::move(Emitter& out, Side side, int slot) {
     const int s = idx(side);
     clearMessages(out, side);
+    if (side == Side::Red) messagesShown_[idx(Side::Blue)] = false;
     if (slot >= 0) {
         const Card card = hands_[s][slot];
         played_[s][slot] = true;
@@ -370,6 +371,7 @@ void CribbageGame::endGame(Emitter& out, Side winner) {
 
 void CribbageGame::clearMessages(Emitter& out, Side side) {
     messageCount_[idx(side)] = 0;
+    messagesShown_[idx(side)] = false;
     out.add(EventKind::MessagesCleared, side);
 }
 
@@ -380,6 +382,7 @@ void CribbageGame::addMessage(Emitter& out, Side side, const char* text) {
         --messageCount_[s];
     }
     messages_[s][messageCount_[s]++] = text;
+    messagesShown_[s] = true;
     out.add(EventKind::Message, side).text = text;
 }
 

@@ -90,6 +90,7 @@ void CribbageGame::resetDeal() {
         handSize_[s] = 0;
         discarded_[s] = false;
         messageCount_[s] = 0;
+        messagesShown_[s] = false;
         score_[s] = 0;
         backPeg_[s] = -1;
         for (int i = 0; i < 4; ++i) played_[s][i] = false;

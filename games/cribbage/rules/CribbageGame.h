@@ -251,6 +251,11 @@ class CribbageGame {
     // Shown to the person.
     int messageCount(Side side) const { return messageCount_[idx(side)]; }
     const char* message(Side side, int line) const { return messages_[idx(side)][line]; }
+    // Whether `side`'s list is shown: set by each line added to it, cleared
+    // when it is emptied and, on the person's move, for both lists (what the
+    // computer said before is no longer news). The computer's move keeps the
+    // person's list shown.
+    bool messagesShown(Side side) const { return messagesShown_[idx(side)]; }
     const char* statusLine() const { return status_; }
     int hintCard() const { return hintCard_; }
     int hintCard2() const { return hintCard2_; }
@@ -328,6 +333,7 @@ class CribbageGame {
 
     const char* messages_[2][kMessageLines] = {};
     int messageCount_[2] = {0, 0};
+    bool messagesShown_[2] = {false, false};
     const char* status_ = "";
     int hintCard_ = -1;
     int hintCard2_ = -1;

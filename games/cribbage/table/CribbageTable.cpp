@@ -1,7 +1,5 @@
 #include "games/cribbage/table/CribbageTable.h"
 
-#include "gamekit/cards/CardTheme.h"
-#include "gamekit/graphics/BitmapFile.h"
 #include "gamekit/graphics/BitmapFont.h"
 #include "gamekit/settings/SettingsLoader.h"
 #include "gamekit/shell/Shell.h"
@@ -22,15 +20,6 @@ namespace {
 
 constexpr uint32_t kLayPauseMs = 100;  // between the card sound and the card laid
 
-// The sheet's standard pieces lie where the standard screens look for them
-// (the sprite map says so once, and a test holds the two together).
-gamekit::ScreenSprites screenSprites(const uint16_t* sheet) {
-    gamekit::ScreenSprites s;
-    s.sheet = sheet;
-    s.stride = sprites::kSheetWidth;
-    return s;
-}
-
 // Configure Appearance: two switches, the speed row, then the themes.
 gamekit::AppearanceScreen::Layout appearanceLayout(CribbageOptions& o) {
     static const char* const kLabels[3] = {"Display score as text", "Display learning msgs", ""};
@@ -47,46 +36,61 @@ gamekit::AppearanceScreen::Layout appearanceLayout(CribbageOptions& o) {
     return l;
 }
 
+gamekit::MessageLog makeLog(const ScreenBox& box) {
+    return gamekit::MessageLog(box.left, box.top, box.right - box.left + 1,
+                               box.bottom - box.top + 1, &gamekit::font1());
+}
+
+bool isPage(int screen) {
+    return screen >= static_cast<int>(GameState::ConfigureAppearance) &&
+           screen <= static_cast<int>(GameState::Help);
+}
+
 }  // namespace
 
 CribbageTable::CribbageTable(gamekit::SettingsRecord& record)
     : record_(record),
       options_(loadOptions(record)),
       game_(nextDealSeed()),
-      backs_(gamekit::kBackStripWidth * gamekit::kBackStripHeight),
-      sheet_(sprites::kSheetWidth * sprites::kSheetHeight),
-      themes_(gamekit::makeStandardThemes()),
-      redMessages_(kRedMessages.left, kRedMessages.top, kRedMessages.right - kRedMessages.left + 1,
-                   kRedMessages.bottom - kRedMessages.top + 1, &gamekit::font1()),
-      blueMessages_(kBlueMessages.left, kBlueMessages.top,
-                    kBlueMessages.right - kBlueMessages.left + 1,
-                    kBlueMessages.bottom - kBlueMessages.top + 1, &gamekit::font1()),
-      statusLine_(kStatusLine.left, kStatusLine.top, kStatusLine.right - kStatusLine.left + 1,
-                  kStatusLine.bottom - kStatusLine.top + 1, &gamekit::font1()),
-      menuBar_(&gamekit::font1()),
-      ok_(60, 20, "OK", 160, 280, &gamekit::font1()),
+      redMessages_(makeLog(kRedMessages)),
+      blueMessages_(makeLog(kBlueMessages)),
+      statusLine_(makeLog(kStatusLine)),
       configureGame_(options_),
-      rules_("Rules", kRulesLines, kRulesLineCount),
-      help_("Help", kHelpLines, kHelpLineCount) {
+      frame_(frameSetup()) {
     // The program chooses Blue's cards itself, one move at a time, so each
     // of the computer's cards is seen landing before the next is chosen.
     game_.setComputerPlaysBlue(false);
     game_.setOptions(options_.gameOptions());
     game_.setWins(options_.redWins, options_.blueWins);
-    gamekit::loadBitmapOrDie(L"TarnwickSoftware_CardBacks.bmp", gamekit::kBackStripWidth,
-                             gamekit::kBackStripHeight, backs_.data(), gamekit::kBackStripWidth,
-                             gamekit::kBackStripHeight);
-    gamekit::loadBitmapOrDie(sprites::kSheetFileWide, sprites::kSheetWidth, sprites::kSheetHeight,
-                             sheet_.data(), sprites::kSheetWidth, sprites::kSheetHeight);
-    gamekit::giveStrip(themes_, backs_.data());
-    sprites_ = screenSprites(sheet_.data());
-    appearance_ = std::make_unique<gamekit::AppearanceScreen>(appearanceLayout(options_),
-                                                              &options_.cardBack);
-    buildMenus();
 }
 
-CribbageTable::~CribbageTable() {
-    gamekit::destroyThemes(themes_);
+gamekit::ProgramFrame::Setup CribbageTable::frameSetup() {
+    return {
+        .sheet = sprites::kSheet,
+        .screens = &screens_,
+        .pages = {static_cast<int>(GameState::ConfigureAppearance),
+                  static_cast<int>(GameState::About), static_cast<int>(GameState::Rules),
+                  static_cast<int>(GameState::Help)},
+        .rules = {kRulesLines, kRulesLineCount},
+        .help = {kHelpLines, kHelpLineCount},
+        .appearance = appearanceLayout(options_),
+        .cardBack = &options_.cardBack,
+        .soundOn = &options_.soundOn,
+        .record = &record_,
+        .menus = menuTable(),
+        .screenChanged = [this](int screen) { screenChanged(screen); },
+    };
+}
+
+// "New" clicks once it has closed what was open (and not on the opening
+// screen); "Game..." opens Configure Game, which the game draws itself.
+gamekit::MenuTable CribbageTable::menuTable() {
+    using gamekit::menuCommand;
+    return {
+        .game = {menuCommand("New", [this] { commandNew(); }, nullptr, false)},
+        .configure = {menuCommand(
+            "Game...", [this] { frame_.openPage(static_cast<int>(GameState::ConfigureGame)); })},
+    };
 }
 
 void CribbageTable::saveSettings() {
@@ -98,10 +102,6 @@ void CribbageTable::saveSettings() {
 void CribbageTable::syncWins() {
     options_.redWins = game_.wins(Side::Red);
     options_.blueWins = game_.wins(Side::Blue);
-}
-
-void CribbageTable::click() const {
-    gamekit::playSound(gamekit::kSoundClick, options_.soundOn);
 }
 
 void CribbageTable::clearSelection() {
@@ -118,30 +118,32 @@ void CribbageTable::pause(uint32_t ms) {
 
 // --- Screens -------------------------------------------------------------
 
-void CribbageTable::openScreen(GameState screen) {
-    menuBar_.closeAll();
-    pressOnTable_ = false;
-    if (!game_.openScreen(screen)) return;
-    if (screen == GameState::Rules) rules_.setPage(0);
-    if (screen == GameState::Help) help_.setPage(0);
+bool CribbageTable::onPage() const {
+    return isPage(state());
 }
 
-// Back to the game: the options take effect (the advice is worked out again
-// for the state returned to; "Single Game" ends the set).
-void CribbageTable::closeScreen() {
+// Opening a page keeps the game state to return to; back at the game the
+// options take effect (the advice is worked out again for the state
+// returned to; "Single Game" ends the set).
+void CribbageTable::screenChanged(int screen) {
+    pressOnTable_ = false;
+    if (isPage(screen)) {
+        game_.openScreen(static_cast<GameState>(screen));
+        return;
+    }
     game_.closeScreen(options_.gameOptions());
     syncWins();
+    screens_.show(state());
 }
 
 // --- Games ---------------------------------------------------------------
 
 void CribbageTable::commandNew() {
     pressOnTable_ = false;
-    menuBar_.closeAll();
-    const int s = static_cast<int>(game_.state());
-    if (s >= static_cast<int>(GameState::ConfigureAppearance) &&
-        s <= static_cast<int>(GameState::Help)) {
-        closeScreen();
+    if (onPage()) {
+        frame_.closePage();
+    } else {
+        frame_.closeMenus();
     }
     if (game_.state() == GameState::Splash) return;
     click();
@@ -150,7 +152,8 @@ void CribbageTable::commandNew() {
 
 void CribbageTable::startNewGame(bool keepSet) {
     clearSelection();
-    menuBar_.closeAll();
+    // A deal planned and not yet played gives way to the new game's.
+    frame_.cancelFlights();
     step(Action::newGame(nextDealSeed(), keepSet));
     pegs_[0] = pegs_[1] = PegView{};
     syncWins();
@@ -163,6 +166,8 @@ bool CribbageTable::step(const Action& action) {
     animate(before, result.events);
     if (!game_.gameOver()) shownState_ = game_.state();
     syncWins();
+    screens_.show(state());
+    planStateFlight();
     return true;
 }
 
@@ -181,6 +186,7 @@ void CribbageTable::computerMoves() {
 
 void CribbageTable::penDown(int x, int y) {
     pressOnTable_ = false;
+    if (frame_.penDown(x, y)) return;
     switch (game_.state()) {
         case GameState::Splash:
             click();
@@ -189,6 +195,9 @@ void CribbageTable::penDown(int x, int y) {
         case GameState::Dealing:
         case GameState::CuttingStarter:
             return;  // the next redraw carries these on
+        case GameState::ConfigureGame:
+            configureGameDown(x, y);
+            return;
         case GameState::Table:
         case GameState::Discarding:
         case GameState::Playing:
@@ -197,15 +206,14 @@ void CribbageTable::penDown(int x, int y) {
         case GameState::CountingCrib:
         case GameState::GameOver:
             // A tap that closes an open menu does nothing else.
-            if (menuBar_.anyOpen() || y < menuBar_.barHeight) {
-                menuBar_.handleTap({x, y});
+            if (frame_.menusOpen() || y < frame_.menuBar().barHeight) {
+                frame_.tapMenus(x, y);
                 return;
             }
             pressOnTable_ = true;
             tableDown(x, y);
             break;
         default:
-            pageDown(x, y);
             return;
     }
     // Presses made while the computer laid its cards or a peg moved belong

@@ -2,38 +2,30 @@
 
 // The cribbage program's game object: the table of every game state, the
 // taps that play the person's cards, the computer's moves, the flights and
-// peg walks that show what happened, the menus, the standard pages and
-// Configure Game, and the options kept in the settings record.
+// peg walks that show what happened, Configure Game, and the options kept in
+// the settings record. The pictures, menus and shared pages are the frame's.
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
-#include "gamekit/containers/GArray.h"
 #include "gamekit/settings/SettingsRecord.h"
 #include "gamekit/shell/GameApp.h"
+#include "gamekit/shell/ProgramFrame.h"
 #include "gamekit/ui/Controls.h"
-#include "gamekit/ui/Menu.h"
-#include "gamekit/ui/Screens.h"
 #include "games/cribbage/rules/CribbageGame.h"
 #include "games/cribbage/table/ConfigureGameScreen.h"
 #include "games/cribbage/table/CribbageOptions.h"
 #include "games/cribbage/table/TableLayout.h"
 #include "games/cribbage/table/TableView.h"
 
-namespace gamekit {
-class CardTheme;
-}
-
 namespace cribbage {
 
 class CribbageTable : public gamekit::GameApp {
   public:
-    // Takes the options over from the record, loads the card backs and the
-    // sprite sheet (a missing file ends the program), builds the menus and
+    // Takes the options over from the record, builds the frame (the
+    // pictures, menus and pages; a missing file ends the program) and
     // shuffles the shoe twice; starts on the opening screen.
     explicit CribbageTable(gamekit::SettingsRecord& record);
-    ~CribbageTable() override;
 
     int state() const override { return static_cast<int>(game_.state()); }
     bool soundOn() const override { return options_.soundOn; }
@@ -47,9 +39,13 @@ class CribbageTable : public gamekit::GameApp {
 
   private:
     // --- The flow (CribbageTable.cpp) ----------------------------------
-    void openScreen(GameState screen);
-    void closeScreen();
-    void click() const;
+    gamekit::ProgramFrame::Setup frameSetup();
+    gamekit::MenuTable menuTable();
+    // The frame opened or closed a page: the game keeps its state for the
+    // return, and takes the options over when it comes back.
+    void screenChanged(int screen);
+    bool onPage() const;
+    void click() const { frame_.click(); }
     void startNewGame(bool keepSet);
     // Applies an action with its animations; false when refused.
     bool step(const Action& action);
@@ -69,17 +65,18 @@ class CribbageTable : public gamekit::GameApp {
     void animate(const CribbageGame& before, const std::vector<GameEvent>& events);
     void flyCard(gamekit::Surface& surface, Card card, bool faceUp, ScreenPoint from,
                  ScreenPoint to, int steps);
+    void turnDealersHand(gamekit::Surface& surface);
     void walkPeg(const GameEvent& peg);
-    void showMessageBox(const GameEvent& box);
     void syncLogs();
-    void dealAnimated();
+    // The flights the redraws of Dealing and CuttingStarter play.
+    void planStateFlight();
+    void dealAnimated(gamekit::Surface& surface);
     void revealStarterAnimated();
     int flightSteps() const;
 
-    // --- Pages and menus (TableScreens.cpp, TableMenus.cpp) -------------
-    void drawPage(gamekit::Surface& surface);
-    void pageDown(int x, int y);
-    void buildMenus();
+    // --- Configure Game (TableScreens.cpp) ------------------------------
+    void drawConfigureGame(gamekit::Surface& surface);
+    void configureGameDown(int x, int y);
 
     gamekit::SettingsRecord& record_;
     CribbageOptions options_;
@@ -90,11 +87,6 @@ class CribbageTable : public gamekit::GameApp {
     PegView pegs_[2];
     DealView deal_;
     bool pressOnTable_ = false;
-
-    std::vector<uint16_t> backs_;
-    std::vector<uint16_t> sheet_;
-    gamekit::GArray<gamekit::CardTheme*> themes_;
-    gamekit::ScreenSprites sprites_;
     TableView view_;
 
     gamekit::MessageLog redMessages_;
@@ -105,17 +97,10 @@ class CribbageTable : public gamekit::GameApp {
     int shownMessageCount_[2] = {-1, -1};
     const char* shownStatus_ = nullptr;
 
-    gamekit::MenuBar menuBar_;
-    std::unique_ptr<gamekit::MenuItem> gameMenu_;
-    std::unique_ptr<gamekit::MenuItem> configureMenu_;
-    std::unique_ptr<gamekit::MenuItem> helpMenu_;
-    gamekit::MenuCheckItem* soundItem_ = nullptr;
-
-    gamekit::Button ok_;
-    std::unique_ptr<gamekit::AppearanceScreen> appearance_;
     ConfigureGameScreen configureGame_;
-    gamekit::Pager rules_;
-    gamekit::Pager help_;
+    gamekit::ScreenStack screens_{static_cast<int>(GameState::Splash),
+                                  static_cast<int>(GameState::Table)};
+    gamekit::ProgramFrame frame_;
 };
 
 }  // namespace cribbage

@@ -7,20 +7,18 @@
 #include "gamekit/shell/Shell.h"
 #include "gamekit/sound/CardFlight.h"
 #include "gamekit/sound/Sound.h"
-#include "games/cribbage/CribbageSprites.h"
 #include "games/cribbage/table/CribbageTable.h"
 #include "games/cribbage/table/TableLayout.h"
 #include "platform/Windows.h"
 
 namespace cribbage {
 
-namespace sprites = cribbage_sprites;
-
 namespace {
 
 constexpr uint32_t kPegTickMs = 16;     // one tick of the animation clock
 constexpr int kDealStepDivisor = 4;     // dealing flies in a quarter of the steps
 constexpr int kStarterTurnOffset = 40;  // the starter slides onto the deck from here
+constexpr int kTurnLift = 8;            // a card turned up comes down from this far above
 
 gamekit::Surface screen() {
     return gamekit::Surface(gamekit::backBuffer(), gamekit::kScreenWidth, gamekit::kScreenHeight);
@@ -45,9 +43,9 @@ TableScene CribbageTable::scene() const {
     s.game = &game_;
     s.gameOver = game_.gameOver();
     s.state = s.gameOver ? shownState_ : game_.state();
-    s.theme = themes_[options_.cardBack];
-    s.sheet = sheet_.data();
-    s.sheetStride = sprites::kSheetWidth;
+    s.theme = &frame_.theme();
+    s.sheet = frame_.sheet();
+    s.sheetStride = frame_.sheetStride();
     for (int i = 0; i < 6; ++i) s.selected[i] = selected_[i];
     s.displayScore = options_.displayScore;
     s.setScore = options_.multipleGames;
@@ -85,7 +83,7 @@ void CribbageTable::syncLogs() {
 void CribbageTable::drawTableScreen(gamekit::Surface& surface) {
     syncLogs();
     view_.draw(surface, scene());
-    menuBar_.draw(surface);
+    frame_.drawMenuBar(surface);
 }
 
 void CribbageTable::present(gamekit::Surface& surface) {
@@ -101,8 +99,8 @@ void CribbageTable::flyCard(gamekit::Surface& surface, Card card, bool faceUp, S
                             ScreenPoint to, int steps) {
     if (steps <= 0) return;
     const gamekit::PlayingCard shown(card.rank, card.suit, faceUp);
-    gamekit::animateCardMove(surface, &shown, themes_[options_.cardBack], from.x, from.y, to.x,
-                             to.y, steps);
+    gamekit::animateCardMove(surface, &shown, &frame_.theme(), from.x, from.y, to.x, to.y,
+                             steps);
 }
 
 // The moving peg is the back one: it leaves its hole and steps from the
@@ -123,13 +121,6 @@ void CribbageTable::walkPeg(const GameEvent& peg) {
         }
     }
     pegs_[s] = PegView{peg.count, peg.from};
-}
-
-void CribbageTable::showMessageBox(const GameEvent& box) {
-    // The final board first, then the box over it.
-    gamekit::Surface surface = screen();
-    present(surface);
-    gamekit::showMessageBox(box.text, box.title);
 }
 
 void CribbageTable::animate(const CribbageGame& before, const std::vector<GameEvent>& events) {
@@ -198,6 +189,10 @@ void CribbageTable::animate(const CribbageGame& before, const std::vector<GameEv
                 break;
             }
             case EventKind::HandCounted:
+                if (!e.crib && e.side == game_.dealer()) {
+                    based = true;
+                    turnDealersHand(surface);
+                }
                 if (e.crib) {
                     deal_.handCards[sideIndex(e.side)] = 0;
                     based = false;
@@ -214,8 +209,10 @@ void CribbageTable::animate(const CribbageGame& before, const std::vector<GameEv
                 walkPeg(e);
                 break;
             case EventKind::MessageBox:
+                // The final board first, then the box over it.
                 deal_ = DealView{};
-                showMessageBox(e);
+                present(surface);
+                frame_.messageBox(e.text, e.title);
                 break;
             default:
                 break;
@@ -227,9 +224,34 @@ void CribbageTable::animate(const CribbageGame& before, const std::vector<GameEv
     }
 }
 
+// The states whose redraw carries the game on plan what it plays.
+void CribbageTable::planStateFlight() {
+    if (game_.state() == GameState::Dealing) {
+        frame_.planFlight([this](gamekit::Surface& surface) { dealAnimated(surface); });
+    } else if (game_.state() == GameState::CuttingStarter) {
+        frame_.planFlight([this](gamekit::Surface&) { revealStarterAnimated(); });
+    }
+}
+
+// The dealer's count begins with his hand turned up, one card after the
+// other, each laid down face up from a little above its place.
+void CribbageTable::turnDealersHand(gamekit::Surface& surface) {
+    const Side dealer = game_.dealer();
+    const bool red = dealer == Side::Red;
+    deal_.dealerCardsUp = 0;
+    drawTableScreen(surface);
+    const int steps = flightSteps();
+    for (int i = 0; i < game_.handSize(dealer); ++i) {
+        const ScreenPoint place = handCardPlace(red, i, false);
+        flyCard(surface, game_.hand(dealer)[i], true, {place.x, place.y - kTurnLift}, place, steps);
+        deal_.dealerCardsUp = i + 1;
+    }
+    deal_ = DealView{};
+}
+
 // The redraw of Dealing: the six cards each fly out from the deck, the
 // computer's first, a quarter of the usual steps a card.
-void CribbageTable::dealAnimated() {
+void CribbageTable::dealAnimated(gamekit::Surface& surface) {
     const int steps = flightSteps() / kDealStepDivisor;
     deal_.handCards[0] = deal_.handCards[1] = 0;
     ApplyResult result = game_.apply(Action::simple(ActionKind::Deal));
@@ -237,19 +259,18 @@ void CribbageTable::dealAnimated() {
         deal_ = DealView{};
         return;
     }
-    gamekit::Surface surface = screen();
     drawTableScreen(surface);
     const ScreenPoint deck = deckPlace(game_.computerDeals());
-    for (const GameEvent& e : result.events) {
-        if (e.kind != EventKind::CardDealt) continue;
-        const bool red = e.side == Side::Red;
+    for (const DealtCard& c : dealFlights(game_, result.events)) {
+        const bool red = c.side == Side::Red;
         if (steps > 0) {
-            flyCard(surface, e.card, e.faceUp, deck, handCardPlace(red, e.slot, false), steps);
+            flyCard(surface, c.card, c.faceUp, deck, handCardPlace(red, c.slot, false), steps);
         }
-        ++deal_.handCards[sideIndex(e.side)];
+        ++deal_.handCards[sideIndex(c.side)];
     }
     deal_ = DealView{};
     shownState_ = game_.state();
+    screens_.show(state());
     gamekit::takeTap();
 }
 

@@ -111,10 +111,13 @@ void drawHand(Surface& surface, const TableScene& scene, Side side) {
     const int count = showsCrib ? game.cribCount() : game.handSize(side);
     const int limit = count < scene.deal.handCards[s] ? count : scene.deal.handCards[s];
     const bool faceUp = showsCrib || handFaceUp(game, scene.state, side);
+    // The dealer's hand is turned up card by card as its count begins.
+    const bool turning = scene.state == GameState::CountingDealer && game.dealer() == side;
     for (int i = 0; i < limit; ++i) {
         if (playing && count == 4 && game.played(side, i)) continue;
         const bool selected = red && !showsCrib && scene.selected[i];
-        drawCardAt(surface, scene, cards[i], handCardPlace(red, i, playing && count == 4), faceUp,
+        const bool up = faceUp && !(turning && i >= scene.deal.dealerCardsUp);
+        drawCardAt(surface, scene, cards[i], handCardPlace(red, i, playing && count == 4), up,
                    selected);
     }
 }
@@ -234,16 +237,26 @@ void drawSetPegs(Surface& surface, const TableScene& scene) {
 }  // namespace
 
 bool handFaceUp(const CribbageGame& game, GameState state, Side side) {
-    if (side == Side::Red) return true;
     switch (state) {
         case GameState::CountingPone:
-            return game.pone() == Side::Blue;
+            return side == game.pone();
         case GameState::CountingDealer:
         case GameState::CountingCrib:
             return true;
         default:
-            return false;
+            return side == Side::Red;
     }
+}
+
+std::vector<DealtCard> dealFlights(const CribbageGame& game, const std::vector<GameEvent>& events) {
+    std::vector<DealtCard> flights;
+    int dealt[2] = {0, 0};
+    for (const GameEvent& e : events) {
+        if (e.kind != EventKind::CardDealt) continue;
+        const int n = dealt[e.side == Side::Red ? 0 : 1]++;
+        flights.push_back({game.hand(e.side)[n], e.side, n, e.faceUp});
+    }
+    return flights;
 }
 
 void TableView::paintBoard(const TableScene& scene) {
@@ -315,11 +328,11 @@ void TableView::draw(Surface& surface, const TableScene& scene) {
     const bool statusShown = scene.state == GameState::Discarding ||
                              scene.state == GameState::Playing || scene.gameOver;
     if (statusShown && scene.statusLine != nullptr) scene.statusLine->draw(surface);
-    // A list is shown while it has something to say.
-    if (scene.blueMessages != nullptr && scene.blueMessages->lineCount() > 0) {
+    // A list is shown while the game says it has news.
+    if (scene.blueMessages != nullptr && scene.game->messagesShown(Side::Blue)) {
         scene.blueMessages->draw(surface);
     }
-    if (scene.redMessages != nullptr && scene.redMessages->lineCount() > 0) {
+    if (scene.redMessages != nullptr && scene.game->messagesShown(Side::Red)) {
         scene.redMessages->draw(surface);
     }
 }

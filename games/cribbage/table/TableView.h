@@ -34,6 +34,7 @@ struct DealView {
     bool starter = true;        // the starter on the deck
     int laidCards = 8;          // laid cards drawn in the play box
     bool gathering = false;     // the laid cards are flying home: none drawn
+    int dealerCardsUp = 4;      // the dealer's count: cards of his hand turned up so far
 };
 
 struct TableScene {
@@ -70,7 +71,21 @@ class TableView {
     bool boardSetScore_ = false;
 };
 
-// Whether the table shows `side`'s hand face up in `state`.
+// Whether the table shows `side`'s hand face up in `state`: the person's
+// own cards, except while pone's hand is counted, when the dealer's hand
+// waits face down for its own count.
 bool handFaceUp(const CribbageGame& game, GameState state, Side side);
+
+// One card of the deal on its way from the deck to its hand place.
+struct DealtCard {
+    Card card;
+    Side side = Side::Red;
+    int slot = 0;
+    bool faceUp = false;
+};
+// The deal's flights in the order the events dealt them (the computer's
+// six, then the person's). The person's hand is sorted before it is shown,
+// so his cards come in that order: each lands in the place it stays in.
+std::vector<DealtCard> dealFlights(const CribbageGame& game, const std::vector<GameEvent>& events);
 
 }  // namespace cribbage
