@@ -9,6 +9,7 @@
 #include "gamekit/graphics/Surface.h"
 #include "gamekit/shell/MessagePanel.h"
 #include "games/velloran/table/TableLayout.h"
+#include "games/velloran/table/TableView.h"
 
 using namespace velloran_e2e;
 using velloran::kNoCard;
@@ -123,6 +124,36 @@ TEST(VelloranPlay, HintsMarkThePileToTakeAndTheCardToThrow) {
                         anyPixel(take, 85, 238, 91, 246, highlight) ||
                         anyPixel(take, 67, 162, 73, 170, highlight);
     EXPECT_TRUE(marked);
+}
+
+// Display Hints switched on with Configure Appearance: back on the table
+// the marker stands at once where the hints' rules point (on a deal where
+// they say take the discard pile), without waiting for the next move.
+TEST(VelloranPlay, HintsSwitchedOnShowAsTheAppearancePageCloses) {
+    InstalledRoot root;
+    ASSERT_TRUE(root.installed());
+    for (uint32_t tick0 = kTick0; tick0 < kTick0 + 200; ++tick0) {
+        TablePredictor p(tick0);
+        p.startFirstGame();
+        p.game().options().hints = true;
+        p.game().updateHints();
+        const velloran::HintMarks marks = velloran::hintMarks(p.game(), true);
+        if (!marks.take || !marks.takeThisPile) continue;
+        const std::string script = kStart + shot("hints-off") + menu(kConfigureMenuX, 0) +
+                                   tap(60, 32, 200) + tap(190, 290, 300) + shot("hints-switched-on");
+        RunResult r = runVelloran(root, script + kEnd, tick0);
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_EQ(storedValue(root, L"DisplayHints").number, 1u);
+        testing_support::PngImage off, on;
+        ASSERT_TRUE(off.load(shotPath("hints-off")));
+        ASSERT_TRUE(on.load(shotPath("hints-switched-on")));
+        const uint32_t highlight = screenColour(0xF800);  // the default theme's
+        const int x = marks.takeAt.x, y = marks.takeAt.y;
+        EXPECT_FALSE(anyPixel(off, x, y, x + 6, y + 8, highlight));
+        EXPECT_TRUE(anyPixel(on, x, y, x + 6, y + 8, highlight));
+        return;
+    }
+    FAIL() << "no deal whose hint is the discard pile";
 }
 
 namespace {
