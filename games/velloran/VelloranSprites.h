@@ -25,6 +25,13 @@ constexpr SheetRect kAboutEmblem{178, 10, 10, 10};  // About screen
 constexpr SheetRect kCheckBoxEmpty{188, 0, 10, 10};
 constexpr SheetRect kCheckBoxTicked{188, 10, 10, 10};
 
+// The sheet as the program frame loads it.
+constexpr gamekit::SheetInfo kSheet{
+    kSheetFileWide,
+    kSheetWidth,
+    kSheetHeight,
+    {kLogo, kAboutLogo, kNameArt, kEmblem, kAboutEmblem, kCheckBoxEmpty, kCheckBoxTicked}};
+
 // The Up and Down key icons of the Help page.
 constexpr SheetRect kUpKey{190, 26, 8, 7};
 constexpr SheetRect kDownKey{190, 34, 8, 7};

@@ -1,11 +1,15 @@
 // Play on the real program: taps made while the computer plays, both sides
-// passing the upcard, the hints, and whole games to their
+// passing the upcard, the hints, a hand that runs the stock down to a tie,
+// and whole games to their
 // score sheets, plain and Hollywood, with the sheets' scroll bars.
 
 #include <gtest/gtest.h>
 
 #include "VelloranRun.h"
+#include "gamekit/graphics/Surface.h"
+#include "gamekit/shell/MessagePanel.h"
 #include "games/velloran/table/TableLayout.h"
+#include "games/velloran/table/TableView.h"
 
 using namespace velloran_e2e;
 using velloran::kNoCard;
@@ -120,6 +124,120 @@ TEST(VelloranPlay, HintsMarkThePileToTakeAndTheCardToThrow) {
                         anyPixel(take, 85, 238, 91, 246, highlight) ||
                         anyPixel(take, 67, 162, 73, 170, highlight);
     EXPECT_TRUE(marked);
+}
+
+// Display Hints switched on with Configure Appearance: back on the table
+// the marker stands at once where the hints' rules point (on a deal where
+// they say take the discard pile), without waiting for the next move.
+TEST(VelloranPlay, HintsSwitchedOnShowAsTheAppearancePageCloses) {
+    InstalledRoot root;
+    ASSERT_TRUE(root.installed());
+    for (uint32_t tick0 = kTick0; tick0 < kTick0 + 200; ++tick0) {
+        TablePredictor p(tick0);
+        p.startFirstGame();
+        p.game().options().hints = true;
+        p.game().updateHints();
+        const velloran::HintMarks marks = velloran::hintMarks(p.game(), true);
+        if (!marks.take || !marks.takeThisPile) continue;
+        const std::string script = kStart + shot("hints-off") + menu(kConfigureMenuX, 0) +
+                                   tap(60, 32, 200) + tap(190, 290, 300) + shot("hints-switched-on");
+        RunResult r = runVelloran(root, script + kEnd, tick0);
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_EQ(storedValue(root, L"DisplayHints").number, 1u);
+        testing_support::PngImage off, on;
+        ASSERT_TRUE(off.load(shotPath("hints-off")));
+        ASSERT_TRUE(on.load(shotPath("hints-switched-on")));
+        const uint32_t highlight = screenColour(0xF800);  // the default theme's
+        const int x = marks.takeAt.x, y = marks.takeAt.y;
+        EXPECT_FALSE(anyPixel(off, x, y, x + 6, y + 8, highlight));
+        EXPECT_TRUE(anyPixel(on, x, y, x + 6, y + 8, highlight));
+        return;
+    }
+    FAIL() << "no deal whose hint is the discard pile";
+}
+
+namespace {
+
+// The pixels the message panel paints whatever lies under it, as 0xRRGGBB,
+// or 0xFF000000 where the screen shows through.
+constexpr uint32_t kShowsThrough = 0xFF000000;
+std::vector<uint32_t> panelPixels(const char* text, const char* heading) {
+    gamekit::Surface a(gamekit::kScreenWidth, gamekit::kScreenHeight);
+    gamekit::Surface b(gamekit::kScreenWidth, gamekit::kScreenHeight);
+    a.fill(0x0000);
+    b.fill(0xFFFF);
+    gamekit::drawMessagePanel(a, text, heading);
+    gamekit::drawMessagePanel(b, text, heading);
+    std::vector<uint32_t> out(static_cast<size_t>(gamekit::kScreenWidth) * gamekit::kScreenHeight);
+    for (size_t i = 0; i < out.size(); ++i) {
+        out[i] = a.pixels()[i] == b.pixels()[i] ? screenColour(a.pixels()[i]) : kShowsThrough;
+    }
+    return out;
+}
+
+constexpr const char* kTieHeading = "YOU TIED!";
+constexpr const char* kTieText = "Two cards left in deck.  You tied this hand!! \n\n(tap ok for next hand)";
+
+}  // namespace
+
+// Neither side knocks and the stock runs down to two cards: the hand is a
+// tie, its panel stands over the table until tapped, and the next hand is
+// dealt at once. The expert computer, which waits for a low count, lets
+// the person's hand run that long on a deal the search below finds early.
+TEST(VelloranPlay, AHandThatRunsTheStockDownIsTiedAndTheNextIsDealt) {
+    InstalledRoot root;
+    ASSERT_TRUE(root.installed());
+    ASSERT_EQ(runVelloran(root, kStart + kEnd).exitCode, 0);
+    storeDword(root, L"GameType", 2);
+    for (uint32_t tick0 = kTick0; tick0 < kTick0 + 400; ++tick0) {
+        TablePredictor p(tick0);
+        p.game().options().level = velloran::Level::Expert;
+        p.startFirstGame();
+        std::string script = kStart;
+        p.beforeNextPanelTap(shot("tie-panel"));
+        // The person never knocks; one turn at a time, so the play stops
+        // at the tie with the next hand freshly dealt.
+        for (int turn = 0; turn < 60 && p.panels() == 0 && p.game().phase() == Phase::Play; ++turn) {
+            script += p.playHand(1, false);
+        }
+        if (p.panels() != 1 || p.game().phase() != Phase::Play) continue;
+        script += shot("after-tie");
+        RunResult r = runVelloran(root, script + kEnd, tick0);
+        EXPECT_EQ(r.exitCode, 0) << r.stderrText;
+        // The log: the panel was shot before the next hand's ten passes of
+        // the card flick, and no hand was knocked or won.
+        const auto panelAt = std::find_if(r.log.begin(), r.log.end(), [](const std::string& l) {
+            return l.rfind("shot\t" + shotPath("tie-panel"), 0) == 0;
+        });
+        ASSERT_NE(panelAt, r.log.end());
+        const std::string flick =
+            "sound\t\\Program Files\\Tarnwick Software\\Deckhollow\\TarnwickSoftware_Cardflick.wav";
+        EXPECT_GE(std::count(panelAt, r.log.end(), flick), 10);
+        for (const std::string& line : r.log) EXPECT_EQ(line.find("Knock.wav"), std::string::npos);
+        // The registry: the options the run started with, kept.
+        EXPECT_EQ(storedValue(root, L"GameType").number, 2u);
+        EXPECT_EQ(storedValue(root, L"PointsToWin").number, 100u);
+        EXPECT_EQ(storedValue(root, L"HollywoodScoring").number, 0u);
+        // The screenshot: the tie's panel exactly as drawn over the table.
+        testing_support::PngImage panel;
+        ASSERT_TRUE(panel.load(shotPath("tie-panel")));
+        const std::vector<uint32_t> expected = panelPixels(kTieText, kTieHeading);
+        int painted = 0, wrong = 0;
+        for (int y = 0; y < gamekit::kScreenHeight; ++y) {
+            for (int x = 0; x < gamekit::kScreenWidth; ++x) {
+                const uint32_t want = expected[static_cast<size_t>(y) * gamekit::kScreenWidth + x];
+                if (want == kShowsThrough) continue;
+                ++painted;
+                wrong += panel.at(x, y) != want;
+            }
+        }
+        EXPECT_GT(painted, 5000);
+        EXPECT_EQ(wrong, 0);
+        // The next hand's cards in the person's row.
+        expectRowAsPredicted("after-tie", p.game());
+        return;
+    }
+    FAIL() << "no deal that runs to a tie";
 }
 
 namespace {

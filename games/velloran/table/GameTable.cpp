@@ -1,43 +1,17 @@
 #include "games/velloran/table/GameTable.h"
 
-#include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/Random.h"
 #include "gamekit/graphics/Blit.h"
-#include "gamekit/graphics/BitmapFile.h"
-#include "gamekit/graphics/BitmapFont.h"
 #include "gamekit/settings/SettingsLoader.h"
 #include "gamekit/shell/Shell.h"
-#include "gamekit/sound/Sound.h"
 #include "games/velloran/VelloranSettings.h"
 #include "games/velloran/VelloranSprites.h"
 #include "games/velloran/table/ScoreView.h"
 #include "games/velloran/table/VelloranTexts.h"
-#include "platform/Windows.h"
 
 namespace velloran {
 
 namespace sprites = velloran_sprites;
-
-namespace {
-
-gamekit::ScreenSprites screenSprites(const uint16_t* sheet) {
-    gamekit::ScreenSprites s;
-    s.sheet = sheet;
-    s.stride = sprites::kSheetWidth;
-    s.logo = {sprites::kLogo.x, sprites::kLogo.y};
-    s.aboutLogo = {sprites::kAboutLogo.x, sprites::kAboutLogo.y};
-    s.nameArt = {sprites::kNameArt.x, sprites::kNameArt.y};
-    s.emblem = {sprites::kEmblem.x, sprites::kEmblem.y};
-    s.aboutEmblem = {sprites::kAboutEmblem.x, sprites::kAboutEmblem.y};
-    s.boxOff = {sprites::kCheckBoxEmpty.x, sprites::kCheckBoxEmpty.y};
-    s.boxOn = {sprites::kCheckBoxTicked.x, sprites::kCheckBoxTicked.y};
-    return s;
-}
-
-const char* kAppearanceLabels[3] = {"Display Hints", "Display cards left in deck",
-                                    "Display points in hand"};
-
-}  // namespace
 
 uint32_t dealSeed() {
     const uint32_t high = static_cast<uint32_t>(gamekit::nextRandom());
@@ -50,38 +24,57 @@ int screenOfPhase(Phase phase) {
 }
 
 GameTable::GameTable(gamekit::SettingsRecord& record)
-    : record_(record),
-      options_(loadOptions(record)),
-      backs_(gamekit::kBackStripWidth * gamekit::kBackStripHeight),
-      sheet_(sprites::kSheetWidth * sprites::kSheetHeight),
-      themes_(gamekit::makeStandardThemes()),
-      menuBar_(&gamekit::font1()),
-      ok_(kPageOkButton.width, kButtonHeight, "OK", kPageOkButton.left, kPageOkButton.top,
-          &gamekit::font1()),
-      rules_("Rules", kRulesLines, kRulesLineCount),
-      help_("Help", kHelpLines, kHelpLineCount) {
+    : record_(record), options_(loadOptions(record)), frame_(frameSetup()) {
     game_.options() = rulesOptions(options_);
-    gamekit::loadBitmapOrDie(L"TarnwickSoftware_CardBacks.bmp", gamekit::kBackStripWidth,
-                             gamekit::kBackStripHeight, backs_.data(), gamekit::kBackStripWidth,
-                             gamekit::kBackStripHeight);
-    gamekit::loadBitmapOrDie(sprites::kSheetFileWide, sprites::kSheetWidth, sprites::kSheetHeight,
-                             sheet_.data(), sprites::kSheetWidth, sprites::kSheetHeight);
-    gamekit::giveStrip(themes_, backs_.data());
-    sprites_ = screenSprites(sheet_.data());
-    bool* values[3] = {&options_.displayHints, &options_.displayCardsInDeck, &options_.displayScore};
-    appearance_ = std::make_unique<gamekit::AppearanceScreen>(
-        gamekit::AppearanceScreen::fullLayout(kAppearanceLabels, values, &options_.animationSpeed),
-        &options_.cardBack);
-    buildMenus();
     game_.shuffleAtStart(dealSeed());
 }
 
-GameTable::~GameTable() {
-    gamekit::destroyThemes(themes_);
+gamekit::ProgramFrame::Setup GameTable::frameSetup() {
+    static const char* kLabels[3] = {"Display Hints", "Display cards left in deck",
+                                     "Display points in hand"};
+    bool* values[3] = {&options_.displayHints, &options_.displayCardsInDeck,
+                       &options_.displayScore};
+    return {
+        .sheet = sprites::kSheet,
+        .screens = &screens_,
+        .pages = {kScreenAppearance, kScreenAbout, kScreenRules, kScreenHelp},
+        .rules = {kRulesLines, kRulesLineCount},
+        .help = {kHelpLines, kHelpLineCount},
+        .appearance =
+            gamekit::AppearanceScreen::fullLayout(kLabels, values, &options_.animationSpeed),
+        .cardBack = &options_.cardBack,
+        .soundOn = &options_.soundOn,
+        .record = &record_,
+        .menus = menuTable(),
+        .drawOverHelp = [this](gamekit::Surface& surface) { drawHelpKeys(surface); },
+        .screenChanged = [this](int screen) { screenChanged(screen); },
+    };
+}
+
+// "New" clicks with the new hand's own sound; "Suspend" clicks like every
+// other entry.
+gamekit::MenuTable GameTable::menuTable() {
+    using gamekit::menuCommand;
+    return {
+        .game = {menuCommand("New", [this] { commandNew(); }, nullptr, false)},
+        .configure = {menuCommand("Game...", [this] { openConfigureGame(); })},
+        .suspendClicks = true,
+    };
+}
+
+void GameTable::openConfigureGame() {
+    keptScoring_ = scoringOf(options_);
+    frame_.openPage(kScreenConfigureGame);
+}
+
+void GameTable::screenChanged(int screen) {
+    if (screen != kScreenTable) return;
+    game_.options().hints = options_.displayHints;
+    game_.updateHints();
 }
 
 int GameTable::state() const {
-    return page_ != kScreenNone ? page_ : screenOfPhase(game_.phase());
+    return screens_.screen() != kScreenTable ? screens_.screen() : screenOfPhase(game_.phase());
 }
 
 void GameTable::saveSettings() {
@@ -89,24 +82,9 @@ void GameTable::saveSettings() {
     gamekit::saveSettings(velloranSettings, record_);
 }
 
-void GameTable::click() const {
-    gamekit::playSound(gamekit::kSoundClick, options_.soundOn);
-}
-
-void GameTable::openPage(int screen) {
-    menuBar_.closeAll();
-    if (screen == kScreenRules) rules_.setPage(0);
-    if (screen == kScreenHelp) help_.setPage(0);
-    page_ = screen;
-}
-
-void GameTable::closePage() {
-    page_ = kScreenNone;
-}
-
 void GameTable::commandNew() {
-    menuBar_.closeAll();
-    page_ = kScreenNone;
+    frame_.closeMenus();
+    screens_.show(kScreenTable);
     startNewGame();
 }
 
@@ -117,8 +95,8 @@ void GameTable::startNewGame() {
 TableScene GameTable::sceneOf(const VelloranGame& state, bool busy) const {
     TableScene s;
     s.game = &state;
-    s.theme = themes_[options_.cardBack];
-    s.sheet = sheet_.data();
+    s.theme = &frame_.theme();
+    s.sheet = frame_.sheet();
     s.displayHints = options_.displayHints;
     s.displayCardsInDeck = options_.displayCardsInDeck;
     s.displayScore = options_.displayScore;
@@ -142,69 +120,61 @@ void GameTable::drawTableState(gamekit::Surface& surface, const VelloranGame& st
         case Phase::ScoreSheet:
         case Phase::GameOver: drawScoreSheet(surface, scene, buttons_); break;
     }
-    menuBar_.draw(surface);
+    frame_.drawMenuBar(surface);
 }
 
 void GameTable::draw(gamekit::Surface& surface) {
-    switch (page_) {
-        case kScreenSplash: gamekit::drawStartupScreen(surface, sprites_); return;
-        case kScreenAppearance: appearance_->draw(surface, menuBar_, sprites_, themes_, ok_); return;
+    if (frame_.draw(surface)) return;
+    switch (screens_.screen()) {
+        case kScreenSplash: gamekit::drawStartupScreen(surface, frame_.sprites()); return;
         case kScreenConfigureGame:
-            drawConfigureGame(surface, menuBar_, sheet_.data(), options_, ok_);
+            drawConfigureGame(surface, frame_.menuBar(), frame_.sheet(), options_, frame_.ok());
             return;
-        case kScreenAbout:
-            gamekit::drawAboutScreen(surface, menuBar_, sprites_, options_.majorVersion,
-                                     options_.minorVersion, ok_);
-            return;
-        case kScreenRules: rules_.draw(surface, menuBar_, gamekit::font1(), gamekit::font2(), ok_); return;
-        case kScreenHelp: drawHelp(surface); return;
         default: break;
     }
-    if (game_.phase() == Phase::Dealing) dealAnimation(surface);
+    if (game_.phase() == Phase::Dealing) {
+        frame_.playFlights(surface);
+        // A deal whose flight was not planned (none was kept) begins at once.
+        if (game_.phase() == Phase::Dealing) dealAnimation(surface, {});
+    }
     // The play screen shows the deadwood of the hand as it stands, counted
     // again every frame.
     if (game_.phase() == Phase::Play) game_.computeDeadwood(Side::Player);
     drawTableState(surface, game_, game_.phase(), false);
 }
 
-void GameTable::drawHelp(gamekit::Surface& surface) {
-    help_.draw(surface, menuBar_, gamekit::font1(), gamekit::font2(), ok_);
-    gamekit::blitKeyed(surface, kUpKeyIconX, kUpKeyIconY, sheet_.data(), sprites::kSheetWidth,
-                       sprites::kUpKey.x, sprites::kUpKey.y, sprites::kUpKey.width,
-                       sprites::kUpKey.height, sprites::kKey);
-    gamekit::blitKeyed(surface, kDownKeyIconX, kDownKeyIconY, sheet_.data(), sprites::kSheetWidth,
-                       sprites::kDownKey.x, sprites::kDownKey.y, sprites::kDownKey.width,
-                       sprites::kDownKey.height, sprites::kKey);
+void GameTable::drawHelpKeys(gamekit::Surface& surface) const {
+    const struct {
+        int x, y;
+        const gamekit::SheetRect& icon;
+    } keys[] = {{kUpKeyIconX, kUpKeyIconY, sprites::kUpKey},
+                {kDownKeyIconX, kDownKeyIconY, sprites::kDownKey}};
+    for (const auto& k : keys) {
+        gamekit::blitKeyed(surface, k.x, k.y, frame_.sheet(), sprites::kSheetWidth, k.icon.x,
+                           k.icon.y, k.icon.width, k.icon.height, sprites::kKey);
+    }
 }
 
 // --- Taps ------------------------------------------------------------------
 
 void GameTable::penDown(int x, int y) {
     if (x < 0 || y < 0 || x >= kScreenWidth || y >= kScreenHeight) return;
-    playedBack_ = false;
-    if (page_ == kScreenSplash) {
-        page_ = kScreenNone;
-    } else if (page_ != kScreenNone) {
-        pageDown(x, y);
+    if (frame_.penDown(x, y)) {
+        // a standard page took it
+    } else if (screens_.screen() == kScreenSplash) {
+        screens_.show(kScreenTable);
+    } else if (screens_.screen() == kScreenConfigureGame) {
+        configureGameDown(x, y);
     } else {
         tableDown(x, y);
     }
     // The idle table deals at once, whatever the tap did (a menu opened too).
     if (state() == static_cast<int>(Phase::Idle)) startNewGame();
-    if (playedBack_) dropTapsMadeMeanwhile();
-}
-
-// A tap made while the computer played or cards flew was meant for the
-// table as it was then: it is dropped rather than applied to the table that
-// followed, where it could throw a card the person never chose.
-void GameTable::dropTapsMadeMeanwhile() {
-    while (gamekit::takeTap()) {
-    }
 }
 
 void GameTable::tableDown(int x, int y) {
-    if (menuBar_.anyOpen() || y < menuBar_.barHeight) {
-        menuBar_.handleTap({x, y});
+    if (frame_.menusOpen() || y < frame_.menuBar().barHeight) {
+        frame_.tapMenus(x, y);
         return;
     }
     switch (game_.phase()) {
@@ -319,44 +289,16 @@ void GameTable::sheetDown(int x, int y) {
     scrollColumn(col, zone, rows);
 }
 
-void GameTable::pageDown(int x, int y) {
-    const gamekit::Point p{x, y};
-    switch (page_) {
-        case kScreenAppearance: {
-            const auto tap = appearance_->tap(p, ok_);
-            if (tap == gamekit::AppearanceScreen::Tap::None) return;
-            click();
-            if (tap != gamekit::AppearanceScreen::Tap::Ok) return;
-            closePage();
-            game_.options().hints = options_.displayHints;
-            game_.updateHints();
-            return;
-        }
-        case kScreenConfigureGame:
-            if (ok_.hitTest(x, y)) {
-                click();
-                closePage();
-                game_.options() = rulesOptions(options_);
-                if (scoringOf(options_) != keptScoring_) startNewGame();
-            } else if (tapConfigureGame(x, y, options_)) {
-                click();
-            }
-            return;
-        case kScreenAbout:
-            if (ok_.hitTest(x, y)) {
-                click();
-                closePage();
-            }
-            return;
-        case kScreenRules:
-        case kScreenHelp: {
-            gamekit::Pager& pager = page_ == kScreenRules ? rules_ : help_;
-            const auto tap = pager.tap(p, ok_);
-            if (tap != gamekit::Pager::Tap::None) click();
-            if (tap == gamekit::Pager::Tap::Ok) closePage();
-            return;
-        }
-        default: return;
+// Configure Game is the game's own page: its OK hands the options to the
+// rules, and a change of scoring since the page opened starts a new game.
+void GameTable::configureGameDown(int x, int y) {
+    if (frame_.ok().hitTest(x, y)) {
+        frame_.click();
+        frame_.closePage();
+        game_.options() = rulesOptions(options_);
+        if (scoringOf(options_) != keptScoring_) startNewGame();
+    } else if (tapConfigureGame(x, y, options_)) {
+        frame_.click();
     }
 }
 

@@ -1,37 +1,30 @@
 #pragma once
 
 // The Velloran program's game object: the screens of the hand (idle, deal,
-// play, meld, lay-off, the score screens), the pages (Configure Appearance,
-// Configure Game, About, Rules, Help), the menus, and the options kept in the
-// settings record. A tap is turned into a rules action; what the rules did
-// is then played back on the screen (card flights, the computer's pauses,
-// the message panels) before the tap handler returns.
+// play, meld, lay-off, the score screens) and its Configure Game page,
+// standing in the program frame (the menus, the standard pages, the
+// pictures), and the options kept in the settings record. A tap is turned
+// into a rules action; what the rules did is then played back on the screen
+// (card flights, the computer's pauses, the message panels) before the tap
+// handler returns.
 
 #include <cstdint>
-#include <memory>
-#include <vector>
 
-#include "gamekit/containers/GArray.h"
 #include "gamekit/settings/SettingsRecord.h"
 #include "gamekit/shell/GameApp.h"
-#include "gamekit/ui/Controls.h"
-#include "gamekit/ui/Menu.h"
-#include "gamekit/ui/Screens.h"
+#include "gamekit/shell/ProgramFrame.h"
 #include "games/velloran/rules/VelloranGame.h"
 #include "games/velloran/table/ConfigureGame.h"
 #include "games/velloran/table/TableView.h"
 #include "games/velloran/table/VelloranOptions.h"
 
-namespace gamekit {
-class CardTheme;
-}
-
 namespace velloran {
 
 // The screen numbers the shell sees besides the hand's own (0, 2 to 5, 12
-// to 14).
+// to 14). While no page is open the screen is the table's, whose number
+// the phase of the rules gives.
 enum PageScreen {
-    kScreenNone = -1,
+    kScreenTable = -1,
     kScreenSplash = 1,
     kScreenAppearance = 7,
     kScreenConfigureGame = 8,
@@ -51,11 +44,10 @@ int screenOfPhase(Phase phase);
 
 class GameTable : public gamekit::GameApp {
   public:
-    // Takes the options from the record, loads the card backs and the sprite
-    // sheet (a missing file ends the program), builds the menus and buttons
-    // and shuffles the stock; starts on the start-up screen.
+    // Takes the options from the record, builds the frame (the card backs
+    // and the sprite sheet, whose absence ends the program; the menus and
+    // pages) and shuffles the stock; starts on the start-up screen.
     explicit GameTable(gamekit::SettingsRecord& record);
-    ~GameTable() override;
 
     int state() const override;
     bool soundOn() const override { return options_.soundOn; }
@@ -75,52 +67,36 @@ class GameTable : public gamekit::GameApp {
                         Card floating = kNoCard, ScreenPoint floatingAt = {0, 0});
 
   private:
-    void click() const;
-    void openPage(int screen);
-    void closePage();
+    gamekit::ProgramFrame::Setup frameSetup();
+    gamekit::MenuTable menuTable();
+    void openConfigureGame();
+    // Back on the table from a page: the hints follow the switch as it was
+    // left on Configure Appearance.
+    void screenChanged(int screen);
     void startNewGame();
-    // Applies the action and plays back what it did; a deal is kept for the
-    // next frame's deal animation.
+    // Applies the action and plays back what it did; a deal is planned as
+    // the next frame's flight.
     void act(const Action& action);
     void playBack(const VelloranGame& before, const Events& events, size_t from, size_t to);
-    void dealAnimation(gamekit::Surface& surface);
-    void dropTapsMadeMeanwhile();
+    void dealAnimation(gamekit::Surface& surface, const Events& deal);
 
-    // The taps of the table screens.
+    // The taps of the table screens and of Configure Game.
     void tableDown(int x, int y);
     void playDown(int x, int y);
     void meldDown(int x, int y);
     void layOffDown(int x, int y);
     void sheetDown(int x, int y);
-    void pageDown(int x, int y);
+    void configureGameDown(int x, int y);
 
-    void buildMenus();
-    void drawHelp(gamekit::Surface& surface);
+    void drawHelpKeys(gamekit::Surface& surface) const;
 
     gamekit::SettingsRecord& record_;
     VelloranOptions options_;
     VelloranGame game_;
-    int page_ = kScreenSplash;
     ScoringChoice keptScoring_;
-    // The deal of the current hand, waiting for its animation on screen 2.
-    Events pendingDeal_;
-    bool playedBack_ = false;
-
-    std::vector<uint16_t> backs_;
-    std::vector<uint16_t> sheet_;
-    gamekit::GArray<gamekit::CardTheme*> themes_;
-    gamekit::ScreenSprites sprites_;
-
-    gamekit::MenuBar menuBar_;
-    std::unique_ptr<gamekit::MenuItem> gameMenu_;
-    std::unique_ptr<gamekit::MenuItem> configureMenu_;
-    std::unique_ptr<gamekit::MenuItem> helpMenu_;
-
+    gamekit::ScreenStack screens_{kScreenSplash, kScreenTable};
     TableButtons buttons_;
-    gamekit::Button ok_;
-    std::unique_ptr<gamekit::AppearanceScreen> appearance_;
-    gamekit::Pager rules_;
-    gamekit::Pager help_;
+    gamekit::ProgramFrame frame_;
 };
 
 }  // namespace velloran

@@ -112,8 +112,6 @@ struct ButtonPlace {
     int left, top, width;
 };
 constexpr int kButtonHeight = 20;
-constexpr ButtonPlace kResetButton{15, 280, 60};
-constexpr ButtonPlace kPageOkButton{160, 280, 60};
 constexpr ButtonPlace kTurnButton{95, 232, 50};  // Knock, Gin and Pass share it
 constexpr ButtonPlace kMeldButton{163, 205, 50};
 constexpr ButtonPlace kCreateMeldButton{27, 205, 125};

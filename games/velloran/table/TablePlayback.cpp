@@ -119,6 +119,14 @@ void holdFrames(int frames) {
     }
 }
 
+// A tap made while the computer played or cards flew was meant for the
+// table as it was then: it is dropped rather than applied to the table that
+// followed, where it could throw a card the person never chose.
+void dropTapsMadeMeanwhile() {
+    while (gamekit::takeTap()) {
+    }
+}
+
 }  // namespace
 
 void GameTable::act(const Action& action) {
@@ -128,14 +136,19 @@ void GameTable::act(const Action& action) {
     size_t end = events.size();
     if (game_.phase() == Phase::Dealing) {
         // The deal flies on the next frame (screen 2); what came before it
-        // plays now, and the click that ends the new hand with it.
+        // plays now, and the click that ends the new hand with it. Only the
+        // latest deal is shown: one made while another waited replaces it.
         const auto first = std::find_if(events.begin(), events.end(),
                                         [](const Event& e) { return e.kind == Event::CardDealt; });
         end = static_cast<size_t>(first - events.begin());
-        pendingDeal_.assign(first, events.end());
-        for (const Event& e : pendingDeal_) {
+        Events deal(first, events.end());
+        for (const Event& e : deal) {
             if (e.kind == Event::PlaySound) gamekit::playSound(static_cast<int>(e.sound), options_.soundOn);
         }
+        frame_.cancelFlights();
+        frame_.planFlight([this, deal = std::move(deal)](gamekit::Surface& surface) {
+            dealAnimation(surface, deal);
+        });
     }
     playBack(before, events, 0, end);
     // The tied hand's message has been tapped away: the next hand is dealt.
@@ -148,7 +161,10 @@ void GameTable::playBack(const VelloranGame& before, const Events& events, size_
     VelloranGame view = before;
     Phase phase = before.phase();
     const int steps = gamekit::animationSteps(options_.animationSpeed);
-    const gamekit::CardTheme* theme = themes_[options_.cardBack];
+    const gamekit::CardTheme* theme = &frame_.theme();
+    // Something moved, paused or waited for its tap: taps made meanwhile
+    // are dropped at the end.
+    bool animated = false;
     Card floating = kNoCard;
     ScreenPoint floatingAt{0, 0};
     auto show = [&] { drawTableState(surface, view, phase, true, floating, floatingAt); };
@@ -168,7 +184,7 @@ void GameTable::playBack(const VelloranGame& before, const Events& events, size_
             case Event::CardTurned: view.faceUp[e.card] = e.faceUp; break;
             case Event::CardDealt:
             case Event::CardFlown: {
-                playedBack_ = true;
+                animated = true;
                 const Place source = e.kind == Event::CardDealt ? Place::stock() : e.from;
                 const bool up = e.kind == Event::CardDealt ? e.faceUp : flightFaceUp(source, e.to);
                 if (source.kind == Place::AboveHand) floating = kNoCard;
@@ -196,7 +212,7 @@ void GameTable::playBack(const VelloranGame& before, const Events& events, size_
             }
             case Event::Pause:
                 if (steps <= 0) break;
-                playedBack_ = true;
+                animated = true;
                 show();
                 holdFrames(steps * e.quarters / kQuartersOfFullStep);
                 break;
@@ -205,17 +221,18 @@ void GameTable::playBack(const VelloranGame& before, const Events& events, size_
                 gamekit::pumpMessages(true);
                 break;
             case Event::Message:
-                playedBack_ = true;
+                animated = true;
                 show();
                 gamekit::messagePanel(surface, e.text.c_str(), e.title.c_str());
                 break;
         }
     }
+    if (animated) dropTapsMadeMeanwhile();
 }
 
 // Ten passes from the stock, the dealer's opponent served first; the
 // eleventh card and the upcard are in place when play begins.
-void GameTable::dealAnimation(gamekit::Surface& surface) {
+void GameTable::dealAnimation(gamekit::Surface& surface, const Events& deal) {
     VelloranGame view = game_;
     std::fill(view.playerHand, view.playerHand + kPlayerSlots, kNoCard);
     std::fill(view.selected, view.selected + kPlayerSlots, false);
@@ -224,13 +241,12 @@ void GameTable::dealAnimation(gamekit::Surface& surface) {
     view.nextCard = 0;
     const int steps = gamekit::animationSteps(options_.animationSpeed);
     std::vector<const Event*> computerCards, playerCards;
-    for (const Event& e : pendingDeal_) {
+    for (const Event& e : deal) {
         if (e.kind != Event::CardDealt) continue;
         if (e.to.kind == Place::ComputerSlot && e.to.slot < 10) computerCards.push_back(&e);
         if (e.to.kind == Place::PlayerSlot && e.to.slot >= 3 && e.to.slot < 13) playerCards.push_back(&e);
     }
-    pendingDeal_.clear();
-    const gamekit::CardTheme* theme = themes_[options_.cardBack];
+    const gamekit::CardTheme* theme = &frame_.theme();
     const int passes = static_cast<int>(std::min(computerCards.size(), playerCards.size()));
     if (steps > 0) {
         for (int pass = 0; pass < passes; ++pass) {
@@ -254,9 +270,7 @@ void GameTable::dealAnimation(gamekit::Surface& surface) {
     Events events;
     game_.computeDeadwood(Side::Player);
     if (!game_.apply(Action::of(Action::BeginPlay), &events)) return;
-    playedBack_ = false;
     playBack(before, events, 0, events.size());
-    if (playedBack_) dropTapsMadeMeanwhile();
     if (game_.phase() == Phase::TiedHand) act(Action::withSeed(Action::ContinueAfterTie, dealSeed()));
 }
 
