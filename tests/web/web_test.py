@@ -316,7 +316,12 @@ def main():
     programs = sorted(name[:-4] for name in os.listdir(scripts)
                       if name.endswith(".txt") and "-" not in name
                       and os.path.exists(os.path.join(args.site, name[:-4] + ".js")))
-    cases = args.cases or [f"opening:{p}" for p in programs] + [
+    # Every opening script of a built program; the reload case plays the
+    # reflection-theme and -restart scripts itself.
+    openings = sorted(name[:-4] for name in os.listdir(scripts)
+                      if name.endswith(".txt") and name.split("-")[0] in programs
+                      and name[:-4] not in ("reflection-theme", "reflection-restart"))
+    cases = args.cases or [f"opening:{s}" for s in openings] + [
         "opening-hidpi:reflection", "reload:after-exit", "second-tab", "sizes"]
     os.makedirs(args.work, exist_ok=True)
     handler = functools.partial(QuietHandler, directory=args.site)
