@@ -97,6 +97,14 @@ public:
             yieldNowAndThen();
             return;
         }
+        // The program has answered the player's last lift or key and waits:
+        // what it would keep on Exit is stored now. A page may be reloaded
+        // or closed at any moment, and what it writes while it goes away is
+        // not sure to reach the browser's storage.
+        if (unsaved_) {
+            unsaved_ = false;
+            platform::saveNow();
+        }
         if (virtual_) {
             // As headless: even a poll costs a millisecond of device time,
             // and the wait is spent whole unless input comes. A wait that
@@ -165,9 +173,15 @@ private:
             switch (kind) {
                 case kDown: platform::input::stylusDown(data[0], data[1]); break;
                 case kMove: platform::input::stylusMove(data[0], data[1]); break;
-                case kUp: platform::input::stylusUp(data[0], data[1]); break;
+                case kUp:
+                    platform::input::stylusUp(data[0], data[1]);
+                    unsaved_ = true;
+                    break;
                 case kKeyDown: platform::input::key(data[0], true); break;
-                case kKeyUp: platform::input::key(data[0], false); break;
+                case kKeyUp:
+                    platform::input::key(data[0], false);
+                    unsaved_ = true;
+                    break;
                 case kShown: platform::input::focus(true); break;
                 case kHidden:
                     // A hidden page may be closed without another word:
@@ -182,6 +196,7 @@ private:
     }
 
     bool virtual_;
+    bool unsaved_ = false;  // input came since the last save
     uint64_t now_;
     uint64_t start_;
     double lastYield_ = 0;

@@ -322,7 +322,7 @@ def main():
                       if name.endswith(".txt") and name.split("-")[0] in programs
                       and name[:-4] not in ("reflection-theme", "reflection-restart"))
     cases = args.cases or [f"opening:{s}" for s in openings] + [
-        "opening-hidpi:reflection", "reload:after-exit", "second-tab", "sizes"]
+        "opening-hidpi:reflection", "reload:after-exit", "reload:at-once", "second-tab", "sizes"]
     os.makedirs(args.work, exist_ok=True)
     handler = functools.partial(QuietHandler, directory=args.site)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
