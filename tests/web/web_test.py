@@ -319,7 +319,7 @@ def main():
     # Every opening script of a built program; the reload case plays the
     # reflection-theme and -restart scripts itself.
     openings = sorted(name[:-4] for name in os.listdir(scripts)
-                      if name.endswith(".txt") and name.split("-")[0] in programs
+                      if name.endswith(".txt") and name[:-4].split("-")[0] in programs
                       and name[:-4] not in ("reflection-theme", "reflection-restart"))
     cases = args.cases or [f"opening:{s}" for s in openings] + [
         "opening-hidpi:reflection", "reload:after-exit", "reload:at-once", "second-tab", "sizes"]
