@@ -97,10 +97,25 @@ public:
             yieldNowAndThen();
             return;
         }
+        // The program has answered the player's last lift or key and waits:
+        // what it would keep on Exit is stored now. A page may be reloaded
+        // or closed at any moment, and what it writes while it goes away is
+        // not sure to reach the browser's storage.
+        if (unsaved_) {
+            unsaved_ = false;
+            platform::saveNow();
+        }
         if (virtual_) {
-            // As headless: even a poll costs a millisecond of device time.
-            advanceTowards(now_ + std::max<DWORD>(waitMs, 1));
-        } else if (waitMs > 0) {
+            // As headless: even a poll costs a millisecond of device time,
+            // and the wait is spent whole unless input comes. A wait that
+            // ran into the driver's limit goes on once the limit moves:
+            // ending there would spend less time than the same wait in a
+            // headless run, and every later tick (a deal's seed) would differ.
+            const uint64_t target = now_ + std::max<DWORD>(waitMs, 1);
+            while (now_ < target && !platform::input::messagesPending()) advanceTowards(target);
+            return;
+        }
+        if (waitMs > 0) {
             web_wait(waitMs);
             lastYield_ = web_now();
         } else {
@@ -128,15 +143,18 @@ private:
     static constexpr std::time_t kEpoch = 1780308000;  // 2026-06-01 10:00:00 UTC, as headless
 
     // Virtual clock: moves towards `target` no further than the driver
-    // allows; at that limit it waits (the page is idle) until the driver
-    // moves it or input comes.
+    // allows. At that limit the driver's commands for the tick (input, a
+    // screenshot) are taken before the wait goes on or ends, as a headless
+    // run applies a scripted event the moment the clock reaches its time;
+    // the page is idle until the driver moves the limit or input comes.
     void advanceTowards(uint64_t target) {
-        const double hold = web_hold();
-        if (static_cast<double>(now_) < hold) {
+        if (static_cast<double>(now_) >= web_hold()) {
+            web_block(static_cast<double>(now_));
+        } else {
+            const double hold = web_hold();
             now_ = hold < static_cast<double>(target) ? static_cast<uint64_t>(hold) : target;
             yieldNowAndThen();
-        } else {
-            web_block(static_cast<double>(now_));
+            if (static_cast<double>(now_) >= web_hold()) web_block(static_cast<double>(now_));
         }
         deliver();
     }
@@ -155,9 +173,15 @@ private:
             switch (kind) {
                 case kDown: platform::input::stylusDown(data[0], data[1]); break;
                 case kMove: platform::input::stylusMove(data[0], data[1]); break;
-                case kUp: platform::input::stylusUp(data[0], data[1]); break;
+                case kUp:
+                    platform::input::stylusUp(data[0], data[1]);
+                    unsaved_ = true;
+                    break;
                 case kKeyDown: platform::input::key(data[0], true); break;
-                case kKeyUp: platform::input::key(data[0], false); break;
+                case kKeyUp:
+                    platform::input::key(data[0], false);
+                    unsaved_ = true;
+                    break;
                 case kShown: platform::input::focus(true); break;
                 case kHidden:
                     // A hidden page may be closed without another word:
@@ -172,6 +196,7 @@ private:
     }
 
     bool virtual_;
+    bool unsaved_ = false;  // input came since the last save
     uint64_t now_;
     uint64_t start_;
     double lastYield_ = 0;

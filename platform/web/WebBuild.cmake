@@ -56,6 +56,8 @@ target_link_libraries(platform PUBLIC platform_core)
 set(DECKHOLLOW_WEB_PROGRAMS
   "reflection|Vuzurovoro Dazozivad"
   "pellandine|Pellandine"
+  "velloran|Velloran"
+  "cribbage|Cribbage"
   "gallery|Toolkit gallery")
 set(WEB_SITE ${CMAKE_BINARY_DIR}/site)
 set(WEB_PROGRAM_LIST "")

@@ -316,8 +316,13 @@ def main():
     programs = sorted(name[:-4] for name in os.listdir(scripts)
                       if name.endswith(".txt") and "-" not in name
                       and os.path.exists(os.path.join(args.site, name[:-4] + ".js")))
-    cases = args.cases or [f"opening:{p}" for p in programs] + [
-        "opening-hidpi:reflection", "reload:after-exit", "second-tab", "sizes"]
+    # Every opening script of a built program; the reload case plays the
+    # reflection-theme and -restart scripts itself.
+    openings = sorted(name[:-4] for name in os.listdir(scripts)
+                      if name.endswith(".txt") and name[:-4].split("-")[0] in programs
+                      and name[:-4] not in ("reflection-theme", "reflection-restart"))
+    cases = args.cases or [f"opening:{s}" for s in openings] + [
+        "opening-hidpi:reflection", "reload:after-exit", "reload:at-once", "second-tab", "sizes"]
     os.makedirs(args.work, exist_ok=True)
     handler = functools.partial(QuietHandler, directory=args.site)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
