@@ -1,34 +1,7 @@
 # Runs pellandine-sim replay and position on small scripts: what each tap
 # did, the slots removed, the selection and the table after it, and exit
 # code 2 naming a malformed tap or a table the game never deals.
-function(run_sim)
-  cmake_parse_arguments(R "" "INPUT" "ARGS" ${ARGN})
-  set(input_args)
-  if(DEFINED R_INPUT)
-    set(input ${WORK}/pellandine_replay_input.txt)
-    file(WRITE ${input} "${R_INPUT}")
-    set(input_args INPUT_FILE ${input})
-  endif()
-  execute_process(COMMAND ${SIM} ${R_ARGS} ${input_args}
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  set(rc ${rc} PARENT_SCOPE)
-  set(out "${out}" PARENT_SCOPE)
-  set(err "${err}" PARENT_SCOPE)
-endfunction()
-
-function(expect_output expected)
-  string(FIND "${out}" "${expected}" at)
-  if(at EQUAL -1 OR NOT rc EQUAL 0)
-    message(FATAL_ERROR "pellandine-sim: exit ${rc}, output lacks\n${expected}\n--- output:\n${out}\n${err}")
-  endif()
-endfunction()
-
-function(expect_refusal expected)
-  string(FIND "${err}" "${expected}" at)
-  if(NOT rc EQUAL 2 OR at EQUAL -1)
-    message(FATAL_ERROR "pellandine-sim: exit ${rc} (expected 2), message lacks \"${expected}\":\n${err}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/sim_script.cmake)
 
 # Pairs, straight up: 7S and 5S are no pair, 7S and 7C are; the deck tap
 # moves each column's cards up and fills the bottom row from the shoe.

@@ -3,34 +3,7 @@
 # an impossible position.
 set(NEW_DECK "AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD")
 
-function(run_sim)
-  cmake_parse_arguments(R "" "INPUT" "ARGS" ${ARGN})
-  set(input_args)
-  if(DEFINED R_INPUT)
-    set(input ${WORK}/reflection_replay_input.txt)
-    file(WRITE ${input} "${R_INPUT}")
-    set(input_args INPUT_FILE ${input})
-  endif()
-  execute_process(COMMAND ${SIM} ${R_ARGS} ${input_args}
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  set(rc ${rc} PARENT_SCOPE)
-  set(out "${out}" PARENT_SCOPE)
-  set(err "${err}" PARENT_SCOPE)
-endfunction()
-
-function(expect_output expected)
-  string(FIND "${out}" "${expected}" at)
-  if(at EQUAL -1 OR NOT rc EQUAL 0)
-    message(FATAL_ERROR "reflection-sim: exit ${rc}, output lacks\n${expected}\n--- output:\n${out}\n${err}")
-  endif()
-endfunction()
-
-function(expect_refusal expected)
-  string(FIND "${err}" "${expected}" at)
-  if(NOT rc EQUAL 2 OR at EQUAL -1)
-    message(FATAL_ERROR "reflection-sim: exit ${rc} (expected 2), message lacks \"${expected}\":\n${err}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/sim_script.cmake)
 
 # The new deck's order: 5S parked, 6S onto the three's sequence, a deal
 # with a card waiting refused, undo and redo, 5S refused by the twos.

@@ -19,6 +19,22 @@ bool hasMessage(const Events& events, const std::string& title) {
 const char* kComputerJunk = "KS QC 9D 7H 5S 3C JD 8H 6C 2D";
 const char* kPlayerJunk = "KH QD 9S 7C 5D 3H JS 8C 6H 2S";
 
+// The hands as they stand when the computer has just knocked (or gone gin)
+// with `computerDeadwood` left, both having passed the upcard; the person
+// then acknowledges the knock.
+void afterComputerKnock(VelloranGame& game, const char* playerHand, const char* computerHand,
+                        int computerDeadwood) {
+    deal(game, stackedDeal(kComputerJunk, kPlayerJunk, "KD"), true);
+    game.apply(Action::of(Action::BeginPlay));
+    game.apply(Action::of(Action::Pass));
+    setPlayerHand(game, playerHand);
+    setComputerHand(game, computerHand);
+    game.computeDeadwood(Side::Player);
+    game.computerDeadwood = computerDeadwood;
+    game.playerActive = false;
+    ASSERT_TRUE(game.apply(Action::of(Action::Acknowledge)));
+}
+
 TEST(Deal, TenEachWithAnUpcardOfferedToTheNonDealer) {
     VelloranGame game;
     Events events;
@@ -287,15 +303,8 @@ TEST(KnockAndMeld, ThePersonKnocksAndTheComputerLaysOff) {
 // The computer knocks: the person melds, then lays off onto its melds.
 TEST(KnockAndMeld, ThePersonLaysOffOntoTheComputersMelds) {
     VelloranGame game;
-    deal(game, stackedDeal(kComputerJunk, kPlayerJunk, "KD"), true);
-    game.apply(Action::of(Action::BeginPlay));
-    game.apply(Action::of(Action::Pass));
-    setPlayerHand(game, "QH 4C 8D 8S 2D 2S 6D 3D 4D 9S");
-    setComputerHand(game, "QS QC QD 5C 6C 7C AH 2H 3H 5S");
-    game.computeDeadwood(Side::Player);
-    game.computerDeadwood = 5;
-    game.playerActive = false;  // as after its knock
-    ASSERT_TRUE(game.apply(Action::of(Action::Acknowledge)));
+    afterComputerKnock(game, "QH 4C 8D 8S 2D 2S 6D 3D 4D 9S",
+                       "QS QC QD 5C 6C 7C AH 2H 3H 5S", 5);
     EXPECT_EQ(game.phase(), Phase::Meld);
     EXPECT_TRUE(game.canFinishMelding());  // the knocker's rule does not bind the person
     for (const char* c : {"2D", "3D", "4D"}) game.apply(Action::withSlot(Action::ToggleCard, slotOf(game, c)));
@@ -331,14 +340,8 @@ TEST(KnockAndMeld, ThePersonLaysOffOntoTheComputersMelds) {
 // in the hand and are the deadwood scored and shown.
 TEST(KnockAndMeld, FinishKeepsMarkedCardsAsDeadwood) {
     VelloranGame game;
-    deal(game, stackedDeal(kComputerJunk, kPlayerJunk, "KD"), true);
-    game.apply(Action::of(Action::BeginPlay));
-    game.apply(Action::of(Action::Pass));
-    setPlayerHand(game, "KH QD 9S 7C 5D 3H JS 8C 6H 2S");
-    setComputerHand(game, "QS QC QH 5C 6C 7C AH 2H 3H 4S");
-    game.computerDeadwood = 4;
-    game.playerActive = false;
-    ASSERT_TRUE(game.apply(Action::of(Action::Acknowledge)));
+    afterComputerKnock(game, "KH QD 9S 7C 5D 3H JS 8C 6H 2S",
+                       "QS QC QH 5C 6C 7C AH 2H 3H 4S", 4);
     ASSERT_TRUE(game.apply(Action::of(Action::FinishMelding)));
     ASSERT_EQ(game.phase(), Phase::LayOff);
     game.apply(Action::withSlot(Action::ToggleCard, slotOf(game, "KH")));
@@ -354,14 +357,8 @@ TEST(KnockAndMeld, FinishKeepsMarkedCardsAsDeadwood) {
 // Gin: no lay-offs, straight to the result.
 TEST(KnockAndMeld, NoLayOffsOntoGin) {
     VelloranGame game;
-    deal(game, stackedDeal(kComputerJunk, kPlayerJunk, "KD"), true);
-    game.apply(Action::of(Action::BeginPlay));
-    game.apply(Action::of(Action::Pass));
-    setPlayerHand(game, "8H 9H JS QS KC 2D 4D 6S 8S KD");
-    setComputerHand(game, "5H 6H 7H 9C 9D 9S AC 2C 3C 4C");
-    game.computerDeadwood = 0;
-    game.playerActive = false;
-    ASSERT_TRUE(game.apply(Action::of(Action::Acknowledge)));
+    afterComputerKnock(game, "8H 9H JS QS KC 2D 4D 6S 8S KD",
+                       "5H 6H 7H 9C 9D 9S AC 2C 3C 4C", 0);
     EXPECT_EQ(game.phase(), Phase::HandResult);
     EXPECT_TRUE(game.layOffTargets.empty());
     EXPECT_EQ(game.playerCardCount(), 10);  // 8H and 9H stay deadwood

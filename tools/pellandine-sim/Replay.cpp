@@ -58,15 +58,10 @@ std::vector<CardCode> wholeDeck(const std::vector<CardCode>& topFirst) {
 
 int runReplay(int argc, char** argv) {
     int gameType = pellandine::kPairs, slideMode = pellandine::kSlideZigZag;
-    bool help = false, haveDeck = false;
+    bool haveDeck = false;
     std::vector<CardCode> deck;
     std::vector<ReplayTap> taps;
     const std::vector<sim_options::SimOption> table = {
-        {"--help", "-h", false,
-         [&](const std::string&, std::string&) {
-             help = true;
-             return true;
-         }},
         variationOption(gameType),
         slideOption(slideMode),
         {"--deck", nullptr, true,
@@ -79,15 +74,8 @@ int runReplay(int argc, char** argv) {
         {"--moves", nullptr, true,
          [&](const std::string& v, std::string& why) { return parseReplayTaps(v, taps, why); }},
     };
-    std::string error;
-    if (!sim_options::parseSimArguments(argc, argv, table, error)) {
-        std::fprintf(stderr, "pellandine-sim: %s\n%s", error.c_str(), kReplayUsage);
-        return 2;
-    }
-    if (help) {
-        std::printf("%s", kReplayUsage);
-        return 0;
-    }
+    const int status = sim_options::readSubcommand(argc, argv, table, "pellandine-sim", kReplayUsage);
+    if (status >= 0) return status;
     if (!haveDeck) return refuse("replay needs --deck");
     pellandine::PellandineRules rules(0, gameType, slideMode);
     rules.newGameWithOrder(wholeDeck(deck));

@@ -33,20 +33,11 @@ const char* kReplayUsage =
     "  talon N, kings, talon N seq M, kings seq M, undo, redo; piles numbered from 1\n";
 
 int runReplay(int argc, char** argv) {
-    bool expert = false, haveDeck = false, help = false;
+    bool expert = false, haveDeck = false;
     int deck[reflection::kDeckSize] = {};
     std::vector<ReplayMove> moves;
     const std::vector<sim_options::SimOption> table = {
-        {"--help", "-h", false,
-         [&](const std::string&, std::string&) {
-             help = true;
-             return true;
-         }},
-        {"--expert", nullptr, false,
-         [&](const std::string&, std::string&) {
-             expert = true;
-             return true;
-         }},
+        sim_options::flagOption("--expert", nullptr, expert),
         {"--deck", nullptr, true,
          [&](const std::string& v, std::string& why) {
              std::string fault;
@@ -57,15 +48,8 @@ int runReplay(int argc, char** argv) {
         {"--moves", nullptr, true,
          [&](const std::string& v, std::string& why) { return parseReplayMoves(v, moves, why); }},
     };
-    std::string error;
-    if (!sim_options::parseSimArguments(argc, argv, table, error)) {
-        std::fprintf(stderr, "reflection-sim: %s\n%s", error.c_str(), kReplayUsage);
-        return 2;
-    }
-    if (help) {
-        std::printf("%s", kReplayUsage);
-        return 0;
-    }
+    const int status = sim_options::readSubcommand(argc, argv, table, "reflection-sim", kReplayUsage);
+    if (status >= 0) return status;
     if (!haveDeck) return refuse("replay needs --deck");
     ReflectionGame game;
     game.setExpertMode(expert);

@@ -1,6 +1,7 @@
 #include "tools/sim-options/SimArguments.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 namespace sim_options {
@@ -73,6 +74,29 @@ bool parseSimArguments(int argc, char** argv, const std::vector<SimOption>& tabl
         if (!option->take(value, error)) return false;
     }
     return true;
+}
+
+SimOption flagOption(const char* name, const char* alias, bool& target) {
+    return {name, alias, false, [&target](const std::string&, std::string&) {
+                target = true;
+                return true;
+            }};
+}
+
+int readSubcommand(int argc, char** argv, std::vector<SimOption> table, const char* tool,
+                   const char* usage) {
+    bool help = false;
+    table.push_back(flagOption("--help", "-h", help));
+    std::string error;
+    if (!parseSimArguments(argc, argv, table, error)) {
+        std::fprintf(stderr, "%s: %s\n%s", tool, error.c_str(), usage);
+        return 2;
+    }
+    if (help) {
+        std::printf("%s", usage);
+        return 0;
+    }
+    return -1;
 }
 
 }  // namespace sim_options

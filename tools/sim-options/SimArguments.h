@@ -46,9 +46,19 @@ SimOption choiceOption(const char* name, const char* what, T& target,
             }};
 }
 
+// A flag (no value) that sets `target`.
+SimOption flagOption(const char* name, const char* alias, bool& target);
+
 // Reads argv[1..] against the table in order. False at the first argument
 // that is unknown, lacks its value or is refused, with `error` saying which.
 bool parseSimArguments(int argc, char** argv, const std::vector<SimOption>& table,
                        std::string& error);
+
+// A subcommand's reading with the ends every tool shares: --help (or -h)
+// prints `usage` and gives exit code 0; a refused argument prints
+// "TOOL: why" and the usage on standard error and gives 2. Otherwise -1:
+// the arguments are read and the subcommand goes on.
+int readSubcommand(int argc, char** argv, std::vector<SimOption> table, const char* tool,
+                   const char* usage);
 
 }  // namespace sim_options
