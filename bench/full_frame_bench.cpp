@@ -1,7 +1,7 @@
-// Whole frames as the main loop makes them: every game table that exists
-// (reflection, Pellandine; Velloran and cribbage join below) drawn, menu bar included, into the 240 x 320 image
-// and presented on each display kind; the present step alone per kind; and
-// the 153,600-byte copy every figure is measured against, in the same run.
+// Whole frames as the main loop makes them: every game's table (reflection,
+// Pellandine, Velloran, cribbage) drawn, menu bar included, into the 240 x 320
+// image and presented on each display kind; the present step alone per kind;
+// and the 153,600-byte copy every figure is measured against, in the same run.
 
 #include <benchmark/benchmark.h>
 
@@ -15,12 +15,18 @@
 #include "gamekit/shell/Presentation.h"
 #include "gamekit/ui/Controls.h"
 #include "gamekit/ui/Menu.h"
+#include "games/cribbage/CribbageSprites.h"
+#include "games/cribbage/table/TableLayout.h"
+#include "games/cribbage/table/TableView.h"
 #include "games/pellandine/PellandineSprites.h"
 #include "games/pellandine/TableView.h"
 #include "games/pellandine/rules/PellandineRules.h"
 #include "games/reflection/ReflectionSprites.h"
 #include "games/reflection/rules/GreedyPlayer.h"
 #include "games/reflection/table/TableView.h"
+#include "games/velloran/VelloranSprites.h"
+#include "games/velloran/rules/VelloranGame.h"
+#include "games/velloran/table/TableView.h"
 #include "platform/core/Display.h"
 
 using platform::DisplayKind;
@@ -199,10 +205,112 @@ BENCHMARK(BM_PellandineTable)->DenseRange(0, kKinds - 1);
 BENCHMARK(BM_ReflectionDrawOnly);
 BENCHMARK(BM_PellandineDrawOnly);
 
-// The Velloran and cribbage tables join here once they exist: a
-// VelloranFrame and a CribbageFrame like the two above (a game in play,
-// draw(surface) drawing the table and its menu bar), each registered as
-// BM_<Game>Table over every kind and BM_<Game>DrawOnly, and their table
-// libraries named in the list in bench/CMakeLists.txt.
+// The menu bar every table screen ends with, its three menus in place.
+struct TableMenuBar {
+    TableMenuBar() : bar(&gamekit::font1()), game("Game", &bar), configure("Configure", &bar), help("Help", &bar) {
+        addMenus(bar, game, configure, help);
+    }
+    gamekit::MenuBar bar;
+    gamekit::MenuItem game, configure, help;
+};
+
+// A Velloran hand in play: the person has taken the upcard and selected a
+// card, hints on, so every part of the play screen is drawn.
+struct VelloranFrame {
+    VelloranFrame()
+        : strip(gamekit::kBackStripWidth * gamekit::kBackStripHeight, 0x8410),
+          sheet(velloran_sprites::kSheetWidth * velloran_sprites::kSheetHeight, velloran_sprites::kKey),
+          themes(gamekit::makeStandardThemes(strip.data())) {
+        game.options().hints = true;
+        velloran::Action deal = velloran::Action::withSeed(velloran::Action::NewGame, 20240601);
+        deal.index = 1;  // the computer deals: the person is offered the upcard
+        game.apply(deal);
+        game.apply(velloran::Action::of(velloran::Action::BeginPlay));
+        game.apply(velloran::Action::of(velloran::Action::TakeDiscard));
+        for (int slot = 0; slot < velloran::kPlayerSlots; ++slot) {
+            if (game.playerSlot(slot) != velloran::kNoCard) {
+                game.apply(velloran::Action::withSlot(velloran::Action::TapSlot, slot));
+                break;
+            }
+        }
+        scene.game = &game;
+        scene.theme = themes[5];
+        scene.sheet = sheet.data();
+        scene.displayHints = true;
+        scene.displayCardsInDeck = true;
+    }
+    ~VelloranFrame() { gamekit::destroyThemes(themes); }
+    void draw(gamekit::Surface& surface) {
+        velloran::drawPlayScreen(surface, scene, buttons);
+        menus.bar.draw(surface);
+    }
+    std::vector<uint16_t> strip, sheet;
+    gamekit::GArray<gamekit::CardTheme*> themes;
+    velloran::VelloranGame game;
+    velloran::TableScene scene;
+    velloran::TableButtons buttons;
+    TableMenuBar menus;
+};
+
+// A cribbage play in full swing: both players have laid cards, the pegs
+// have moved, Red's prompt and the status line showing.
+struct CribbageFrame {
+    CribbageFrame()
+        : strip(gamekit::kBackStripWidth * gamekit::kBackStripHeight, 0x8410),
+          sheet(cribbage_sprites::kSheetWidth * cribbage_sprites::kSheetHeight, 0x001F),
+          themes(gamekit::makeStandardThemes(strip.data())),
+          game(7),
+          red(cribbage::kRedMessages.left, cribbage::kRedMessages.top, 202, 29, &gamekit::font1()),
+          status(cribbage::kStatusLine.left, cribbage::kStatusLine.top, 120, 15, &gamekit::font1()) {
+        using cribbage::Action;
+        using cribbage::ActionKind;
+        for (size_t i = 0; i < sheet.size(); i += 3) sheet[i] = 0xA145;  // keyed and opaque pixels
+        game.apply(Action::simple(ActionKind::Continue));
+        game.apply(Action::newGame(20240601, true));
+        game.apply(Action::simple(ActionKind::Deal));
+        game.apply(Action::discard(cribbage::Side::Red, 0, 1));
+        game.apply(Action::simple(ActionKind::RevealStarter));
+        for (int moves = 0; moves < 2 && game.state() == cribbage::GameState::Playing && !game.playOver(); ++moves) {
+            cribbage::ActionList legal;
+            game.legalActions(legal);
+            if (legal.count == 0) break;
+            game.apply(legal.actions[0]);
+        }
+        red.addLine("Select a card to play and");
+        red.addLine("then tap the play area");
+        status.addLine("Waiting for Red...");
+        scene.game = &game;
+        scene.state = cribbage::GameState::Playing;
+        scene.theme = themes[5];
+        scene.sheet = sheet.data();
+        scene.sheetStride = cribbage_sprites::kSheetWidth;
+        scene.selected[1] = true;
+        scene.pegs[0] = {game.score(cribbage::Side::Red), game.backPeg(cribbage::Side::Red)};
+        scene.pegs[1] = {game.score(cribbage::Side::Blue), game.backPeg(cribbage::Side::Blue)};
+        scene.redMessages = &red;
+        scene.statusLine = &status;
+    }
+    ~CribbageFrame() { gamekit::destroyThemes(themes); }
+    void draw(gamekit::Surface& surface) {
+        view.draw(surface, scene);
+        menus.bar.draw(surface);
+    }
+    std::vector<uint16_t> strip, sheet;
+    gamekit::GArray<gamekit::CardTheme*> themes;
+    cribbage::CribbageGame game;
+    gamekit::MessageLog red, status;
+    cribbage::TableScene scene;
+    cribbage::TableView view;
+    TableMenuBar menus;
+};
+
+void BM_VelloranTable(benchmark::State& state) { tableFrame<VelloranFrame>(state); }
+void BM_CribbageTable(benchmark::State& state) { tableFrame<CribbageFrame>(state); }
+void BM_VelloranDrawOnly(benchmark::State& state) { tableDrawOnly<VelloranFrame>(state); }
+void BM_CribbageDrawOnly(benchmark::State& state) { tableDrawOnly<CribbageFrame>(state); }
+BENCHMARK(BM_VelloranTable)->DenseRange(0, kKinds - 1);
+BENCHMARK(BM_CribbageTable)->DenseRange(0, kKinds - 1);
+BENCHMARK(BM_VelloranDrawOnly);
+BENCHMARK(BM_CribbageDrawOnly);
 
 }  // namespace

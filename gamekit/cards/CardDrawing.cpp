@@ -87,6 +87,98 @@ void stampGlyph(Surface& surface, const uint16_t* cell, int x, int y, bool recol
     }
 }
 
+// The rounded body and the corner glyphs: everything of a face but the
+// selection block.
+void drawFace(Surface& surface, const PlayingCard& card, int x, int y, int right, int bottom,
+              Colour border) {
+    drawRoundRect(surface, x, y, right, bottom, kCornerRadius, kShapeOutlineFilled, border,
+                  kCardFill);
+    stampGlyph(surface, rankGlyph(card.rank), x + 1, y + 1, card.isRed(), kRed);
+    stampGlyph(surface, suitGlyph(card.suit), x + 1, y + 14, false, 0);
+}
+
+// A face depends on its card and border colour alone, and a frame draws
+// dozens of them: each is drawn once into a picture of its own and then
+// copied, row by row, wherever it lies wholly on the surface. A row of a
+// face is one run of drawn pixels (the corners leave the table showing at
+// both ends); a face that is not (a card without glyphs may differ) is
+// drawn the long way every time.
+constexpr int kSuits = 4;
+constexpr int kRanks = 13;
+
+struct CachedFace {
+    bool built = false;
+    bool usable = false;
+    Colour border = 0;
+    Colour pixels[kCardHeight][kCardWidth];
+    uint8_t first[kCardHeight];
+    uint8_t count[kCardHeight];
+};
+
+// Drawn twice, onto black and onto white: a pixel that comes out the same
+// on both was drawn, one that differs is the table showing through.
+void buildFace(CachedFace& face, const PlayingCard& card, Colour border) {
+    Colour onBlack[kCardHeight * kCardWidth], onWhite[kCardHeight * kCardWidth];
+    Surface black(onBlack, kCardWidth, kCardHeight), white(onWhite, kCardWidth, kCardHeight);
+    black.fill(colours::kBlack);
+    white.fill(colours::kWhite);
+    drawFace(black, card, 0, 0, kCardWidth - 1, kCardHeight - 1, border);
+    drawFace(white, card, 0, 0, kCardWidth - 1, kCardHeight - 1, border);
+    face.built = true;
+    face.usable = true;
+    face.border = border;
+    for (int row = 0; row < kCardHeight; ++row) {
+        const Colour* b = black.row(row);
+        const Colour* w = white.row(row);
+        int first = 0;
+        while (first < kCardWidth && b[first] != w[first]) ++first;
+        int end = first;
+        while (end < kCardWidth && b[end] == w[end]) ++end;
+        for (int rest = end; rest < kCardWidth; ++rest) {
+            if (b[rest] == w[rest]) face.usable = false;
+        }
+        face.first[row] = static_cast<uint8_t>(first);
+        face.count[row] = static_cast<uint8_t>(end - first);
+        std::memcpy(face.pixels[row], b, sizeof face.pixels[row]);
+    }
+}
+
+// `count` pixels in pieces of eight, the last piece overlapping the one
+// before: no library call for a run shorter than a card.
+inline void copyRun(uint16_t* to, const uint16_t* from, int count) {
+    if (count < 8) {
+        for (int i = 0; i < count; ++i) to[i] = from[i];
+        return;
+    }
+    for (int i = 0; i + 8 < count; i += 8) std::memcpy(to + i, from + i, 16);
+    std::memcpy(to + count - 8, from + count - 8, 16);
+}
+
+// Draws the face from its picture when the card has one and lies wholly on
+// the surface, unclipped; false when it must be drawn the long way.
+bool drawCachedFace(Surface& surface, const PlayingCard& card, int x, int y, int right, int bottom,
+                    Colour border) {
+    if (card.rank < 0 || card.rank >= kRanks || card.suit < 0 || card.suit >= kSuits) return false;
+    if (x < 0 || y < 0 || long{x} + kCardWidth > surface.width() ||
+        long{y} + kCardHeight > surface.height())
+        return false;
+    if (right != long{x} + kCardWidth - 1 || bottom != long{y} + kCardHeight - 1) return false;
+    static CachedFace faces[kSuits][kRanks];
+    CachedFace& face = faces[card.suit][card.rank];
+    if (!face.built || face.border != border) buildFace(face, card, border);
+    if (!face.usable) return false;
+    for (int row = 0; row < kCardHeight; ++row) {
+        const int first = face.first[row];
+        uint16_t* out = surface.row(y + row) + x;
+        if (face.count[row] == kCardWidth) {
+            std::memcpy(out, face.pixels[row], sizeof face.pixels[row]);
+        } else {
+            copyRun(out + first, face.pixels[row] + first, face.count[row]);
+        }
+    }
+    return true;
+}
+
 // A back for a card that has no theme to take one from: a plain field in the
 // same frame as a theme's back.
 void drawPlainBack(Surface& surface, int x, int y, Colour frame) {
@@ -129,10 +221,9 @@ void drawCard(Surface& surface, const PlayingCard& card, const CardTheme* theme,
         drawRoundRect(surface, x - 2, y - 2, x + kCardWidth + 1, y + kCardHeight + 1, kCornerRadius,
                       kShapeFilled, highlight, highlight);
     }
-    drawRoundRect(surface, x, y, right, bottom, kCornerRadius, kShapeOutlineFilled, border,
-                  kCardFill);
-    stampGlyph(surface, rankGlyph(card.rank), x + 1, y + 1, card.isRed(), kRed);
-    stampGlyph(surface, suitGlyph(card.suit), x + 1, y + 14, false, 0);
+    if (!drawCachedFace(surface, card, x, y, right, bottom, border)) {
+        drawFace(surface, card, x, y, right, bottom, border);
+    }
 }
 
 }  // namespace gamekit

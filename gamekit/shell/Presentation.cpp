@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "gamekit/shell/PresentWide.h"
 #include "gamekit/shell/Shell.h"
 #include "platform/Gx.h"
 
@@ -240,8 +241,16 @@ void eightBitVector(const uint16_t* back, uint8_t* destination) { eightBitBlocke
 void greyVector(const uint16_t* back, uint8_t* destination) { greyBlocked(back, destination); }
 #endif
 
+// Wide where the processor runs it, else the compiled vector path; asked once.
+PresentPath resolved(PresentPath path) {
+    static const bool wide = present_wide::available();
+    return path == PresentPath::Wide && !wide ? PresentPath::Vector : path;
+}
+
 void landscape(const uint16_t* back, uint8_t* topLeft, PresentPath path) {
-    if (path == PresentPath::Vector) {
+    if (path == PresentPath::Wide) {
+        present_wide::landscape(back, topLeft);
+    } else if (path == PresentPath::Vector) {
         landscapeVector(back, topLeft);
     } else {
         landscapeBlocked(back, topLeft);
@@ -254,7 +263,9 @@ bool hasVectorPresent() { return kVector; }
 
 void convertFrame(const uint16_t* back, const DisplayInfo& info, uint8_t* destination, PresentPath path) {
     if (destination == nullptr) return;
-    const bool vector = path == PresentPath::Vector;
+    path = resolved(path);
+    const bool wide = path == PresentPath::Wide;
+    const bool vector = wide || path == PresentPath::Vector;
     if (info.bitsPerPixel == 16) {
         const long xp = evenPitch(info.xPitch), yp = evenPitch(info.yPitch);
         if (xp == -kLandscapeRow && yp == 2) {
@@ -270,23 +281,31 @@ void convertFrame(const uint16_t* back, const DisplayInfo& info, uint8_t* destin
             pitch512Blocked(back, destination);
         }
     } else if (info.bitsPerPixel == 8) {
-        vector ? eightBitVector(back, destination) : eightBitBlocked(back, destination);
+        if (wide) {
+            present_wide::eightBit(back, destination);
+        } else {
+            vector ? eightBitVector(back, destination) : eightBitBlocked(back, destination);
+        }
     } else if (info.bitsPerPixel == 4) {
-        vector ? greyVector(back, destination) : greyBlocked(back, destination);
+        if (wide) {
+            present_wide::grey(back, destination);
+        } else {
+            vector ? greyVector(back, destination) : greyBlocked(back, destination);
+        }
     }
 }
 
 void convertFrame(const uint16_t* back, const DisplayInfo& info, uint8_t* destination) {
-    convertFrame(back, info, destination, PresentPath::Vector);
+    convertFrame(back, info, destination, PresentPath::Wide);
 }
 
 void convertFrameFixed(const uint16_t* back, uint8_t* fixedAddress, PresentPath path) {
     if (fixedAddress == nullptr) return;
-    landscape(back, fixedAddress, path);
+    landscape(back, fixedAddress, resolved(path));
 }
 
 void convertFrameFixed(const uint16_t* back, uint8_t* fixedAddress) {
-    convertFrameFixed(back, fixedAddress, PresentPath::Vector);
+    convertFrameFixed(back, fixedAddress, PresentPath::Wide);
 }
 
 void presentFrame() {

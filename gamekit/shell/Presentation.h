@@ -24,10 +24,13 @@ struct DisplayInfo {
 // fields, 4 bits as a landscape grey screen; other depths get nothing.
 void convertFrame(const uint16_t* back, const DisplayInfo& info, uint8_t* destination);
 
-// How a frame is converted: with the machine's vector unit (SSE2 on x86-64,
-// NEON on ARM, chosen when compiled) or in portable blocks. Both write the
-// same bytes; Vector is the Blocked path where there is no vector unit.
-enum class PresentPath { Vector, Blocked };
+// How a frame is converted: with the widest vectors the processor has,
+// chosen when the program runs (AVX2 where an x86-64 processor has it), with
+// the vector unit the program is compiled for (SSE2 on x86-64, NEON on ARM)
+// or in portable blocks. All write the same bytes; Wide is the Vector path
+// where the processor has nothing wider (and for the 16-bit layouts, already
+// at the copy's speed), Vector the Blocked path where there is no vector unit.
+enum class PresentPath { Wide, Vector, Blocked };
 bool hasVectorPresent();
 void convertFrame(const uint16_t* back, const DisplayInfo& info, uint8_t* destination, PresentPath path);
 

@@ -211,7 +211,7 @@ void convertFrameFixed(const uint16_t* back, uint8_t* fixedAddress) {
 
 }  // namespace reference
 
-TEST(Presentation, VectorAndBlockedPathsWriteTheReferenceBytesOnEveryKind) {
+TEST(Presentation, WideVectorAndBlockedPathsWriteTheReferenceBytesOnEveryKind) {
     const DisplayKind kinds[] = {DisplayKind::Portrait16, DisplayKind::Pitch512, DisplayKind::Landscape16,
                                  DisplayKind::Palette8,   DisplayKind::Gray4,    DisplayKind::Fixed};
     for (unsigned seed = 20; seed < 26; ++seed) {
@@ -226,7 +226,7 @@ TEST(Presentation, VectorAndBlockedPathsWriteTheReferenceBytesOnEveryKind) {
             } else {
                 reference::convertFrame(image.data(), infoOf(kind), expected.data() + layout.topLeftOffset);
             }
-            for (auto path : {gamekit::PresentPath::Vector, gamekit::PresentPath::Blocked}) {
+            for (auto path : {gamekit::PresentPath::Wide, gamekit::PresentPath::Vector, gamekit::PresentPath::Blocked}) {
                 std::vector<uint8_t> memory(layout.bytes, 0xA5);
                 if (kind == DisplayKind::Fixed) {
                     gamekit::convertFrameFixed(image.data(), memory.data() + layout.topLeftOffset, path);
@@ -234,7 +234,7 @@ TEST(Presentation, VectorAndBlockedPathsWriteTheReferenceBytesOnEveryKind) {
                     convertFrame(image.data(), infoOf(kind), memory.data() + layout.topLeftOffset, path);
                 }
                 ASSERT_EQ(memory, expected) << platform::displayKindName(kind) << " seed " << seed
-                                            << (path == gamekit::PresentPath::Vector ? " vector" : " blocked");
+                                            << " path " << static_cast<int>(path);
             }
         }
     }
