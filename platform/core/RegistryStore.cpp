@@ -267,16 +267,25 @@ bool Store::commit() {
     Hive current;
     Stamp stamp;
     if (!readFile(current, stamp, problem_)) return false;  // never write over what was not read
+    const std::string before = formatRegistryText(current);
     for (const Change& change : pending_) current.apply(change);
-
+    const std::string text = formatRegistryText(current);
     std::string path = registryFilePath();
+    if (text == before && stamp.exists) {
+        // The programs set their settings again at every start, mostly to
+        // what they were: rewriting an unchanged file would cost a wait for
+        // the disk (a tenth of a second on a busy one) and nothing else.
+        settle(std::move(current), stamp);
+        return true;
+    }
+
     std::string temporary = path + ".tmp";  // only the lock holder writes it
     int fd = openFile(temporary, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
         problem_ = describe(temporary, errno);
         return false;
     }
-    bool written = writeAll(fd, formatRegistryText(current)) &&
+    bool written = writeAll(fd, text) &&
                    retried([&] { return ::fsync(fd); }) == 0;
     int error = errno;
     // The data are on the disk once fsync returned: a close interrupted
@@ -301,12 +310,16 @@ bool Store::commit() {
         retried([&] { return ::fsync(directory); });
         ::close(directory);
     }
+    settle(std::move(current), stampOf(path));
+    return true;
+}
+
+void Store::settle(Hive current, const Stamp& stamp) {
     problem_.clear();
     loaded_ = true;
     pending_.clear();
     view_ = std::move(current);
-    stamp_ = stampOf(path);
-    return true;
+    stamp_ = stamp;
 }
 
 void Store::discard() {

@@ -62,6 +62,7 @@ class SdlBackend : public Backend {
     ~SdlBackend() override { closeAll(); }
 
     bool open(int scale, std::string* error) {
+        timing_.step("opening the display");
         // A windowed card game: leave the compositor and the screen saver
         // alone, which SDL otherwise turns off for full-screen games.
         SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
@@ -107,18 +108,21 @@ class SdlBackend : public Backend {
     void sleep(DWORD milliseconds) override { SDL_Delay(milliseconds); }
 
     void pumpEvents(DWORD waitMs) override {
+        // The frame loop asks several times a frame; each look at the
+        // display is a round of system calls on its connection, so it looks
+        // once and then takes what came from SDL's queue alone (polling
+        // event by event would look at the display again for every one).
         SDL_Event event;
-        bool any = false;
-        while (SDL_PollEvent(&event)) {
-            handle(event);
-            any = true;
+        if (waitMs == 0 || input::messagesPending()) {
+            SDL_PumpEvents();
+            drainQueue();
+            return;
         }
-        if (any || waitMs == 0 || input::messagesPending()) return;
         // Nothing to do before the next frame: sleep until an event comes or
-        // the frame period ends.
+        // the frame period ends (the wait looks at the display itself).
         if (SDL_WaitEventTimeout(&event, static_cast<int>(waitMs))) {
             handle(event);
-            while (SDL_PollEvent(&event)) handle(event);
+            drainQueue();
         }
     }
 
@@ -195,6 +199,13 @@ class SdlBackend : public Backend {
         if (video_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
         video_ = false;
         SDL_Quit();
+    }
+
+    void drainQueue() {
+        SDL_Event event;
+        while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) {
+            handle(event);
+        }
     }
 
     void handle(const SDL_Event& e) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -267,4 +268,31 @@ TEST(Registry, AFileThatCannotBeOpenedForTheMomentIsNeitherMovedNorOverwritten) 
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
     EXPECT_FALSE(root.exists("registry.reg.bad"));
     EXPECT_EQ(root.read("registry.reg"), before);
+}
+
+// Every start sets its settings again, mostly to what they were: a file
+// that would not change is left alone, neither rewritten nor waited for on
+// the disk.
+TEST(Registry, ValuesSetToWhatTheyWereLeaveTheFileUntouched) {
+    TempDeviceRoot root;
+    HKEY key = createKey(kKey);
+    EXPECT_EQ(setDword(key, L"PointsToWin", 30), ERROR_SUCCESS);
+    EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    struct stat before {};
+    ASSERT_EQ(::stat(root.file("registry.reg").c_str(), &before), 0);
+
+    TempDeviceRoot::restart();
+    key = createKey(kKey);
+    EXPECT_EQ(setDword(key, L"PointsToWin", 30), ERROR_SUCCESS);
+    EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    struct stat after {};
+    ASSERT_EQ(::stat(root.file("registry.reg").c_str(), &after), 0);
+    // A rewrite puts a new file in place: another inode.
+    EXPECT_EQ(after.st_ino, before.st_ino);
+
+    key = createKey(kKey);
+    EXPECT_EQ(setDword(key, L"PointsToWin", 31), ERROR_SUCCESS);
+    EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    TempDeviceRoot::restart();
+    EXPECT_EQ(readDword(kKey, L"PointsToWin"), 31);
 }

@@ -14,57 +14,15 @@ gallery=$2
 installer=$3
 probe=$4
 
-for tool in Xvfb xdotool; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed"
-        exit 77
-    fi
-done
-
-work=$(mktemp -d)
-xvfb=
-pid=
-cleanup() {
-    [[ -n "$pid" ]] && kill -KILL "$pid" 2>/dev/null
-    [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+source "$(dirname "$0")/x_session.sh"
 
 export DECKHOLLOW_ROOT=$work/root
-mkdir -p "$DECKHOLLOW_ROOT"
-if ! "$installer" --root "$DECKHOLLOW_ROOT" >/dev/null; then
-    echo "FAIL: the installer failed"
-    exit 1
-fi
+install_root "$DECKHOLLOW_ROOT"
 # The registry as installed ("InstallDir"), given back to every case.
 cp "$DECKHOLLOW_ROOT/registry.reg" "$work/installed.reg"
 export DECKHOLLOW_BACKEND=sdl DECKHOLLOW_SCALE=1
-unset DECKHOLLOW_SCRIPT DECKHOLLOW_LOG DECKHOLLOW_DISPLAY WAYLAND_DISPLAY XAUTHORITY
-# As in window_test.sh: SDL's D-Bus library keeps allocations nobody can name.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+unset DECKHOLLOW_SCRIPT DECKHOLLOW_LOG DECKHOLLOW_DISPLAY
 log=$work/game.log
-failures=0
-wid=
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-# A virtual X server of our own for each case, since some cases kill it.
-start_x() {
-    rm -f "$work/display"
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>>"$work/xvfb.log" &
-    xvfb=$!
-    for _ in $(seq 100); do
-        [[ -s "$work/display" ]] && break
-        sleep 0.1
-    done
-    [[ -s "$work/display" ]] || { fail "the virtual X server did not start"; return 1; }
-    export DISPLAY=:$(tr -d '[:space:]' <"$work/display")
-}
 
 stop_x() {
     [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
@@ -98,23 +56,6 @@ click() {
     sleep 0.15
     xdotool click 1
     sleep 0.5  # time for the game to take it, also on a busy machine
-}
-
-# Writes an F12 screenshot and prints its path.
-shoot() {
-    local before after
-    before=$(ls "$DECKHOLLOW_ROOT/screenshots" 2>/dev/null | wc -l)
-    xdotool key --window "$wid" F12
-    for _ in $(seq 50); do
-        after=$(ls "$DECKHOLLOW_ROOT/screenshots" 2>/dev/null | wc -l)
-        if [[ $after -gt $before ]]; then
-            sleep 0.1
-            ls -t "$DECKHOLLOW_ROOT/screenshots"/*.png | head -n 1
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
 }
 
 # Taps the start-up screen away, again while it is still up (a first click
@@ -182,7 +123,7 @@ expect_no_box() {
 }
 
 # The X server dies during play.
-if start_x && start_game "$pellandine" "Pellandine Solitaire" "X server killed in play"; then
+if start_x 800x600x24 && start_game "$pellandine" "Pellandine Solitaire" "X server killed in play"; then
     pellandine_change
     kill_x
     expect_gone "X server killed in play"
@@ -191,7 +132,7 @@ fi
 stop_x
 
 # The X server dies while the farewell box is up.
-if start_x && start_game "$pellandine" "Pellandine Solitaire" "X server killed during a box"; then
+if start_x 800x600x24 && start_game "$pellandine" "Pellandine Solitaire" "X server killed during a box"; then
     pellandine_change
     xdotool key --window "$wid" Down
     if wait_for_box "Pellandine Solitaire" >/dev/null; then
@@ -205,7 +146,7 @@ fi
 stop_x
 
 # The X server dies while the box of a fatal error is up: exit code 1.
-if start_x && start_game "$gallery" "Toolkit Gallery" "X server killed during the fatal box"; then
+if start_x 800x600x24 && start_game "$gallery" "Toolkit Gallery" "X server killed during the fatal box"; then
     leave_startup "the gallery"
     click 20 8
     click 20 74  # Gallery > Fault demo
@@ -220,7 +161,7 @@ fi
 stop_x
 
 # Signals, one X server for all of them.
-if start_x; then
+if start_x 800x600x24; then
     if start_game "$pellandine" "Pellandine Solitaire" "SIGTERM in play"; then
         pellandine_change
         kill -TERM "$pid"

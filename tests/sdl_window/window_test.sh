@@ -17,64 +17,17 @@ gallery=$1
 installer=$2
 probe=$3
 
-for tool in Xvfb xdotool; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed"
-        exit 77
-    fi
-done
+source "$(dirname "$0")/x_session.sh"
 
-work=$(mktemp -d)
-xvfb=
-pid=
-cleanup() {
-    [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
-    [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-# A virtual X server of our own. The server picks a free display number and
-# tells it, so several of these tests (and other programs' tests) running at
-# once never share a display. 1280 x 1024 holds the 3x window (720 x 960).
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.1
-done
-if [[ ! -s "$work/display" ]]; then
-    echo "FAIL: the virtual X server did not start"
-    cat "$work/xvfb.log"
-    exit 1
-fi
-export DISPLAY=:$(tr -d '[:space:]' <"$work/display")
-unset XAUTHORITY WAYLAND_DISPLAY
+# 1280 x 1024 holds the 3x window (720 x 960).
+start_x 1280x1024x24 || exit 1
 
 export DECKHOLLOW_ROOT=$work/root
-mkdir -p "$DECKHOLLOW_ROOT" "$work/headless-root"
-for root in "$DECKHOLLOW_ROOT" "$work/headless-root"; do
-    if ! "$installer" --root "$root" >/dev/null; then
-        echo "FAIL: the installer failed"
-        exit 1
-    fi
-done
+install_root "$DECKHOLLOW_ROOT"
+install_root "$work/headless-root"
 export DECKHOLLOW_BACKEND=sdl
 unset DECKHOLLOW_SCRIPT DECKHOLLOW_LOG DECKHOLLOW_DISPLAY
-# SDL loads the system's D-Bus library, which keeps allocations for the life
-# of the process, and unloads it at exit, so their stacks cannot even be
-# named for a suppression. The backend's own allocations are leak-checked by
-# tests_sdl_window.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 log=$work/gallery.log
-failures=0
-wid=
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 # Starts the gallery at DECKHOLLOW_SCALE=$1, waits for its window and taps
 # past the start-up screen onto the page whose ball follows the stylus.
@@ -128,24 +81,6 @@ click() {
     xdotool mousemove --window "$wid" "$1" "$2"
     sleep 0.15
     xdotool click 1
-}
-
-# Presses F12 and prints the path of the screenshot it wrote.
-shoot() {
-    local before after newest
-    before=$(ls "$DECKHOLLOW_ROOT/screenshots" 2>/dev/null | wc -l)
-    xdotool key --window "$wid" F12
-    for _ in $(seq 50); do
-        after=$(ls "$DECKHOLLOW_ROOT/screenshots" 2>/dev/null | wc -l)
-        if [[ $after -gt $before ]]; then
-            newest=$(ls -t "$DECKHOLLOW_ROOT/screenshots"/*.png | head -n 1)
-            sleep 0.1  # the file is complete once the program has said so
-            echo "$newest"
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
 }
 
 # Expects the box "left top right bottom" around the pixels of colour $1 in

@@ -35,7 +35,7 @@ class Store {
     // Writes the unwritten changes: lock, re-read, apply, write a temporary
     // file, flush it, rename it over the registry file. Returns false (and
     // keeps the changes for a later try, and the file as it was) when any
-    // step fails.
+    // step fails. Changes that leave the registry as it was write nothing.
     bool commit();
     bool hasPendingChanges() const { return !pending_.empty(); }
 
@@ -57,6 +57,8 @@ class Store {
     // empty. False, with `problem` set, when the file could not be read, so
     // that nothing is written over it and nothing is moved.
     bool readFile(Hive& hive, Stamp& stamp, std::string& problem) const;
+    // The changes are in `current`, which is the file of `stamp` now.
+    void settle(Hive current, const Stamp& stamp);
 
     std::string root_;
     bool loaded_ = false;
