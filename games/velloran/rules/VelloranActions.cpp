@@ -34,12 +34,7 @@ bool VelloranGame::applyPlay(const Action& action, Events* events) {
             if (!canKnock()) return false;
             sound(events, Sound::Click);
             sound(events, Sound::Knock);
-            const int slot = lastSelectedSlot();
-            const Card card = playerHand[slot];
-            playerHand[slot] = kNoCard;
-            clearPlayerMarks();
-            discardPile.push_back(card);
-            flight(events, card, Place::player(slot), Place::discardPile());
+            throwLastSelected(events);
             playerActive = true;
             enterMeld(events);
             return true;

@@ -414,15 +414,20 @@ void VelloranGame::discardSelected(Events* events) {
     recomputeHints();
 }
 
-void VelloranGame::gin(Events* events) {
-    sound(events, Sound::Click);
-    // The thrown card goes face up onto the pile, as any discard does.
+// The card that ends the hand (a knock or gin) goes face up onto the pile,
+// as any discard does, and the other marks are cleared.
+void VelloranGame::throwLastSelected(Events* events) {
     const int slot = lastSelectedSlot();
     const Card card = playerHand[slot];
     playerHand[slot] = kNoCard;
     clearPlayerMarks();
     discardPile.push_back(card);
     flight(events, card, Place::player(slot), Place::discardPile());
+}
+
+void VelloranGame::gin(Events* events) {
+    sound(events, Sound::Click);
+    throwLastSelected(events);
     autoMeld(Side::Computer);
     autoMeld(Side::Player);
     playerActive = true;

@@ -206,6 +206,7 @@ class VelloranGame {
     void moveCardInHand(int from, int to, Events* events);
     void takeCard(bool fromStock, Events* events);
     void discardSelected(Events* events);
+    void throwLastSelected(Events* events);
     void gin(Events* events);
     void enterMeld(Events* events);
     void enterLayOff(Events* events);
