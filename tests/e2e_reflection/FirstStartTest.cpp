@@ -4,27 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
 
 #include "ReflectionRun.h"
 
 using namespace reflection_e2e;
 using testing_support::BackgroundRun;
-
-namespace {
-
-bool waitForLogLine(const BackgroundRun& run, const std::string& line) {
-    for (int i = 0; i < 400; ++i) {
-        for (const auto& l : run.logSoFar()) {
-            if (l == line) return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(25));
-    }
-    return false;
-}
-
-}  // namespace
 
 TEST(ReflectionStart, WithoutItsPicturesTheProgramStopsWithTheReinstallMessage) {
     InstalledRoot root;
@@ -42,7 +26,7 @@ TEST(ReflectionStart, ASecondStartExitsWithZeroWhileTheFirstRuns) {
     BackgroundRun first(REFLECTION_PATH, root,
                         "wait 50\nrealwait 3000\nwait 100\nkey down\nwait 200\ntap 120 160\n",
                         "first", {{"DECKHOLLOW_TICK0", std::to_string(kTick0)}});
-    ASSERT_TRUE(waitForLogLine(first, "taskbar\thidden"));
+    ASSERT_TRUE(testing_support::waitForInstanceLock(root, "run/vuzurovoro_dazozivad.lock"));
     RunResult second = runReflection(root, "wait 100\n");
     EXPECT_EQ(second.exitCode, 0);
     EXPECT_EQ(second.logIndex("taskbar"), -1);  // it never took the screen

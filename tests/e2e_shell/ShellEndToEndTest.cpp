@@ -18,6 +18,7 @@ using namespace testing_support;
 namespace {
 
 const std::string kGallery = GALLERY_PATH;
+const std::string kGalleryLock = "run/deckhollowgallery.lock";  // held while it runs
 
 // A device root with the gallery installed.
 struct ShellRoot : InstalledRoot {
@@ -35,16 +36,6 @@ constexpr uint32_t kWhite = 0xFFFFFF;   // where it came up
 uint32_t rgb(uint16_t p) {
     uint32_t r = (p >> 11) & 0x1F, g = (p >> 5) & 0x3F, b = p & 0x1F;
     return (((r << 3) | (r >> 2)) << 16) | (((g << 2) | (g >> 4)) << 8) | ((b << 3) | (b >> 2));
-}
-
-bool waitForLogLine(const BackgroundRun& run, const std::string& line) {
-    for (int i = 0; i < 200; ++i) {
-        for (const auto& l : run.logSoFar()) {
-            if (l == line) return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(25));
-    }
-    return false;
 }
 
 }  // namespace
@@ -185,7 +176,7 @@ TEST(ShellEndToEnd, AScriptThatCannotBeReadIsRefusedInput) {
 TEST(ShellEndToEnd, ASecondStartActivatesTheFirstAndExitsWithZero) {
     ShellRoot root;
     BackgroundRun first(kGallery, root, "wait 50\nrealwait 3000\nwait 100\nkey down\n", "first");
-    ASSERT_TRUE(waitForLogLine(first, "taskbar\thidden"));
+    ASSERT_TRUE(waitForInstanceLock(root, kGalleryLock));
     RunResult second = runHeadless(kGallery, root, "wait 100\n");
     EXPECT_EQ(second.exitCode, 0);
     EXPECT_EQ(second.logIndex("taskbar"), -1);  // it never took the screen
@@ -196,14 +187,14 @@ TEST(ShellEndToEnd, ASecondStartActivatesTheFirstAndExitsWithZero) {
 
 TEST(ShellEndToEnd, AStaleLockOfAKilledProcessIsTakenOver) {
     ShellRoot root;
-    {
+        {
         BackgroundRun victim(kGallery, root, "wait 50\nrealwait 30000\n", "victim");
-        ASSERT_TRUE(waitForLogLine(victim, "taskbar\thidden"));
+        ASSERT_TRUE(waitForInstanceLock(root, kGalleryLock));
         ::kill(victim.pid(), SIGKILL);
         victim.finish();
     }
     struct stat info;
-    ASSERT_EQ(::stat(root.file("run/deckhollowgallery.lock").c_str(), &info), 0);
+    ASSERT_EQ(::stat(root.file(kGalleryLock).c_str(), &info), 0);
     RunResult next = runHeadless(kGallery, root, "wait 100\nkey down\n");
     EXPECT_EQ(next.exitCode, 0);
     EXPECT_GE(next.logIndex("taskbar\thidden"), 0);
@@ -294,7 +285,7 @@ TEST(ShellEndToEnd, TerminationSignalsEndTheProgramAsExitDoesWithinASecond) {
             std::filesystem::remove(root.file("registry.reg"));
             ASSERT_TRUE(install(INSTALLER_PATH, root));
             BackgroundRun run(kGallery, root, *script, "signalled");
-            ASSERT_TRUE(waitForLogLine(run, "taskbar\thidden"));
+            ASSERT_TRUE(run.waitForLogLine("taskbar\thidden"));
             std::this_thread::sleep_for(std::chrono::milliseconds(400));
             const auto sent = std::chrono::steady_clock::now();
             ::kill(run.pid(), signal);

@@ -1,13 +1,17 @@
 #include "support/ProgramRun.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace testing_support {
 
@@ -86,6 +90,30 @@ BackgroundRun::~BackgroundRun() {
 }
 
 std::vector<std::string> BackgroundRun::logSoFar() const { return readLines(logPath_); }
+
+bool BackgroundRun::waitForLogLine(const std::string& line) const {
+    for (int i = 0; i < 400; ++i) {
+        for (const auto& l : logSoFar()) {
+            if (l == line) return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+    return false;
+}
+
+bool waitForInstanceLock(const TempRoot& root, const std::string& name) {
+    const std::string path = root.file(name);
+    for (int i = 0; i < 400; ++i) {
+        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) {
+            const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+            ::close(fd);
+            if (held) return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+    return false;
+}
 
 RunResult BackgroundRun::finish() {
     RunResult r;

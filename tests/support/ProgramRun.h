@@ -46,6 +46,8 @@ public:
     RunResult finish();
     // Reads the log written so far.
     std::vector<std::string> logSoFar() const;
+    // Waits up to ten seconds for `line` to appear in the log.
+    bool waitForLogLine(const std::string& line) const;
 
 private:
     pid_t pid_ = -1;
@@ -54,6 +56,11 @@ private:
 };
 
 std::vector<std::string> readLines(const std::string& path);
+
+// Waits up to ten seconds until a running program holds the instance lock
+// `name` (as "run/deckhollowgallery.lock") under `root`. A program takes it a
+// moment after it hides the task bar.
+bool waitForInstanceLock(const TempRoot& root, const std::string& name);
 
 // Runs the installer on `root` (pictures, sounds, "InstallDir"); true when it
 // succeeded.
