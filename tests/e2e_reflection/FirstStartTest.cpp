@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "ReflectionRun.h"
 
 using namespace reflection_e2e;
