@@ -13,7 +13,6 @@ using testing_support::RunResult;
 
 namespace {
 
-const std::string kDealScript = "wait 300\ntap 120 160\nwait 300\ntap 25 115\nwait 2500\n";
 const std::string kOpenGameMenu = "tap 20 8\nwait 150\n";
 const std::string kNewEntry = "tap 20 26\n";  // the Game menu's first row
 

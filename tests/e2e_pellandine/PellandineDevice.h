@@ -13,6 +13,11 @@
 
 namespace pellandine_e2e {
 
+// Past the start-up screen; then a deck tap (in every layout) and the first
+// deal of the default variation (Sum 14) flying in.
+inline const std::string kPastStartup = "wait 300\ntap 120 160\nwait 300\n";
+inline const std::string kDealScript = kPastStartup + "tap 25 115\nwait 2500\n";
+
 class Device {
   public:
     Device();

@@ -15,11 +15,6 @@ using testing_support::RunResult;
 
 namespace {
 
-const std::string kPastStartup = "wait 300\ntap 120 160\nwait 300\n";
-// Past the start-up screen and a deck tap (in every layout): the first deal
-// of the default variation (Sum 14) flies in.
-const std::string kDealScript = kPastStartup + "tap 25 115\nwait 2500\n";
-
 // Configure -> Game... -> a variation row -> OK: the new variation is dealt.
 std::string chooseVariation(int gameType) {
     return "tap 55 8\nwait 150\ntap 60 46\nwait 150\ntap 50 " +

@@ -17,8 +17,6 @@ PngImage load(const Device& device, const std::string& name) {
     return image;
 }
 
-const std::string kPastStartup = "wait 300\ntap 120 160\nwait 300\n";
-
 }  // namespace
 
 TEST(PellandinePages, AppearanceSwitchesTheCardsLeftCounterOffAndPicksATheme) {

@@ -18,8 +18,6 @@ using testing_support::RunResult;
 
 namespace {
 
-const std::string kDealScript = "wait 300\ntap 120 160\nwait 300\ntap 25 115\nwait 2500\n";
-
 // The table as the tool prints its grid: "--" for an empty place of the
 // variation, ".." off it.
 std::string gridLines(const pellandine::TableGrid& grid) {

@@ -6,13 +6,13 @@
 #include "gamekit/shell/Presentation.h"
 #include "platform/core/Display.h"
 #include "support/PngImage.h"
-#include "support/ProgramRun.h"
+#include "GalleryRun.h"
 
+using namespace gallery_e2e;
 using namespace testing_support;
 
 namespace {
 
-const std::string kGallery = GALLERY_PATH;
 const char* kScript = "wait 100\ntap 120 160\nwait 100\npress 30 40\ndrag 100 200\nwait 100\nshot SHOT\nrelease 100 200\n";
 
 PngImage shoot(const std::string& kind, const TempRoot& root) {

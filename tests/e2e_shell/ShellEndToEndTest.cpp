@@ -10,20 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include "GalleryRun.h"
 #include "support/PngImage.h"
-#include "support/ProgramRun.h"
 
+using namespace gallery_e2e;
 using namespace testing_support;
 
 namespace {
-
-const std::string kGallery = GALLERY_PATH;
-const std::string kGalleryLock = "run/deckhollowgallery.lock";  // held while it runs
-
-// A device root with the gallery installed.
-struct ShellRoot : InstalledRoot {
-    ShellRoot() : InstalledRoot(INSTALLER_PATH) { EXPECT_TRUE(installed()); }
-};
 
 // Leaves the start-up screen for the shapes page.
 const std::string kPastSplash = "wait 100\ntap 120 160\nwait 100\n";
@@ -41,7 +34,7 @@ uint32_t rgb(uint16_t p) {
 }  // namespace
 
 TEST(ShellEndToEnd, DownShowsTheFarewellAndATapEndsWithZero) {
-    ShellRoot root;
+    GalleryRoot root;
     std::string shot = root.file("farewell.png");
     RunResult r = runHeadless(kGallery, root,
                               "wait 100\nkey down\nwait 200\nshot " + shot + "\nwait 500\ntap 120 160\n"
@@ -62,7 +55,7 @@ TEST(ShellEndToEnd, DownShowsTheFarewellAndATapEndsWithZero) {
 }
 
 TEST(ShellEndToEnd, ClosingTheWindowIsTheExitCommand) {
-    ShellRoot root;
+    GalleryRoot root;
     RunResult r = runHeadless(kGallery, root, "wait 60\nclose\nwait 500\n");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_GE(r.logIndex("close"), 0);
@@ -71,7 +64,7 @@ TEST(ShellEndToEnd, ClosingTheWindowIsTheExitCommand) {
 }
 
 TEST(ShellEndToEnd, ATapReachesPenDownAtThePressAndPenUpAtTheLastMove) {
-    ShellRoot root;
+    GalleryRoot root;
     std::string shot = root.file("tap.png");
     // Press and release land in the same frame: the release overwrites the
     // press position, yet pen-down must get the press point.
@@ -87,7 +80,7 @@ TEST(ShellEndToEnd, ATapReachesPenDownAtThePressAndPenUpAtTheLastMove) {
 }
 
 TEST(ShellEndToEnd, TouchesOutsideTheScreenAreClamped) {
-    ShellRoot root;
+    GalleryRoot root;
     std::string shot = root.file("clamp.png");
     RunResult r = runHeadless(kGallery, root, kPastSplash + "tap 500 400\nwait 100\nshot " + shot + "\n");
     PngImage image;
@@ -100,7 +93,7 @@ TEST(ShellEndToEnd, TouchesOutsideTheScreenAreClamped) {
 }
 
 TEST(ShellEndToEnd, NothingIsPresentedWhileSuspendedAndTheNextFrameIsRedrawn) {
-    ShellRoot root;
+    GalleryRoot root;
     std::string shot = root.file("resumed.png");
     RunResult r = runHeadless(kGallery, root,
                               kPastSplash + "focus off\nwait 500\ntap 60 70\nwait 200\nfocus on\nwait 300\n"
@@ -127,7 +120,7 @@ TEST(ShellEndToEnd, NothingIsPresentedWhileSuspendedAndTheNextFrameIsRedrawn) {
 }
 
 TEST(ShellEndToEnd, AForcedFatalErrorShowsTheBoxAndExitsWithOne) {
-    ShellRoot root;
+    GalleryRoot root;
     // Gallery > Fault demo pops an empty vector.
     RunResult r = runHeadless(kGallery, root, kPastSplash + "tap 20 8\nwait 100\ntap 20 74\nwait 100\n");
     EXPECT_EQ(r.exitCode, 1);
@@ -138,7 +131,7 @@ TEST(ShellEndToEnd, AForcedFatalErrorShowsTheBoxAndExitsWithOne) {
 }
 
 TEST(ShellEndToEnd, RefusedInputEndsWithTwo) {
-    ShellRoot root;
+    GalleryRoot root;
     RunResult bad = runHeadless(kGallery, root, "wait 10\ntap 1 2\njump 3\n");
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_NE(bad.stderrText.find("line 3"), std::string::npos);
@@ -152,7 +145,7 @@ TEST(ShellEndToEnd, RefusedInputEndsWithTwo) {
 }
 
 TEST(ShellEndToEnd, NoDesktopThatAnswersIsRefusedInputWithTwo) {
-    ShellRoot root;
+    GalleryRoot root;
     const char* own = std::getenv("LSAN_OPTIONS");
     RunResult r = runHeadless(
         kGallery, root, "",
@@ -165,7 +158,7 @@ TEST(ShellEndToEnd, NoDesktopThatAnswersIsRefusedInputWithTwo) {
 }
 
 TEST(ShellEndToEnd, AScriptThatCannotBeReadIsRefusedInput) {
-    ShellRoot root;
+    GalleryRoot root;
     for (const std::string& script : {root.path(), root.file("no-such-script.txt")}) {
         RunResult r = runHeadless(kGallery, root, "", {{"DECKHOLLOW_SCRIPT", script}});
         EXPECT_EQ(r.exitCode, 2) << script;
@@ -174,7 +167,7 @@ TEST(ShellEndToEnd, AScriptThatCannotBeReadIsRefusedInput) {
 }
 
 TEST(ShellEndToEnd, ASecondStartActivatesTheFirstAndExitsWithZero) {
-    ShellRoot root;
+    GalleryRoot root;
     BackgroundRun first(kGallery, root, "wait 50\nrealwait 3000\nwait 100\nkey down\n", "first");
     ASSERT_TRUE(waitForInstanceLock(root, kGalleryLock));
     RunResult second = runHeadless(kGallery, root, "wait 100\n");
@@ -186,7 +179,7 @@ TEST(ShellEndToEnd, ASecondStartActivatesTheFirstAndExitsWithZero) {
 }
 
 TEST(ShellEndToEnd, AStaleLockOfAKilledProcessIsTakenOver) {
-    ShellRoot root;
+    GalleryRoot root;
         {
         BackgroundRun victim(kGallery, root, "wait 50\nrealwait 30000\n", "victim");
         ASSERT_TRUE(waitForInstanceLock(root, kGalleryLock));
@@ -206,7 +199,7 @@ TEST(ShellEndToEnd, AStaleLockOfAKilledProcessIsTakenOver) {
 // meanwhile do nothing. "focus on" brings the page back as it was, and the
 // next tap works as always.
 TEST(ShellEndToEnd, SuspendClosesTheMenuDimsThePageAndIgnoresInputUntilTheFocusReturns) {
-    ShellRoot root;
+    GalleryRoot root;
     const std::string before = root.file("before.png"), paused = root.file("paused.png"),
                       still = root.file("still.png"), resumed = root.file("resumed.png"),
                       after = root.file("after.png");
@@ -270,7 +263,7 @@ TEST(ShellEndToEnd, SuspendClosesTheMenuDimsThePageAndIgnoresInputUntilTheFocusR
 // runs, and from the signal's own thread when it cannot answer (here: a
 // real-time pause of the script), saving all the same.
 TEST(ShellEndToEnd, TerminationSignalsEndTheProgramAsExitDoesWithinASecond) {
-    ShellRoot root;
+    GalleryRoot root;
     // Configure > Appearance..., the fastest speed, OK: kept in memory
     // until the program ends.
     const std::string faster = kPastSplash +

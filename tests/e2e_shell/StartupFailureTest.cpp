@@ -8,17 +8,12 @@
 
 #include <gtest/gtest.h>
 
-#include "support/ProgramRun.h"
+#include "GalleryRun.h"
 
+using namespace gallery_e2e;
 using namespace testing_support;
 
 namespace {
-
-const std::string kGallery = GALLERY_PATH;
-
-struct GalleryRoot : InstalledRoot {
-    GalleryRoot() : InstalledRoot(INSTALLER_PATH) { EXPECT_TRUE(installed()); }
-};
 
 std::string fileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

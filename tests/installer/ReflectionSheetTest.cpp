@@ -12,7 +12,7 @@
 #include "tools/installer/SpriteSheets.h"
 
 using namespace installer;
-namespace sprites = reflection_sprites;
+namespace rsprites = reflection_sprites;
 
 namespace {
 
@@ -20,7 +20,7 @@ Canvas reflectionSheet() {
     int count = 0;
     const SheetGenerator* sheets = sheetGenerators(count);
     for (int i = 0; i < count; ++i) {
-        if (std::strcmp(sheets[i].fileName, sprites::kSheetFile) == 0) {
+        if (std::strcmp(sheets[i].fileName, rsprites::kSheetFile) == 0) {
             EXPECT_EQ(sheets[i].width, 226);
             EXPECT_EQ(sheets[i].height, 305);
             return drawSheet(sheets[i]);
@@ -31,7 +31,7 @@ Canvas reflectionSheet() {
 }
 
 // The pixels of a block as one string, for comparing blocks.
-std::vector<uint32_t> block(const Canvas& c, const sprites::SheetRect& r) {
+std::vector<uint32_t> block(const Canvas& c, const rsprites::SheetRect& r) {
     std::vector<uint32_t> out;
     for (int y = r.y; y < r.y + r.height; ++y) {
         for (int x = r.x; x < r.x + r.width; ++x) {
@@ -50,7 +50,7 @@ TEST(ReflectionSheet, EachRankMarkCarriesTheCardFacesRankGlyphTwice) {
         const Rgb ink = now ? rgb(0x000000) : rgb(0x102050);
         std::set<std::vector<uint32_t>> distinct;
         for (int rank = 0; rank < 13; ++rank) {
-            const sprites::SheetRect r = sprites::rankMark(rank, now);
+            const rsprites::SheetRect r = rsprites::rankMark(rank, now);
             ASSERT_EQ(r.width, 11);
             ASSERT_EQ(r.height, 45);
             distinct.insert(block(sheet, r));
@@ -72,13 +72,13 @@ TEST(ReflectionSheet, EachRankMarkCarriesTheCardFacesRankGlyphTwice) {
         EXPECT_EQ(distinct.size(), 13u);
     }
     // The two looks differ: a place ahead and the place the card fits now.
-    EXPECT_NE(block(sheet, sprites::rankMark(4, false)), block(sheet, sprites::rankMark(4, true)));
+    EXPECT_NE(block(sheet, rsprites::rankMark(4, false)), block(sheet, rsprites::rankMark(4, true)));
 }
 
 TEST(ReflectionSheet, TalonLabelsUseOnlyTheKeyTheInkAndTheLine) {
     const Canvas sheet = reflectionSheet();
     const Rgb ink = rgb(0xFFFFFF), line = rgb(0x00FF00);
-    for (const sprites::SheetRect& r : {sprites::kKingsSlot, sprites::kStoreSlot}) {
+    for (const rsprites::SheetRect& r : {rsprites::kKingsSlot, rsprites::kStoreSlot}) {
         int inked = 0, lined = 0;
         for (int y = r.y; y < r.y + r.height; ++y) {
             for (int x = r.x; x < r.x + r.width; ++x) {
@@ -91,17 +91,17 @@ TEST(ReflectionSheet, TalonLabelsUseOnlyTheKeyTheInkAndTheLine) {
         EXPECT_GT(inked, 40);   // two words of lettering
         EXPECT_GT(lined, 100);  // the outline all round
     }
-    EXPECT_NE(block(sheet, sprites::kKingsSlot), block(sheet, sprites::kStoreSlot));
+    EXPECT_NE(block(sheet, rsprites::kKingsSlot), block(sheet, rsprites::kStoreSlot));
 }
 
 TEST(ReflectionSheet, TheStandardPiecesLieWhereTheScreensLookForThem) {
     const Canvas sheet = reflectionSheet();
-    EXPECT_EQ(sheet.get(sprites::kCheckBoxEmpty.x + 5, sprites::kCheckBoxEmpty.y + 2),
+    EXPECT_EQ(sheet.get(rsprites::kCheckBoxEmpty.x + 5, rsprites::kCheckBoxEmpty.y + 2),
               rgb(0xFFFFFF));
-    EXPECT_EQ(sheet.get(sprites::kCheckBoxEmpty.x, sprites::kCheckBoxEmpty.y), rgb(0x000000));
-    EXPECT_NE(block(sheet, sprites::kCheckBoxEmpty), block(sheet, sprites::kCheckBoxTicked));
+    EXPECT_EQ(sheet.get(rsprites::kCheckBoxEmpty.x, rsprites::kCheckBoxEmpty.y), rgb(0x000000));
+    EXPECT_NE(block(sheet, rsprites::kCheckBoxEmpty), block(sheet, rsprites::kCheckBoxTicked));
     // Something is drawn in the logo, the About logo and the name art.
-    for (const sprites::SheetRect& r : {sprites::kLogo, sprites::kAboutLogo, sprites::kNameArt}) {
+    for (const rsprites::SheetRect& r : {rsprites::kLogo, rsprites::kAboutLogo, rsprites::kNameArt}) {
         int painted = 0;
         for (uint32_t p : block(sheet, r)) painted += p != 0x0000FFu;
         EXPECT_GT(painted, 200);

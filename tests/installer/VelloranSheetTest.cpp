@@ -10,7 +10,7 @@
 #include "tools/installer/SpriteSheets.h"
 
 using namespace installer;
-namespace sprites = velloran_sprites;
+namespace vsprites = velloran_sprites;
 
 namespace {
 
@@ -28,7 +28,7 @@ Canvas velloranSheet() {
     return Canvas(1, 1);
 }
 
-int inked(const Canvas& c, const sprites::SheetRect& r) {
+int inked(const Canvas& c, const vsprites::SheetRect& r) {
     int n = 0;
     for (int y = r.y; y < r.y + r.height; ++y) {
         for (int x = r.x; x < r.x + r.width; ++x) n += !(c.get(x, y) == kSheetKey);
@@ -36,7 +36,7 @@ int inked(const Canvas& c, const sprites::SheetRect& r) {
     return n;
 }
 
-bool sameInk(const Canvas& c, const sprites::SheetRect& a, const sprites::SheetRect& b) {
+bool sameInk(const Canvas& c, const vsprites::SheetRect& a, const vsprites::SheetRect& b) {
     for (int y = 0; y < a.height; ++y) {
         for (int x = 0; x < a.width; ++x) {
             if ((c.get(a.x + x, a.y + y) == kSheetKey) != (c.get(b.x + x, b.y + y) == kSheetKey)) return false;
@@ -49,22 +49,22 @@ bool sameInk(const Canvas& c, const sprites::SheetRect& a, const sprites::SheetR
 
 TEST(VelloranSheet, MarkersAndKeyIconsStandInTheirBoxes) {
     const Canvas sheet = velloranSheet();
-    EXPECT_EQ(sprites::kTakeThisMarker.x, 209);
-    EXPECT_EQ(sprites::kTakeElsewhereMarker.x, 217);
-    for (const sprites::SheetRect& r : {sprites::kTakeThisMarker, sprites::kTakeElsewhereMarker}) {
+    EXPECT_EQ(vsprites::kTakeThisMarker.x, 209);
+    EXPECT_EQ(vsprites::kTakeElsewhereMarker.x, 217);
+    for (const vsprites::SheetRect& r : {vsprites::kTakeThisMarker, vsprites::kTakeElsewhereMarker}) {
         EXPECT_EQ(r.width, 7);
         EXPECT_EQ(r.height, 9);
         EXPECT_GT(inked(sheet, r), 20);
     }
-    for (const sprites::SheetRect& r : {sprites::kUpKey, sprites::kDownKey}) {
+    for (const vsprites::SheetRect& r : {vsprites::kUpKey, vsprites::kDownKey}) {
         EXPECT_EQ(r.width, 8);
         EXPECT_EQ(r.height, 7);
         EXPECT_GT(inked(sheet, r), 20);
     }
-    EXPECT_FALSE(sameInk(sheet, sprites::kTakeThisMarker, sprites::kTakeElsewhereMarker));
-    EXPECT_FALSE(sameInk(sheet, sprites::kUpKey, sprites::kDownKey));
+    EXPECT_FALSE(sameInk(sheet, vsprites::kTakeThisMarker, vsprites::kTakeElsewhereMarker));
+    EXPECT_FALSE(sameInk(sheet, vsprites::kUpKey, vsprites::kDownKey));
     // Between and beside the markers the sheet is the key, so the table's
     // recolouring paints nothing else.
-    const sprites::SheetRect gaps[] = {{216, 0, 1, 9}, {224, 0, 32, 9}, {198, 26, 11, 16}};
-    for (const sprites::SheetRect& g : gaps) EXPECT_EQ(inked(sheet, g), 0) << g.x;
+    const vsprites::SheetRect gaps[] = {{216, 0, 1, 9}, {224, 0, 32, 9}, {198, 26, 11, 16}};
+    for (const vsprites::SheetRect& g : gaps) EXPECT_EQ(inked(sheet, g), 0) << g.x;
 }

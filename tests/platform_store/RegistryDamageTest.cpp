@@ -9,42 +9,11 @@
 #include <string>
 
 #include "TempDeviceRoot.h"
+#include "RegistryCalls.h"
 #include "platform/Registry.h"
 
+using namespace store_test;
 using testing_support::TempDeviceRoot;
-
-namespace {
-
-constexpr const wchar_t* kKey = L"SOFTWARE\\Tarnwick Software\\Deckhollow\\Velloran";
-
-HKEY openKey(const wchar_t* path) {
-    HKEY key = nullptr;
-    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS
-               ? key
-               : nullptr;
-}
-
-long long readDword(const wchar_t* path, const wchar_t* name) {
-    HKEY key = openKey(path);
-    if (key == nullptr) return -1;
-    DWORD type = 0, value = 0, size = 4;
-    LONG result =
-        RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS && type == REG_DWORD ? value : -1;
-}
-
-LONG writeDword(const wchar_t* path, const wchar_t* name, DWORD value) {
-    HKEY key = nullptr;
-    LONG result = RegCreateKeyExW(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                  nullptr, &key, nullptr);
-    if (result != ERROR_SUCCESS) return result;
-    result = RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
-    LONG closed = RegCloseKey(key);
-    return result != ERROR_SUCCESS ? result : closed;
-}
-
-}  // namespace
 
 TEST(RegistryDamage, EachDamagedFileIsKeptAsItsOwnNumberedCopy) {
     TempDeviceRoot root;
