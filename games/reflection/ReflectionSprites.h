@@ -16,21 +16,13 @@ constexpr const wchar_t* kSheetFileWide = L"Reflection_Images.bmp";
 constexpr int kSheetWidth = 226;
 constexpr int kSheetHeight = 305;
 
-// The standard start-up and About pieces and the check boxes.
-constexpr SheetRect kLogo{0, 0, 175, 30};           // start-up screen, on blue
-constexpr SheetRect kAboutLogo{0, 33, 175, 30};     // About screen, on white
-constexpr SheetRect kNameArt{0, 66, 186, 45};       // start-up screen, on blue
-constexpr SheetRect kEmblem{178, 0, 10, 10};        // start-up screen
-constexpr SheetRect kAboutEmblem{178, 10, 10, 10};  // About screen
-constexpr SheetRect kCheckBoxEmpty{188, 0, 10, 10};
-constexpr SheetRect kCheckBoxTicked{188, 10, 10, 10};
+// The start-up and About pieces and the check boxes, where every sheet has
+// them (kLogo, kAboutLogo, kNameArt, kEmblem, kAboutEmblem, kCheckBoxEmpty,
+// kCheckBoxTicked).
+using namespace gamekit::standard_places;
 
 // The sheet as the program frame loads it.
-constexpr gamekit::SheetInfo kSheet{
-    kSheetFileWide,
-    kSheetWidth,
-    kSheetHeight,
-    {kLogo, kAboutLogo, kNameArt, kEmblem, kAboutEmblem, kCheckBoxEmpty, kCheckBoxTicked}};
+constexpr gamekit::SheetInfo kSheet{kSheetFileWide, kSheetWidth, kSheetHeight, kPictures};
 
 // Rank marks: where a picked card could go in each sequence. One 11 x 45
 // strip per rank, rank r (0 ace .. 12 king) at x = 11 r. The first row is the

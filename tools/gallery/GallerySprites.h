@@ -16,19 +16,12 @@ constexpr const wchar_t* kSheetFileWide = L"Gallery_Images.bmp";
 constexpr int kSheetWidth = 256;
 constexpr int kSheetHeight = 128;
 
-constexpr SheetRect kLogo{0, 0, 175, 30};           // start-up screen, on blue
-constexpr SheetRect kAboutLogo{0, 33, 175, 30};     // About screen, on white
-constexpr SheetRect kNameArt{0, 66, 186, 45};       // start-up screen, on blue
-constexpr SheetRect kEmblem{178, 0, 10, 10};        // start-up screen
-constexpr SheetRect kAboutEmblem{178, 10, 10, 10};  // About screen
-constexpr SheetRect kCheckBoxEmpty{188, 0, 10, 10};
-constexpr SheetRect kCheckBoxTicked{188, 10, 10, 10};
+// The start-up and About pieces and the check boxes, where every sheet has
+// them (kLogo, kAboutLogo, kNameArt, kEmblem, kAboutEmblem, kCheckBoxEmpty,
+// kCheckBoxTicked).
+using namespace gamekit::standard_places;
 
 // The sheet as the program frame loads it.
-constexpr gamekit::SheetInfo kSheet{
-    kSheetFileWide,
-    kSheetWidth,
-    kSheetHeight,
-    {kLogo, kAboutLogo, kNameArt, kEmblem, kAboutEmblem, kCheckBoxEmpty, kCheckBoxTicked}};
+constexpr gamekit::SheetInfo kSheet{kSheetFileWide, kSheetWidth, kSheetHeight, kPictures};
 
 }  // namespace gallery_sprites
