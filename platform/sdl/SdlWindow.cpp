@@ -34,26 +34,23 @@ bool SdlWindow::open(const std::string& title, int scale, std::string* error) {
     }
     SDL_SetWindowMinimumSize(window_, kDeviceWidth / 4, kDeviceHeight / 4);
     shown_.assign(static_cast<size_t>(kDeviceWidth) * kDeviceHeight, 0);
+    bool drawable;
     if (gpu) {
         renderer_ = SDL_CreateRenderer(window_, -1, 0);
         if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-        if (renderer_ == nullptr || !createTexture()) {
-            *error = std::string("cannot draw into the desktop window: ") + SDL_GetError();
-            close();
-            return false;
-        }
-        return true;
+        drawable = renderer_ != nullptr && createTexture();
+    } else {
+        // The last picture as a surface of its own, scaled from into the
+        // window's; 0x00RRGGBB words, the layout the decoded screen has.
+        picture_ = SDL_CreateRGBSurfaceWithFormatFrom(shown_.data(), kDeviceWidth, kDeviceHeight,
+                                                      32, kDeviceWidth * 4, SDL_PIXELFORMAT_RGB888);
+        drawable = picture_ != nullptr;
     }
-    // The last picture as a surface of its own, scaled from into the
-    // window's; 0x00RRGGBB words, the layout the decoded screen already has.
-    picture_ = SDL_CreateRGBSurfaceWithFormatFrom(shown_.data(), kDeviceWidth, kDeviceHeight, 32,
-                                                  kDeviceWidth * 4, SDL_PIXELFORMAT_RGB888);
-    if (picture_ == nullptr) {
+    if (!drawable) {
         *error = std::string("cannot draw into the desktop window: ") + SDL_GetError();
         close();
-        return false;
     }
-    return true;
+    return drawable;
 }
 
 bool SdlWindow::createTexture() {
@@ -102,7 +99,12 @@ ViewRect SdlWindow::view(int* width, int* height) const {
     if (renderer_ != nullptr) {
         if (SDL_GetRendererOutputSize(renderer_, width, height) != 0) return letterbox(0, 0);
     } else if (window_ != nullptr) {
+        // The window surface has the drawable's size in pixels.
+#if SDL_VERSION_ATLEAST(2, 26, 0)
         SDL_GetWindowSizeInPixels(window_, width, height);
+#else
+        SDL_GetWindowSize(window_, width, height);
+#endif
     }
     return letterbox(*width, *height);
 }
