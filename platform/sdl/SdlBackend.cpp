@@ -17,6 +17,7 @@
 #include "SdlAudio.h"
 #include "SdlWindow.h"
 #include "StartTiming.h"
+#include "VideoStartEnvironment.h"
 #include "platform/Backend.h"
 #include "platform/Backends.h"
 
@@ -72,7 +73,12 @@ class SdlBackend : public Backend {
         // (SDL's own would only queue a quit event that a modal box never
         // reads).
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        bool started;
+        {
+            VideoStartEnvironment quiet;
+            started = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+        }
+        if (!started) {
             *error = std::string("Cannot open the desktop display (") + SDL_GetError() +
                      "); to run without a window: DECKHOLLOW_BACKEND=headless "
                      "DECKHOLLOW_SCRIPT=script.txt";

@@ -1,9 +1,10 @@
 #pragma once
 
-// The desktop window that shows the device's screen: one streaming texture of
-// 240 x 320 drawn with nearest-neighbour scaling into the letterboxed picture
-// area of the window's drawable. SDL's software renderer draws it unless
-// DECKHOLLOW_RENDERER=gpu asks for the accelerated one.
+// The desktop window that shows the device's screen: the 240 x 320 picture
+// scaled nearest-neighbour into the letterboxed picture area of the window's
+// drawable. By default it is written into the window surface, SDL's
+// shared-memory image of the window; DECKHOLLOW_RENDERER=gpu draws it as a
+// streaming texture through SDL's accelerated renderer.
 
 #include <SDL.h>
 
@@ -51,10 +52,12 @@ class SdlWindow {
   private:
     bool createTexture();
     ViewRect view(int* width, int* height) const;
+    void paintSurface();
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
+    SDL_Surface* picture_ = nullptr;  // over shown_, without a renderer
     std::vector<uint32_t> shown_;
     bool haveImage_ = false;
 };

@@ -4,7 +4,7 @@
 
 // With DECKHOLLOW_DEBUG_TIMING=1, says on stderr how long after the process
 // started the window opened, the audio device was tried and the first frame
-// reached the window.
+// reached the window, and how much processor time it had used by then.
 
 namespace platform::sdl {
 
@@ -25,6 +25,10 @@ class StartTiming {
 // which is nearly the same at every start and would make the random seed
 // taken from it nearly the same too.
 uint32_t uptimeMs();
+
+// The processor time the process has used so far, its threads together, in
+// milliseconds: on a busy machine the share of the wait that was its own.
+double processCpuMs();
 
 // Milliseconds since the process was started, from the kernel's record of
 // its start; negative when that cannot be read.
