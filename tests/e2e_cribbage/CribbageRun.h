@@ -66,6 +66,8 @@ class ScriptedGame {
     // How well Red chooses: the strength of the advice it follows.
     void setRedStrength(int strength) { redStrength_ = strength; }
     std::string& script() { return script_; }
+    // How long the script waits after each tap from now on.
+    void setWait(int ms) { wait_ = ms; }
 
     void pastSplash();
     void tapDeck();          // from the Table state: a new game and its deal

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "CribbageRun.h"
 #include "games/cribbage/rules/ComputerPlayer.h"
 
@@ -49,6 +51,56 @@ TEST(CribbageDeal, ADealWithItsGoAndItsThreeCountsShowsEachCountsLines) {
                 << names[i] << " box " << box.left << "," << box.top;
         }
     }
+}
+
+// With the animations on: the tap after pone's count turns the dealer's
+// hand up one card after another, each card landing in its place in turn.
+TEST(CribbageDeal, TheDealersHandTurnsUpCardByCardInItsCount) {
+    InstalledRoot root;
+    ASSERT_TRUE(startedOnce(root));
+    GameOptions options;
+    ScriptedGame g(options, 0, 0, kTick0, 3000);
+    g.toFirstDeal();
+    g.discard();
+    g.playTheDeal();
+    g.countNext();
+    ASSERT_EQ(g.game().state(), GameState::CountingPone);
+    g.setWait(0);
+    g.countNext();
+    ASSERT_EQ(g.game().state(), GameState::CountingDealer);
+    constexpr int kShots = 60, kShotGapMs = 40;
+    for (int i = 0; i < kShots; ++i) {
+        g.script() += "wait " + std::to_string(kShotGapMs) + "\n" +
+                      shot(root.file("turn" + std::to_string(i) + ".png"));
+    }
+    g.script() += kEnd;
+    ExpectedTable expected(root);
+    const std::vector<uint32_t> table = expected.draw(g.game(), GameState::CountingDealer);
+    RunResult r = runCribbage(root, g.script());
+    EXPECT_EQ(r.exitCode, 0);
+    const bool red = g.game().dealer() == Side::Red;
+    // For each shot, how many of the dealer's cards lie face up in their
+    // places, counted from the first.
+    std::vector<int> landed;
+    for (int i = 0; i < kShots; ++i) {
+        testing_support::PngImage png;
+        ASSERT_TRUE(png.load(root.file("turn" + std::to_string(i) + ".png"))) << i;
+        int up = 0;
+        while (up < 4) {
+            const ScreenPoint at = handCardPlace(red, up, false);
+            const ScreenBox box{at.x, at.y, at.x + gamekit::kCardWidth - 1,
+                                at.y + gamekit::kCardHeight - 1};
+            if (differingPixels(png, table, box) != 0) break;
+            ++up;
+        }
+        landed.push_back(up);
+    }
+    EXPECT_EQ(landed.back(), 4);
+    for (int count = 0; count <= 4; ++count) {
+        EXPECT_NE(std::find(landed.begin(), landed.end(), count), landed.end())
+            << "no shot with " << count << " cards turned up";
+    }
+    EXPECT_TRUE(std::is_sorted(landed.begin(), landed.end()));
 }
 
 TEST(CribbageDeal, AJackTurnedUpGivesTheDealerTwoForHisHeels) {
