@@ -82,19 +82,28 @@ Pixels8 laneMask(unsigned bits) {
     return reinterpret_cast<Pixels8>(((Pixels8{} + static_cast<uint16_t>(bits)) & lanes) != 0);
 }
 
-// ORs the 16 bits of `value` (bit i for column `at` + i) into a row of
-// 64-bit words holding `words` words; columns outside the row are dropped.
-void orBits(uint64_t* row, int words, long at, uint64_t value) {
+// ORs one cell into `rows` rows of 64-bit words, `stride` words apart:
+// bit i of values[r] for column `at` + i of row r. The cell starts left of
+// column 0 by less than its 16 columns, or inside the row; columns past the
+// row's `words` words are dropped. Where the bits land is worked out once
+// for the cell, not per row.
+void orCell(uint64_t* rows, int count, int stride, int words, const uint16_t* values, long at) {
     if (at < 0) {
-        if (at <= -64) return;
-        value >>= -at;
-        at = 0;
+        for (int r = 0; r < count; ++r) rows[r * stride] |= uint64_t{values[r]} >> -at;
+        return;
     }
     const long word = at >> 6;
-    const int shift = static_cast<int>(at & 63);
     if (word >= words) return;
-    row[word] |= value << shift;
-    if (shift != 0 && word + 1 < words) row[word + 1] |= value >> (64 - shift);
+    const int shift = static_cast<int>(at & 63);
+    uint64_t* out = rows + word;
+    if (shift <= 48 || word + 1 >= words) {
+        for (int r = 0; r < count; ++r) out[r * stride] |= uint64_t{values[r]} << shift;
+        return;
+    }
+    for (int r = 0; r < count; ++r) {
+        out[r * stride] |= uint64_t{values[r]} << shift;
+        out[r * stride + 1] |= uint64_t{values[r]} >> (64 - shift);
+    }
 }
 
 }  // namespace
@@ -196,8 +205,11 @@ void BitmapFont::drawBand(Surface& target, int x, int y, const char* text, int l
         pen += width + 1;
         if (pen <= left) continue;
         const uint16_t* rowBits = flipped_.data() + static_cast<size_t>(slot) * height_ + firstRow;
-        for (int r = 0; r < rows; ++r) orBits(bits.set[r], BandBits::kWords, at, rowBits[r]);
-        if (!transparent_) orBits(bits.cell, BandBits::kWords, at, (uint64_t{1} << (width + 1)) - 1);
+        orCell(bits.set[0], rows, BandBits::kWords, BandBits::kWords, rowBits, at);
+        if (!transparent_) {
+            const uint16_t cellColumns = static_cast<uint16_t>((1u << (width + 1)) - 1);
+            orCell(bits.cell, 1, BandBits::kWords, BandBits::kWords, &cellColumns, at);
+        }
     }
     // Only the columns the text reaches are visited.
     const int reach = static_cast<int>(std::min(long{columns}, pen - left));
