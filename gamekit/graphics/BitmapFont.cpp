@@ -153,13 +153,66 @@ struct BandBits {
     static bool bitAt(const uint64_t* row, int column) { return (row[column >> 6] >> (column & 63)) & 1u; }
 };
 
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__EMSCRIPTEN__)
+#define GAMEKIT_TEXT_AVX2 1
+#endif
+
+#if defined(GAMEKIT_TEXT_AVX2)
+// The first `steps` sixteen-pixel steps of a row (see writeRow) in AVX2's
+// 32-byte registers, for processors that have them (wideWrites). Written
+// out whole, with no helper taking a vector, so that every vector stays in
+// code compiled for AVX2.
+template <bool kTransparent>
+__attribute__((target("avx2"))) void writeSixteens(uint16_t* out, const uint64_t* on,
+                                                   const uint64_t* cell, int steps,
+                                                   Colour foreground, Colour background) {
+    using Pixels16 = uint16_t __attribute__((vector_size(32)));
+    const Pixels16 lanes = {1,     2,     4,     8,      16,     32,     64,     128,
+                            1 << 8, 1 << 9, 1 << 10, 1 << 11, 1 << 12, 1 << 13, 1 << 14, 1 << 15};
+    for (int s = 0; s < steps; ++s) {
+        const int shift = (s & 3) * 16;
+        const uint16_t onBits = static_cast<uint16_t>(on[s >> 2] >> shift);
+        const uint16_t inCell = kTransparent ? onBits : static_cast<uint16_t>(cell[s >> 2] >> shift);
+        if (inCell == 0) continue;
+        Pixels16 under;
+        std::memcpy(&under, out + s * 16, sizeof under);
+        const Pixels16 mark = reinterpret_cast<Pixels16>(((Pixels16{} + onBits) & lanes) != 0);
+        Pixels16 result;
+        if (kTransparent) {
+            result = (mark & foreground) | (~mark & under);
+        } else {
+            const Pixels16 within = reinterpret_cast<Pixels16>(((Pixels16{} + inCell) & lanes) != 0);
+            result = (within & ((mark & foreground) | (~mark & background))) | (~within & under);
+        }
+        std::memcpy(out + s * 16, &result, sizeof result);
+    }
+}
+
+#endif
+
+// Whether rows may be written sixteen pixels a step: never where the
+// program is built for another processor family.
+bool wideWrites() {
+#if defined(GAMEKIT_TEXT_AVX2)
+    static const bool wide = __builtin_cpu_supports("avx2");
+    return wide;
+#else
+    return false;
+#endif
+}
+
 // Writes one row of a band: in transparent text only the set pixels, in
 // opaque text every pixel of a cell, set ones in the foreground and clear
-// ones in the background. Eight pixels at a time, then the last few.
+// ones in the background. Sixteen pixels at a time where the processor
+// can, then eight at a time up to group `groups`, then the last few up to
+// `columns`. Steps and groups past the text hold no bits and write nothing.
 template <bool kTransparent>
-void writeRow(uint16_t* out, const uint64_t* on, const uint64_t* cell, int groups, int columns,
-              Colour foreground, Colour background) {
-    for (int g = 0; g < groups; ++g) {
+void writeRow(uint16_t* out, const uint64_t* on, const uint64_t* cell, int steps, int groups,
+              int columns, Colour foreground, Colour background) {
+#if defined(GAMEKIT_TEXT_AVX2)
+    if (steps > 0) writeSixteens<kTransparent>(out, on, cell, steps, foreground, background);
+#endif
+    for (int g = steps * 2; g < groups; ++g) {
         const unsigned inCell = BandBits::eightAt(kTransparent ? on : cell, g);
         if (inCell == 0) continue;
         const Pixels8 under = loadEight(out + g * 8);
@@ -173,7 +226,7 @@ void writeRow(uint16_t* out, const uint64_t* on, const uint64_t* cell, int group
         }
         std::memcpy(out + g * 8, &result, sizeof result);
     }
-    for (int c = groups * 8; c < columns; ++c) {
+    for (int c = std::max(groups, steps * 2) * 8; c < columns; ++c) {
         if (!BandBits::bitAt(kTransparent ? on : cell, c)) continue;
         out[c] = BandBits::bitAt(on, c) ? foreground : background;
     }
@@ -213,14 +266,16 @@ void BitmapFont::drawBand(Surface& target, int x, int y, const char* text, int l
     }
     // Only the columns the text reaches are visited.
     const int reach = static_cast<int>(std::min(long{columns}, pen - left));
+    if (reach <= 0) return;
+    const int steps = wideWrites() ? std::min(columns / 16, (reach + 15) / 16) : 0;
     const int groups = std::min(columns / 8, (reach + 7) / 8);
-    const int lastColumn = std::max(groups * 8, reach);
     for (int r = 0; r < rows; ++r) {
         uint16_t* out = target.row(y + firstRow + r) + left;
         if (transparent_) {
-            writeRow<true>(out, bits.set[r], bits.cell, groups, lastColumn, foreground_, background_);
+            writeRow<true>(out, bits.set[r], bits.cell, steps, groups, reach, foreground_, background_);
         } else {
-            writeRow<false>(out, bits.set[r], bits.cell, groups, lastColumn, foreground_, background_);
+            writeRow<false>(out, bits.set[r], bits.cell, steps, groups, reach, foreground_,
+                            background_);
         }
     }
 }
