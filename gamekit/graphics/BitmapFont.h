@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "gamekit/graphics/Surface.h"
 
@@ -57,15 +58,20 @@ class BitmapFont {
     int drawRight(Surface& target, int rightX, int y, const char* text) const;
 
   private:
-    // The most columns a cell spans: the widest glyph and its gap.
-    static constexpr int kCellSpan = 16;
+    // The columns text is laid out in at a time: the widest screen fits.
+    static constexpr int kWindowColumns = 320;
+    // The rows laid out at a time: every built-in font's height fits.
+    static constexpr int kBandRows = 16;
 
-    int drawGlyph(Surface& target, int x, int y, const int16_t* glyph) const;
-    void drawWholeCell(Surface& target, int x, int y, const int16_t* glyph, long firstRow,
-                       long endRow, int cellWidth, uint16_t keepUnder, uint16_t background) const;
+    void flipRows();
+    void drawWindow(Surface& target, int x, int y, const char* text, int left) const;
+    void drawBand(Surface& target, int x, int y, const char* text, int left, int firstRow,
+                  int endRow) const;
 
     int height_;
     const int16_t* packed_;
+    // Every glyph row with column c in bit c, slot after slot.
+    std::vector<uint16_t> flipped_;
     Colour foreground_ = colours::kBlack;
     Colour background_ = colours::kWhite;
     bool transparent_ = false;

@@ -55,6 +55,15 @@ void drawEmptyPlace(Surface& surface, const gamekit::CardTheme& theme, int x, in
                            gamekit::kShapeOutlineFilled, theme.lineColour, theme.tableColour);
 }
 
+bool cardShown(const TableScene& scene, const TableSlot& slot) {
+    return scene.showCards && slot.holdsCard() && slot.card != nullptr;
+}
+
+bool wholeOnSurface(const Surface& surface, ScreenPoint at) {
+    return at.x >= 0 && at.y >= 0 && at.x + gamekit::kCardWidth <= surface.width() &&
+           at.y + gamekit::kCardHeight <= surface.height();
+}
+
 void drawTable(Surface& surface, const TableScene& scene) {
     const gamekit::CardTheme& theme = *scene.theme;
     const TableGrid& grid = *scene.grid;
@@ -83,11 +92,13 @@ void drawTable(Surface& surface, const TableScene& scene) {
 
     for (int i = 0; i < kSlotCount; ++i) {
         const TableSlot& slot = grid.at(i);
-        if (slot.active) {
-            const ScreenPoint at = slotPlace(gameType, slot);
-            gamekit::drawRoundRect(surface, at.x, at.y, at.x + kCardRight, at.y + kCardBottom, 5,
-                                   gamekit::kShapeOutline, theme.lineColour, theme.lineColour);
-        }
+        if (!slot.active) continue;
+        const ScreenPoint at = slotPlace(gameType, slot);
+        // A card drawn below frames its place with this very round
+        // rectangle, face up or down, when it lies wholly on the surface.
+        if (cardShown(scene, slot) && wholeOnSurface(surface, at)) continue;
+        gamekit::drawRoundRect(surface, at.x, at.y, at.x + kCardRight, at.y + kCardBottom, 5,
+                               gamekit::kShapeOutline, theme.lineColour, theme.lineColour);
     }
 
     const CounterPlaces places = counterPlaces(gameType);
@@ -101,7 +112,7 @@ void drawTable(Surface& surface, const TableScene& scene) {
     if (scene.showCards) {
         for (int i = 0; i < kSlotCount; ++i) {
             const TableSlot& slot = grid.at(i);
-            if (!slot.holdsCard() || slot.card == nullptr) continue;
+            if (!cardShown(scene, slot)) continue;
             const ScreenPoint at = slotPlace(gameType, slot);
             drawCard(surface, *slot.card, &theme, at.x, at.y, 0, 0, slot.selected);
         }
