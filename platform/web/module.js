@@ -79,6 +79,13 @@ var deckhollowStore = {
       const entries = await Promise.all(
         wanted.map((path) => deckhollowCall(IDBFS.loadRemoteEntry, store, path)));
       for (let i = 0; i < wanted.length; ++i) {
+        // Listed, and gone by the time it was read (the listing is a
+        // transaction of its own): there is nothing to take in, and the
+        // rest must still come in.
+        if (!entries[i]) {
+          delete remote.entries[wanted[i]];
+          continue;
+        }
         await deckhollowCall(IDBFS.storeLocalEntry, wanted[i], entries[i]);
       }
     }
