@@ -112,15 +112,22 @@ class Player:
         self.may_end = False  # the script ends the program itself
 
     def start(self):
+        # A message box before the first tick is a failed start (the
+        # reinstall message, a damaged registry): said at once.
         try:
-            self.tab.wait_for("window.page && page.heldAt === %d" % TICK0, 120,
-                              "the program to start and wait at its first tick")
+            state = self.tab.wait_for(
+                "window.page && (page.heldAt === %d ? 'held' : page.boxOpen ? 'box' : '')" % TICK0,
+                120, "the program to start and wait at its first tick")
+            if state == "held":
+                return
+            problem = "the program showed a message box at its start"
         except TimeoutError as error:
-            state = self.tab.evaluate(
-                "window.page ? JSON.stringify({ status: document.getElementById('status')"
-                ".textContent, exit: page.exitCode, anotherTab: page.anotherTab, "
-                "log: page.lines.slice(-5) }) : 'no page'")
-            raise TimeoutError(f"{error}; the page: {state}") from None
+            problem = str(error)
+        page = self.tab.evaluate(
+            "window.page ? JSON.stringify({ status: document.getElementById('status')"
+            ".textContent, exit: page.exitCode, anotherTab: page.anotherTab, "
+            "log: page.lines.slice(-5) }) : 'no page'")
+        raise Failure(f"{problem}; the page: {page}")
 
     def run_to(self, tick):
         self.tab.evaluate(f"page.runUntil({tick})")
