@@ -79,6 +79,13 @@ var deckhollowStore = {
       const entries = await Promise.all(
         wanted.map((path) => deckhollowCall(IDBFS.loadRemoteEntry, store, path)));
       for (let i = 0; i < wanted.length; ++i) {
+        // Listed, and gone by the time it was read (the listing is a
+        // transaction of its own): there is nothing to take in, and the
+        // rest must still come in.
+        if (!entries[i]) {
+          delete remote.entries[wanted[i]];
+          continue;
+        }
         await deckhollowCall(IDBFS.storeLocalEntry, wanted[i], entries[i]);
       }
     }
@@ -210,7 +217,14 @@ var deckhollowInstance = {
 
 Module['preRun'] = [].concat(Module['preRun'] || [], function () {
   FS.mkdir(deckhollowRoot);
-  deckhollowStore.mount = FS.mount(IDBFS, {}, deckhollowRoot).mount;
+  // IDBFS without its syncfs: Emscripten answers an fsync on a mounted file
+  // system by syncing the whole mount, which for IDBFS makes the shared
+  // store a mirror of this tab's copy, outside the store's lock: it wrote
+  // back stale files and removed what other tabs had stored (two installers
+  // at once lost the registry's InstallDir). Here fsync returns at once;
+  // deckhollowStore is the only way files reach the store.
+  const deviceType = Object.assign(Object.create(IDBFS), { syncfs: undefined });
+  deckhollowStore.mount = FS.mount(deviceType, {}, deckhollowRoot).mount;
   ENV['DECKHOLLOW_ROOT'] = deckhollowRoot;
   const env = Module['deckhollowEnv'] || {};
   for (const name of Object.keys(env)) ENV[name] = String(env[name]);

@@ -10,8 +10,9 @@ kept in the browser's storage.
     web_test.py --site build-web/site --bin build-test/bin --work DIR [CASE...]
 
 CASE is `opening:<script>` (scripts/<script>.txt), `opening-hidpi:<script>`
-(a scale factor of 2), `reload:after-exit`, `reload:at-once`, `second-tab` or `sizes`;
-none: every program's opening and the rest. Exits 77 (a
+(a scale factor of 2), `reload:after-exit`, `reload:at-once`, `second-tab`,
+`two-programs:after-exit`, `two-programs:at-once` or `sizes`; none: every
+program's opening and the rest. Exits 77 (a
 skip for ctest) with a line saying why when Chromium or the browser build
 is not there."""
 
@@ -111,8 +112,22 @@ class Player:
         self.may_end = False  # the script ends the program itself
 
     def start(self):
-        self.tab.wait_for("window.page && page.heldAt === %d" % TICK0, 120,
-                          "the program to start and wait at its first tick")
+        # A message box before the first tick is a failed start (the
+        # reinstall message, a damaged registry): said at once.
+        try:
+            state = self.tab.wait_for(
+                "window.page && (page.heldAt === %d ? 'held' : page.boxOpen ? 'box' : '')" % TICK0,
+                120, "the program to start and wait at its first tick")
+            if state == "held":
+                return
+            problem = "the program showed a message box at its start"
+        except TimeoutError as error:
+            problem = str(error)
+        page = self.tab.evaluate(
+            "window.page ? JSON.stringify({ status: document.getElementById('status')"
+            ".textContent, exit: page.exitCode, anotherTab: page.anotherTab, "
+            "log: page.lines.slice(-5) }) : 'no page'")
+        raise Failure(f"{problem}; the page: {page}")
 
     def run_to(self, tick):
         self.tab.evaluate(f"page.runUntil({tick})")
@@ -274,6 +289,73 @@ def case_second_tab(browser, server):
             second.close()
 
 
+# The two programs of the two-programs case, each with the theme its script
+# chooses (the value its key holds after a save).
+TWO_PROGRAMS = [("velloran", "Velloran", 6), ("cribbage", "Cribbage", 7)]
+SETTINGS_KEY = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tarnwick Software\\Deckhollow\\%s]"
+
+
+def card_back(registry_text, key):
+    """The CardBack value in the key's section of registry.reg, or None."""
+    section = None
+    for line in registry_text.splitlines():
+        if line.startswith("["):
+            section = line.strip()
+        elif section == SETTINGS_KEY % key and line.startswith('"CardBack"=dword:'):
+            return int(line.split(":", 1)[1], 16)
+    return None
+
+
+def case_two_programs(browser, server, args, exit_first):
+    """Two programs open in two tabs at once, each changing its theme (kept
+    in memory until it saves); then both end (Exit) or both pages are
+    reloaded at the same moment. After the reload each program's page finds
+    both themes in the registry: neither tab's copy of the file wrote over
+    the other's."""
+    browser = cdp.Browser(browser.executable)  # a profile of its own
+    try:
+        tabs = []
+        for program, _, _ in TWO_PROGRAMS:
+            tab = browser.open_tab(page_url(server, program, tick0=TICK0), *VIEW)
+            tabs.append((tab, Player(tab)))
+        for tab, player in tabs:
+            player.start()
+        for (program, _, _), (tab, player) in zip(TWO_PROGRAMS, tabs):
+            player.may_end = exit_first
+            change = parse_script(os.path.join(HERE, "scripts", f"{program}-theme.txt"))
+            player.play(change + (END if exit_first else []), lambda name: None)
+        if exit_first:
+            for tab, _ in tabs:
+                tab.wait_for("page.exitCode !== null", 60, "the program to end")
+        # Both pages go while a third page of the site holds the device's
+        # lock: neither can take in what the other writes on its way out,
+        # as when both go at the same moment.
+        holder = browser.open_tab(f"http://127.0.0.1:{server.server_port}/index.html", *VIEW)
+        holder.wait_for("document.readyState === 'complete'", 30, "the holder page")
+        holder.evaluate("navigator.locks.request('deckhollow-device', () => new Promise("
+                        "(release) => { window.releaseDevice = release; }))")
+        holder.wait_for("typeof window.releaseDevice === 'function'", 30, "the holder to get the device's lock")
+        for tab, _ in tabs:
+            tab.reload()
+        for tab, _ in tabs:
+            tab.wait_for("window.page && page.frames === 0 && page.exitCode === null", 60,
+                         "the page to be loaded again")
+        holder.evaluate("window.releaseDevice()")
+        found = []
+        for (program, _, _), (tab, _) in zip(TWO_PROGRAMS, tabs):
+            Player(tab).start()
+            text = tab.evaluate("page.module.FS.readFile('/device/registry.reg', "
+                                "{ encoding: 'utf8' })")
+            for _, key, theme in TWO_PROGRAMS:
+                if card_back(text, key) != theme:
+                    found.append(f"{program}'s page finds {key}'s CardBack "
+                                 f"{card_back(text, key)}, not {theme}")
+        if found:
+            raise Failure("; ".join(found))
+    finally:
+        browser.close()
+
+
 def report_sizes_and_start(browser, server, args, programs):
     """Download size (gzip, wasm + js) and time to the first frame."""
     for program in programs + ["deckhollow-install"]:
@@ -316,13 +398,14 @@ def main():
     programs = sorted(name[:-4] for name in os.listdir(scripts)
                       if name.endswith(".txt") and "-" not in name
                       and os.path.exists(os.path.join(args.site, name[:-4] + ".js")))
-    # Every opening script of a built program; the reload case plays the
-    # reflection-theme and -restart scripts itself.
+    # Every opening script of a built program; the reload cases play the
+    # -theme and -restart scripts themselves.
     openings = sorted(name[:-4] for name in os.listdir(scripts)
                       if name.endswith(".txt") and name[:-4].split("-")[0] in programs
-                      and name[:-4] not in ("reflection-theme", "reflection-restart"))
+                      and not name[:-4].endswith(("-theme", "-restart")))
     cases = args.cases or [f"opening:{s}" for s in openings] + [
-        "opening-hidpi:reflection", "reload:after-exit", "reload:at-once", "second-tab", "sizes"]
+        "opening-hidpi:reflection", "reload:after-exit", "reload:at-once", "second-tab",
+        "two-programs:after-exit", "two-programs:at-once", "sizes"]
     os.makedirs(args.work, exist_ok=True)
     handler = functools.partial(QuietHandler, directory=args.site)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
@@ -341,6 +424,8 @@ def main():
                     case_opening(browser, server, args, program, 2)
                 elif kind == "reload":
                     case_reload(browser, server, args, exit_first=program != "at-once")
+                elif kind == "two-programs":
+                    case_two_programs(browser, server, args, exit_first=program != "at-once")
                 elif kind == "second-tab":
                     case_second_tab(browser, server)
                 elif kind == "sizes":
