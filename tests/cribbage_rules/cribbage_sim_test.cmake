@@ -1,35 +1,6 @@
 # Runs cribbage-sim: its counts and play lines for given cards, its refusals
 # (exit code 2 and a message naming the fault), and a short tournament.
-function(run_sim)
-  cmake_parse_arguments(R "" "INPUT" "ARGS" ${ARGN})
-  if(DEFINED R_INPUT)
-    string(RANDOM LENGTH 8 tag)
-    set(input ${WORK}/cribbage_sim_input_${tag}.txt)
-    file(WRITE ${input} "${R_INPUT}")
-    execute_process(COMMAND ${SIM} ${R_ARGS} INPUT_FILE ${input}
-                    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-    file(REMOVE ${input})
-  else()
-    execute_process(COMMAND ${SIM} ${R_ARGS} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  endif()
-  set(rc ${rc} PARENT_SCOPE)
-  set(out "${out}" PARENT_SCOPE)
-  set(err "${err}" PARENT_SCOPE)
-endfunction()
-
-function(expect_output expected)
-  string(FIND "${out}" "${expected}" at)
-  if(at EQUAL -1 OR NOT rc EQUAL 0)
-    message(FATAL_ERROR "cribbage-sim: exit ${rc}, output lacks \"${expected}\":\n${out}\n${err}")
-  endif()
-endfunction()
-
-function(expect_refusal expected)
-  string(FIND "${err}" "${expected}" at)
-  if(NOT rc EQUAL 2 OR at EQUAL -1)
-    message(FATAL_ERROR "cribbage-sim: exit ${rc} (expected 2), message lacks \"${expected}\":\n${err}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/sim_script.cmake)
 
 # count: the two example lines of the help, one a crib.
 run_sim(ARGS count INPUT "5H 5C 5S JD | 5D\n4D 5D 7D QD | 3C crib\n4D 5D 7D QD | 3C\n")
