@@ -28,13 +28,7 @@ void CribbageGame::startGame(Emitter& out, uint32_t seed, bool keepSet, int forc
         computerDeals_ = nextSetDealer_;
     else
         computerDeals_ = forcedDealer >= 0 ? forcedDealer == 1 : (gamekit::nextRandom() & 1) != 0;
-    redToPlay_ = computerDeals_;
-    clearMessages(out, Side::Red);
-    clearMessages(out, Side::Blue);
-    if (options_.learningMessages) {
-        addMessage(out, Side::Red, "Select two cards to give to");
-        addMessage(out, Side::Red, "crib, and then tap the crib");
-    }
+    openDeal(out);
     setState(out, GameState::Dealing);
     setStatus(out, kWaitingForRed);
 }
@@ -277,13 +271,7 @@ void CribbageGame::nextDeal(Emitter& out) {
         backPeg_[s] = backs[s];
     }
     computerDeals_ = !computerDeals_;
-    redToPlay_ = computerDeals_;
-    clearMessages(out, Side::Red);
-    clearMessages(out, Side::Blue);
-    if (options_.learningMessages) {
-        addMessage(out, Side::Red, "Select two cards to give to");
-        addMessage(out, Side::Red, "crib, and then tap the crib");
-    }
+    openDeal(out);
     dealCounter_ = counter + 1;
     if (dealCounter_ > kDealsPerShuffle) {
         shuffleShoe(out);
@@ -367,6 +355,18 @@ void CribbageGame::endGame(Emitter& out, Side winner) {
     GameEvent& box = out.add(EventKind::MessageBox, winner);
     box.text = text;
     box.title = title;
+}
+
+// The dealer chosen: pone plays first, both message lists start empty and
+// Red's tells how to discard when learning messages are on.
+void CribbageGame::openDeal(Emitter& out) {
+    redToPlay_ = computerDeals_;
+    clearMessages(out, Side::Red);
+    clearMessages(out, Side::Blue);
+    if (options_.learningMessages) {
+        addMessage(out, Side::Red, "Select two cards to give to");
+        addMessage(out, Side::Red, "crib, and then tap the crib");
+    }
 }
 
 void CribbageGame::clearMessages(Emitter& out, Side side) {

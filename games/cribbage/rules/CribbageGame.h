@@ -286,6 +286,7 @@ class CribbageGame {
     void countNext(Emitter& out);
     void countFor(Emitter& out, Side side, bool crib);
     void nextDeal(Emitter& out);
+    void openDeal(Emitter& out);
     void peg(Emitter& out, Side side, int points, PegReason reason, const char* message,
              const char* message2 = nullptr);
     void endGame(Emitter& out, Side winner);
