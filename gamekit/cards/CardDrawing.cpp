@@ -10,6 +10,7 @@
 #include "gamekit/cards/PlayingCard.h"
 #include "gamekit/containers/FatalError.h"
 #include "gamekit/graphics/Blit.h"
+#include "gamekit/graphics/DrawingRecord.h"
 #include "gamekit/graphics/Primitives.h"
 #include "gamekit/graphics/Surface.h"
 
@@ -199,14 +200,58 @@ void CardTheme::drawBack(Surface& surface, int x, int y, int, int, bool selected
                   kShapeOutline, frame, frame);
 }
 
+namespace {
+
+using Wide = long long;
+
+// A card drawn to its surface's size keeps that size as its clip when it is
+// painted on a window of the surface.
+void paintCard(Surface& target, const DrawCommand& c, int dx, int dy, const uint8_t*) {
+    const PlayingCard card(c.value[2], c.value[3], c.value[4] != 0);
+    const bool ownSize = c.value[5] == 0 && c.value[6] == 0;
+    drawCard(target, card, static_cast<const CardTheme*>(c.pointer[0]), c.value[0] + dx, c.value[1] + dy,
+             ownSize ? c.width + dx : c.value[5], ownSize ? c.height + dy : c.value[6], c.value[7] != 0);
+}
+
+// Notes the card on a surface a record listens to; false when it is to be
+// drawn now. A card drawn to the surface's own size cuts at any box like
+// the surface's edges; a card with a clip of its own, or cut so short by
+// the edge that its corners meet, is painted whole.
+bool notedCard(Surface& surface, const PlayingCard& card, const CardTheme* theme, int x, int y,
+               int clipWidth, int clipHeight, int right, int bottom, bool selected) {
+    DrawingRecord* record = surface.record();
+    if (record == nullptr) return false;
+    const int backWidth = theme != nullptr ? theme->backWidth : kBackWidth;
+    const int backHeight = theme != nullptr ? theme->backHeight : kBackHeight;
+    // Its rounded shapes must leave room for both bands, as a face cut
+    // short by the surface's edge does not.
+    const bool roomy = card.faceUp ? right - x >= 2 * kCornerRadius && bottom - y >= 2 * kCornerRadius
+                                   : backWidth + 1 >= 2 * kCornerRadius && backHeight + 2 >= 2 * kCornerRadius;
+    const bool cuttable = clipWidth == 0 && clipHeight == 0 && roomy;
+    // Whatever it shows lies within the selection block around the face
+    // and the back's frame; shapes whose corners meet may reach a radius
+    // beyond.
+    const Wide reach = roomy ? 0 : kCornerRadius;
+    const Wide width = std::max(kCardWidth + 2, backWidth + 2), height = std::max(kCardHeight + 2, backHeight + 3);
+    const DrawCommand c = DrawCommand::make(
+        &paintCard, cuttable, {x, y, card.rank, card.suit, card.faceUp, clipWidth, clipHeight, selected}, theme);
+    // A clip left of or above the card turns the face's corners round.
+    return record->note(surface, c, std::min<Wide>(x, right) - 2 - reach, std::min<Wide>(y, bottom) - 2 - reach,
+                        Wide{x} + width + reach, Wide{y} + height + reach);
+}
+
+}  // namespace
+
 void drawCard(Surface& surface, const PlayingCard& card, const CardTheme* theme, int x, int y,
               int clipWidth, int clipHeight, bool selected) {
     const Colour highlight = theme != nullptr ? theme->highlightColour : colours::kWhite;
     const Colour border = theme != nullptr ? theme->borderColour : colours::kBlack;
+    const int ownWidth = clipWidth, ownHeight = clipHeight;
     if (clipWidth == 0) clipWidth = surface.width();
     if (clipHeight == 0) clipHeight = surface.height();
     const int right = x + kCardWidth - 1 < clipWidth - 1 ? x + kCardWidth - 1 : clipWidth - 1;
     const int bottom = y + kCardHeight - 1 < clipHeight - 1 ? y + kCardHeight - 1 : clipHeight - 1;
+    if (notedCard(surface, card, theme, x, y, ownWidth, ownHeight, right, bottom, selected)) return;
 
     if (!card.faceUp) {
         // A face-down card never shows the selection.

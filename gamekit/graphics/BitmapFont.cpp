@@ -4,12 +4,18 @@
 #include <climits>
 #include <cstring>
 
+#include "gamekit/graphics/DrawingRecord.h"
 #include "gamekit/graphics/GlyphTable.h"
 
 namespace gamekit {
 
 BitmapFont::BitmapFont(int height, const int16_t* packed) : height_(height), packed_(packed) {
     flipRows();
+    for (int c = 0; c < 256; ++c) {
+        const int w = glyphWidth(static_cast<unsigned char>(c));
+        advances_[c] = static_cast<uint8_t>(w > 0 ? w + 1 : 1);
+        measures_[c] = static_cast<uint8_t>(w > 0 ? w + 1 : 0);
+    }
 }
 
 BitmapFont::~BitmapFont() = default;
@@ -28,27 +34,49 @@ int BitmapFont::glyphWidth(unsigned char c) const {
 int BitmapFont::measure(const char* text) const {
     if (text == nullptr) return 0;
     int width = 0;
-    for (const char* p = text; *p != '\0'; ++p) {
-        const int w = glyphWidth(static_cast<unsigned char>(*p));
-        if (w > 0) width += w + 1;
-    }
+    for (const auto* p = reinterpret_cast<const unsigned char*>(text); *p != '\0'; ++p) width += measures_[*p];
+    return width;
+}
+
+long BitmapFont::advance(const char* text) const {
+    long width = 0;
+    for (const auto* p = reinterpret_cast<const unsigned char*>(text); *p != '\0'; ++p) width += advances_[*p];
     return width;
 }
 
 int BitmapFont::draw(Surface& target, int x, int y, const char* text) const {
     if (text == nullptr) return 0;
     const int length = static_cast<int>(std::strlen(text));
+    const Ink ink{foreground_, background_, transparent_};
+    if (DrawingRecord* record = target.record()) {
+        // The style is the font's now, so it goes with the call; the text
+        // cuts at any box like the surface's edges.
+        const DrawCommand c =
+            DrawCommand::make(&paintText, true, {x, y, ink.foreground, ink.background, ink.transparent}, this);
+        if (record->note(target, c, x, y, x + advance(text), static_cast<long long>(y) + height_, text,
+                         static_cast<size_t>(length) + 1)) {
+            return length;
+        }
+    }
+    drawInk(target, x, y, text, ink);
+    return length;
+}
+
+void BitmapFont::paintText(Surface& target, const DrawCommand& c, int dx, int dy, const uint8_t* extra) {
+    const auto* font = static_cast<const BitmapFont*>(c.pointer[0]);
+    const Ink ink{static_cast<Colour>(c.value[2]), static_cast<Colour>(c.value[3]), c.value[4] != 0};
+    font->drawInk(target, c.value[0] + dx, c.value[1] + dy, reinterpret_cast<const char*>(extra), ink);
+}
+
+void BitmapFont::drawInk(Surface& target, int x, int y, const char* text, Ink ink) const {
     // Text wholly above or below the target writes nothing; past this test
     // y + row stays within int for every row.
-    if (y >= target.height() || static_cast<long>(y) + height_ <= 0 || packed_ == nullptr) {
-        return length;
-    }
+    if (y >= target.height() || static_cast<long>(y) + height_ <= 0 || packed_ == nullptr) return;
     // The visible columns are laid out window by window; a window holds
     // the screen's width, so text on the screen takes one pass.
     for (long left = std::max(0L, long{x}); left < target.width(); left += kWindowColumns) {
-        drawWindow(target, x, y, text, static_cast<int>(left));
+        drawWindow(target, x, y, text, static_cast<int>(left), ink);
     }
-    return length;
 }
 
 // A start column left of the int range only moves text that is off any
@@ -130,11 +158,11 @@ void BitmapFont::flipRows() {
 // then writes those columns eight at a time with masks: no test per pixel,
 // and nothing written outside the target or outside a cell. The rows go in
 // bands of kBandRows, each laid out on its own.
-void BitmapFont::drawWindow(Surface& target, int x, int y, const char* text, int left) const {
+void BitmapFont::drawWindow(Surface& target, int x, int y, const char* text, int left, Ink ink) const {
     const int firstRow = std::max(0, -y);
     const int endRow = static_cast<int>(std::min(long{height_}, long{target.height()} - y));
     for (int band = firstRow; band < endRow; band += kBandRows) {
-        drawBand(target, x, y, text, left, band, std::min(endRow, band + kBandRows));
+        drawBand(target, x, y, text, left, band, std::min(endRow, band + kBandRows), ink);
     }
 }
 
@@ -237,7 +265,7 @@ void writeRow(uint16_t* out, const uint64_t* on, const uint64_t* cell, int steps
 // Rows firstRow to endRow (at most kBandRows) of the cells that reach the
 // window from `left`.
 void BitmapFont::drawBand(Surface& target, int x, int y, const char* text, int left, int firstRow,
-                          int endRow) const {
+                          int endRow, Ink ink) const {
     static_assert(BandBits::kWords * 64 == kWindowColumns && kBandRows == 16);
     BandBits bits;
     const int rows = endRow - firstRow;
@@ -259,7 +287,7 @@ void BitmapFont::drawBand(Surface& target, int x, int y, const char* text, int l
         if (pen <= left) continue;
         const uint16_t* rowBits = flipped_.data() + static_cast<size_t>(slot) * height_ + firstRow;
         orCell(bits.set[0], rows, BandBits::kWords, BandBits::kWords, rowBits, at);
-        if (!transparent_) {
+        if (!ink.transparent) {
             const uint16_t cellColumns = static_cast<uint16_t>((1u << (width + 1)) - 1);
             orCell(bits.cell, 1, BandBits::kWords, BandBits::kWords, &cellColumns, at);
         }
@@ -271,11 +299,12 @@ void BitmapFont::drawBand(Surface& target, int x, int y, const char* text, int l
     const int groups = std::min(columns / 8, (reach + 7) / 8);
     for (int r = 0; r < rows; ++r) {
         uint16_t* out = target.row(y + firstRow + r) + left;
-        if (transparent_) {
-            writeRow<true>(out, bits.set[r], bits.cell, steps, groups, reach, foreground_, background_);
+        if (ink.transparent) {
+            writeRow<true>(out, bits.set[r], bits.cell, steps, groups, reach, ink.foreground,
+                           ink.background);
         } else {
-            writeRow<false>(out, bits.set[r], bits.cell, steps, groups, reach, foreground_,
-                            background_);
+            writeRow<false>(out, bits.set[r], bits.cell, steps, groups, reach, ink.foreground,
+                            ink.background);
         }
     }
 }

@@ -7,6 +7,8 @@
 
 namespace gamekit {
 
+struct DrawCommand;
+
 // A proportional bitmap font over constant glyph tables. Every glyph is
 // `height()` rows high and 1 to 15 pixels wide; the pen advances by the
 // glyph's width plus one. Only "a".."z", "A".."Z", the characters 32..64,
@@ -58,20 +60,35 @@ class BitmapFont {
     int drawRight(Surface& target, int rightX, int y, const char* text) const;
 
   private:
+    struct Ink {
+        Colour foreground, background;
+        bool transparent;
+    };
+    // Paints a noted call of draw (see DrawingRecord).
+    static void paintText(Surface& target, const DrawCommand& command, int dx, int dy,
+                          const uint8_t* extra);
+
     // The columns text is laid out in at a time: the widest screen fits.
     static constexpr int kWindowColumns = 320;
     // The rows laid out at a time: every built-in font's height fits.
     static constexpr int kBandRows = 16;
 
     void flipRows();
-    void drawWindow(Surface& target, int x, int y, const char* text, int left) const;
-    void drawBand(Surface& target, int x, int y, const char* text, int left, int firstRow,
-                  int endRow) const;
+    void drawInk(Surface& target, int x, int y, const char* text, Ink ink) const;
+    void drawWindow(Surface& target, int x, int y, const char* text, int left, Ink ink) const;
+    void drawBand(Surface& target, int x, int y, const char* text, int left, int firstRow, int endRow,
+                  Ink ink) const;
+    // Columns from the start of `text` to the end of its last cell.
+    long advance(const char* text) const;
 
     int height_;
     const int16_t* packed_;
     // Every glyph row with column c in bit c, slot after slot.
     std::vector<uint16_t> flipped_;
+    // How far each byte moves the pen (its glyph's width plus one, or one)
+    // and what it adds to a measure (the same, or nothing without a glyph).
+    uint8_t advances_[256] = {};
+    uint8_t measures_[256] = {};
     Colour foreground_ = colours::kBlack;
     Colour background_ = colours::kWhite;
     bool transparent_ = false;

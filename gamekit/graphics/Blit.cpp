@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "gamekit/graphics/DrawingRecord.h"
+
 namespace gamekit {
 
 namespace {
@@ -107,10 +109,33 @@ void recolourRow(uint16_t* out, const uint16_t* in, size_t count, const Colour f
     }
 }
 
+enum BlitKind { kOpaque, kKeyed, kRecoloured, kRecolouredKeyed };
+
+void paintBlit(Surface& target, const DrawCommand& c, int dx, int dy, const uint8_t* extra);
+
+// Notes a blit on a surface a record listens to; false when it is to be
+// drawn now. The colour pairs travel with the call.
+bool notedBlit(Surface& target, BlitKind kind, int x, int y, const uint16_t* source, int sourceStride,
+               int sourceX, int sourceY, int width, int height, Colour key = 0,
+               const Colour* from = nullptr, const Colour* to = nullptr, int pairs = 0) {
+    DrawingRecord* record = target.record();
+    if (record == nullptr) return false;
+    pairs = std::max(pairs, 0);
+    Colour table[2 * 16];
+    if (pairs > 16) return false;  // a longer table than any program uses is drawn at once
+    std::copy_n(from, pairs, table);
+    std::copy_n(to, pairs, table + pairs);
+    const DrawCommand c = DrawCommand::make(
+        &paintBlit, true, {kind, x, y, sourceStride, sourceX, sourceY, width, height, key, pairs}, source);
+    return record->note(target, c, x, y, Coord{x} + std::max(width, 0), Coord{y} + std::max(height, 0),
+                        table, sizeof(Colour) * 2 * static_cast<size_t>(pairs));
+}
+
 }  // namespace
 
 void blitOpaque(Surface& target, int x, int y, const uint16_t* source, int sourceStride,
                 int sourceX, int sourceY, int width, int height) {
+    if (notedBlit(target, kOpaque, x, y, source, sourceStride, sourceX, sourceY, width, height)) return;
     forEachVisibleRow(target, x, y, source, sourceStride, sourceX, sourceY, width, height,
                       [](uint16_t* to, const uint16_t* from, size_t count) {
                           std::memmove(to, from, count * sizeof(uint16_t));
@@ -119,6 +144,7 @@ void blitOpaque(Surface& target, int x, int y, const uint16_t* source, int sourc
 
 void blitKeyed(Surface& target, int x, int y, const uint16_t* source, int sourceStride, int sourceX,
                int sourceY, int width, int height, Colour key) {
+    if (notedBlit(target, kKeyed, x, y, source, sourceStride, sourceX, sourceY, width, height, key)) return;
     forEachVisibleRow(target, x, y, source, sourceStride, sourceX, sourceY, width, height,
                       [key](uint16_t* to, const uint16_t* from, size_t count) {
                           keyedRow(to, from, count, key);
@@ -129,6 +155,9 @@ void blitRecoloured(Surface& target, int x, int y, const uint16_t* source, int s
                     int sourceX, int sourceY, int width, int height, const Colour from[],
                     const Colour to[], int pairs) {
     if (pairs > 0 && (from == nullptr || to == nullptr)) return;
+    if (notedBlit(target, kRecoloured, x, y, source, sourceStride, sourceX, sourceY, width, height, 0,
+                  from, to, pairs))
+        return;
     forEachVisibleRow(target, x, y, source, sourceStride, sourceX, sourceY, width, height,
                       [&](uint16_t* out, const uint16_t* in, size_t count) {
                           recolourRow(out, in, count, from, to, pairs, false, 0);
@@ -139,10 +168,45 @@ void blitRecolouredKeyed(Surface& target, int x, int y, const uint16_t* source, 
                          int sourceX, int sourceY, int width, int height, const Colour from[],
                          const Colour to[], int pairs, Colour key) {
     if (pairs > 0 && (from == nullptr || to == nullptr)) return;
+    if (notedBlit(target, kRecolouredKeyed, x, y, source, sourceStride, sourceX, sourceY, width, height,
+                  key, from, to, pairs))
+        return;
     forEachVisibleRow(target, x, y, source, sourceStride, sourceX, sourceY, width, height,
                       [&](uint16_t* out, const uint16_t* in, size_t count) {
                           recolourRow(out, in, count, from, to, pairs, true, key);
                       });
 }
+
+namespace {
+
+// A blit lands where its block meets the target, so on a window of its
+// surface it paints the same pixels.
+void paintBlit(Surface& target, const DrawCommand& c, int dx, int dy, const uint8_t* extra) {
+    const auto* source = static_cast<const uint16_t*>(c.pointer[0]);
+    const int x = c.value[1] + dx, y = c.value[2] + dy;
+    const int stride = c.value[3], sourceX = c.value[4], sourceY = c.value[5];
+    const int width = c.value[6], height = c.value[7], pairs = c.value[9];
+    const auto key = static_cast<Colour>(c.value[8]);
+    Colour table[2 * 16];
+    if (pairs > 0) std::memcpy(table, extra, sizeof(Colour) * 2 * static_cast<size_t>(pairs));
+    switch (c.value[0]) {
+        case kOpaque:
+            blitOpaque(target, x, y, source, stride, sourceX, sourceY, width, height);
+            break;
+        case kKeyed:
+            blitKeyed(target, x, y, source, stride, sourceX, sourceY, width, height, key);
+            break;
+        case kRecoloured:
+            blitRecoloured(target, x, y, source, stride, sourceX, sourceY, width, height, table,
+                           table + pairs, pairs);
+            break;
+        default:
+            blitRecolouredKeyed(target, x, y, source, stride, sourceX, sourceY, width, height, table,
+                                table + pairs, pairs, key);
+            break;
+    }
+}
+
+}  // namespace
 
 }  // namespace gamekit

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <utility>
 
+#include "gamekit/graphics/DrawingRecord.h"
 #include "gamekit/graphics/PixelSpans.h"
 
 namespace gamekit {
@@ -45,10 +46,10 @@ void stepAlongX(Surface& s, Coord x1, Coord y1, Coord x2, Coord y2, Colour colou
         const int top = static_cast<int>(std::min(y1, y2)),
                   bottom = static_cast<int>(std::max(y1, y2));
         uint16_t* pixels = s.pixels();
-        const long width = s.width();
+        const long stride = s.stride();
         int row = static_cast<int>(y1);
         for (int x = static_cast<int>(x1); x <= x2; ++x) {
-            pixels[row * width + x] = colour;
+            pixels[row * stride + x] = colour;
             y += step;
             row = std::clamp(static_cast<int>(y + 0.5f), top, bottom);
         }
@@ -73,7 +74,7 @@ void stepAlongY(Surface& s, Coord x1, Coord y1, Coord x2, Coord y2, Colour colou
     if (spans::inside(s, x1, y1) && spans::inside(s, x2, y2) && x1 <= x2) {
         // Both ends inside: the column only grows and never passes x2.
         uint16_t* p = s.row(static_cast<int>(y1)) + x1;
-        const long rowStride = rowStep * s.width();
+        const long rowStride = rowStep * s.stride();
         Coord column = x1;
         for (Coord i = 0; i <= std::abs(dy); ++i) {
             *p = colour;
@@ -98,7 +99,36 @@ void stepAlongY(Surface& s, Coord x1, Coord y1, Coord x2, Coord y2, Colour colou
 
 }  // namespace
 
+namespace {
+
+// Slanted lines and triangles are clipped against their surface's edges in
+// ways a window of it would change: they are painted whole. Their pixels
+// may stray one from the box of their corners where rounding says so. A
+// line along a row or a column is cut exactly at any edge.
+void paintLine(Surface& target, const DrawCommand& c, int dx, int dy, const uint8_t*) {
+    drawLine(target, c.value[0] + dx, c.value[1] + dy, c.value[2] + dx, c.value[3] + dy,
+             static_cast<Colour>(c.value[4]));
+}
+
+bool noted(Surface& surface, DrawCommand::Painter painter, bool cuttable,
+           std::initializer_list<int32_t> values, std::initializer_list<int> xs,
+           std::initializer_list<int> ys) {
+    DrawingRecord* record = surface.record();
+    if (record == nullptr) return false;
+    const auto [left, right] = std::minmax(xs);
+    const auto [top, bottom] = std::minmax(ys);
+    return record->note(surface, DrawCommand::make(painter, cuttable, values), Coord{left} - 1,
+                        Coord{top} - 1, Coord{right} + 2, Coord{bottom} + 2);
+}
+
+}  // namespace
+
 void drawLine(Surface& surface, int x1i, int y1i, int x2i, int y2i, const Colour& colour) {
+    // Moving a line along a row or column moves its pixels alike; far off
+    // coordinates are left to be painted whole, where moving could overflow.
+    const bool straight = (x1i == x2i || y1i == y2i) && std::max({std::abs(Coord{x1i}), std::abs(Coord{x2i}),
+                                                              std::abs(Coord{y1i}), std::abs(Coord{y2i})}) < (1 << 29);
+    if (noted(surface, &paintLine, straight, {x1i, y1i, x2i, y2i, colour}, {x1i, x2i}, {y1i, y2i})) return;
     const int width = surface.width();
     const int height = surface.height();
     if (width <= 0 || height <= 0) return;
@@ -117,7 +147,7 @@ void drawLine(Surface& surface, int x1i, int y1i, int x2i, int y2i, const Colour
         y1 = std::max<Coord>(y1, 0);
         y2 = std::min<Coord>(y2, height - 1);
         uint16_t* p = surface.row(static_cast<int>(y1)) + x1;
-        for (Coord y = y1; y <= y2; ++y, p += width) *p = colour;
+        for (Coord y = y1; y <= y2; ++y, p += surface.stride()) *p = colour;
         return;
     }
 
@@ -154,6 +184,34 @@ void drawLine(Surface& surface, int x1i, int y1i, int x2i, int y2i, const Colour
         stepAlongY(surface, x1, y1, x2, y2, colour);
 }
 
+namespace {
+
+// The rectangle x1..x2 by y1..y2 (ordered) as drawRect paints it once its
+// corners are in the surface: the top and bottom rows and the side columns
+// in the edge colour, the inside in the fill colour unless outlined. Here
+// the corners may lie anywhere: only what is on the surface is written.
+void paintRect(Surface& s, Coord x1, Coord y1, Coord x2, Coord y2, int mode, Colour edge, Colour fill) {
+    if (mode == kShapeFilled) edge = fill;
+    const Coord firstRow = std::max<Coord>(y1, 0), lastRow = std::min<Coord>(y2, s.height() - 1);
+    for (Coord y = firstRow; y <= lastRow; ++y) {
+        if (y == y1 || y == y2) {
+            spans::fill(s, y, x1, x2, edge);
+            continue;
+        }
+        spans::put(s, x1, y, edge);
+        spans::put(s, x2, y, edge);
+        if (mode != kShapeOutline) spans::fill(s, y, x1 + 1, x2 - 1, fill);
+    }
+}
+
+void paintRectCommand(Surface& target, const DrawCommand& c, int dx, int dy, const uint8_t*) {
+    paintRect(target, Coord{c.value[0]} + dx, Coord{c.value[1]} + dy, Coord{c.value[2]} + dx,
+              Coord{c.value[3]} + dy, c.value[4], static_cast<Colour>(c.value[5]),
+              static_cast<Colour>(c.value[6]));
+}
+
+}  // namespace
+
 void drawRect(Surface& surface, int x1i, int y1i, int x2i, int y2i, int mode, Colour edge,
               Colour fill) {
     const int width = surface.width();
@@ -164,33 +222,42 @@ void drawRect(Surface& surface, int x1i, int y1i, int x2i, int y2i, int mode, Co
     int y1 = std::clamp(y1i, 0, height - 1), y2 = std::clamp(y2i, 0, height - 1);
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
-    if (mode == kShapeFilled) edge = fill;
-    const size_t count = static_cast<size_t>(x2 - x1 + 1);
-
-    uint16_t* top = surface.row(y1) + x1;
-    std::fill_n(top, count, edge);
-    if (y2 > y1 + 1) {
-        uint16_t* second = surface.row(y1 + 1) + x1;
-        second[0] = edge;
-        second[count - 1] = edge;
-        if (mode != kShapeOutline && count > 2) std::fill_n(second + 1, count - 2, fill);
-        for (int y = y1 + 2; y < y2; ++y) {
-            uint16_t* row = surface.row(y) + x1;
-            if (mode == kShapeOutline) {
-                row[0] = edge;
-                row[count - 1] = edge;
-            } else {
-                std::memcpy(row, second, count * sizeof(uint16_t));
-            }
-        }
+    if (DrawingRecord* record = surface.record()) {
+        const DrawCommand c = DrawCommand::make(&paintRectCommand, true, {x1, y1, x2, y2, mode, edge, fill});
+        if (record->note(surface, c, x1, y1, Coord{x2} + 1, Coord{y2} + 1)) return;
     }
-    if (y2 > y1) std::memcpy(surface.row(y2) + x1, top, count * sizeof(uint16_t));
+    paintRect(surface, x1, y1, x2, y2, mode, edge, fill);
 }
 
 namespace {
 
 void drawBevelledBox(Surface& s, int x1, int y1, int x2, int y2, Colour face, Colour topLeft,
+                     Colour bottomRight, int depth);
+
+// A box is a filled rectangle and lines along rows and columns, all cut
+// exactly at any edge; its lines reach at most `depth` beyond its corners.
+void paintBevelledBox(Surface& target, const DrawCommand& c, int dx, int dy, const uint8_t*) {
+    drawBevelledBox(target, c.value[0] + dx, c.value[1] + dy, c.value[2] + dx, c.value[3] + dy,
+                    static_cast<Colour>(c.value[4]), static_cast<Colour>(c.value[5]),
+                    static_cast<Colour>(c.value[6]), c.value[7]);
+}
+
+bool notedBox(Surface& s, int x1, int y1, int x2, int y2, Colour face, Colour topLeft,
+              Colour bottomRight, int depth) {
+    DrawingRecord* record = s.record();
+    if (record == nullptr) return false;
+    const Coord reach = std::max(depth, 0);
+    const bool nearby = std::max({std::abs(Coord{x1}), std::abs(Coord{x2}), std::abs(Coord{y1}),
+                                  std::abs(Coord{y2}), reach}) < (1 << 28);
+    const DrawCommand c =
+        DrawCommand::make(&paintBevelledBox, nearby, {x1, y1, x2, y2, face, topLeft, bottomRight, depth});
+    return record->note(s, c, std::min(x1, x2) - reach, std::min(y1, y2) - reach,
+                        std::max<Coord>(x1, x2) + 1 + reach, std::max<Coord>(y1, y2) + 1 + reach);
+}
+
+void drawBevelledBox(Surface& s, int x1, int y1, int x2, int y2, Colour face, Colour topLeft,
                      Colour bottomRight, int depth) {
+    if (notedBox(s, x1, y1, x2, y2, face, topLeft, bottomRight, depth)) return;
     drawRect(s, x1, y1, x2, y2, kShapeFilled, face, face);
     if (depth <= 0 || s.width() <= 0 || s.height() <= 0) return;
     const Coord w = s.width(), h = s.height();
@@ -232,6 +299,15 @@ void drawSunkenBox(Surface& surface, int x1, int y1, int x2, int y2, Colour face
     drawBevelledBox(surface, x1, y1, x2, y2, face, dark, light, depth);
 }
 
+namespace {
+
+void paintTriangle(Surface& target, const DrawCommand& c, int, int, const uint8_t*) {
+    drawTriangle(target, c.value[0], c.value[1], c.value[2], c.value[3], c.value[4], c.value[5],
+                 c.value[6], static_cast<Colour>(c.value[7]), static_cast<Colour>(c.value[8]));
+}
+
+}  // namespace
+
 void drawTriangle(Surface& surface, int x1, int y1, int x2, int y2, int x3, int y3, int mode,
                   Colour edge, Colour fill) {
     struct Corner {
@@ -240,6 +316,9 @@ void drawTriangle(Surface& surface, int x1, int y1, int x2, int y2, int x3, int 
     Corner c[3] = {{x1, y1}, {x2, y2}, {x3, y3}};
     for (const Corner& p : c)
         if (!surface.contains(p.x, p.y)) return;
+    if (noted(surface, &paintTriangle, false, {x1, y1, x2, y2, x3, y3, mode, edge, fill}, {x1, x2, x3},
+              {y1, y2, y3}))
+        return;
 
     if (mode != kShapeOutline) {
         std::stable_sort(std::begin(c), std::end(c),

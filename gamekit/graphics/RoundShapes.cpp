@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 
+#include "gamekit/graphics/DrawingRecord.h"
 #include "gamekit/graphics/PixelSpans.h"
 #include "gamekit/graphics/Primitives.h"
 
@@ -112,6 +113,23 @@ void mirrorBandRow(Surface& s, Coord from, Coord to, Coord left, Coord right, Co
     }
 }
 
+void paintCircle(Surface& target, const DrawCommand& c, int, int, const uint8_t*) {
+    drawCircle(target, c.value[0], c.value[1], c.value[2], c.value[3], static_cast<Colour>(c.value[4]),
+               static_cast<Colour>(c.value[5]));
+}
+
+// A rounded rectangle whose bands do not meet is cut at the surface's edges
+// row by row and span by span, so on a window of its surface it paints the
+// same pixels.
+void paintRoundRect(Surface& target, const DrawCommand& c, int dx, int dy, const uint8_t*) {
+    const auto moved = [](int32_t v, int d) {
+        return static_cast<int>(std::clamp<Coord>(Coord{v} + d, INT_MIN, INT_MAX));
+    };
+    drawRoundRect(target, moved(c.value[0], dx), moved(c.value[1], dy), moved(c.value[2], dx),
+                  moved(c.value[3], dy), c.value[4], c.value[5], static_cast<Colour>(c.value[6]),
+                  static_cast<Colour>(c.value[7]));
+}
+
 }  // namespace
 
 // A radius outside 1..45 has no table (its angle step would be zero) and
@@ -122,6 +140,12 @@ void drawCircle(Surface& surface, int cxi, int cyi, int radius, int mode, Colour
     if (table == nullptr) return;
     const Coord cx = cxi, cy = cyi, r = radius;
     if (cx - r < 0 || cy - r < 0 || cx + r >= surface.width() || cy + r >= surface.height()) return;
+    // Drawn only when wholly on its surface: a window of it would change
+    // that, so a circle is painted whole.
+    if (DrawingRecord* record = surface.record()) {
+        const DrawCommand c = DrawCommand::make(&paintCircle, false, {cxi, cyi, radius, mode, edge, fill});
+        if (record->note(surface, c, cx - r, cy - r, cx + r + 1, cy + r + 1)) return;
+    }
     const BandPaint paint(mode, edge, fill);
     // Starting with an empty previous row makes the first row its own ends.
     Coord prevLeft = cx, prevRight = cx - 1;
@@ -146,6 +170,19 @@ void drawRoundRect(Surface& surface, int x1i, int y1i, int x2i, int y2i, int rad
     if (table == nullptr) return;
     if (surface.width() <= 0 || surface.height() <= 0) return;
     const Coord x1 = x1i, y1 = y1i, x2 = x2i, y2 = y2i, r = radius;
+    if (DrawingRecord* record = surface.record()) {
+        // A shape whose corners leave room for both bands stays within its
+        // corners (the last row excluded) and cuts at any box; any other may
+        // reach a radius beyond them, its bands crossing, and is painted
+        // whole.
+        const bool regular = x2 - x1 >= 2 * r && y2 - y1 >= 2 * r;
+        const Coord reach = regular ? 0 : r;
+        const DrawCommand c =
+            DrawCommand::make(&paintRoundRect, regular, {x1i, y1i, x2i, y2i, radius, mode, edge, fill});
+        if (record->note(surface, c, std::min(x1, x2) - reach, std::min(y1, y2) - reach,
+                         std::max(x1, x2) + 1 + reach, std::max(y1, y2) + reach + (regular ? 0 : 1)))
+            return;
+    }
     const BandPaint paint(mode, edge, fill);
 
     // Corners: the top band and its mirror image at the bottom. A band row

@@ -1,5 +1,6 @@
 #include "gamekit/ui/Controls.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -71,22 +72,21 @@ void MessageLog::draw(Surface& surface) {
     drawRoundRect(surface, left_, top_, left_ + width_, top_ + height_, radius_, kShapeOutlineFilled,
                   colours::kWhite, colours::kBlack);
     if (lines_.empty()) return;  // an empty log is just its box
-    // The lines are drawn into the box's inside and copied over, so that
-    // nothing reaches beyond the frame.
+    // The lines are drawn on a window of the box's inside, so that nothing
+    // reaches beyond the frame. The window starts where the inside meets
+    // the surface.
     const int innerWidth = width_ - 1, innerHeight = height_ - 1;
     if (innerWidth <= 0 || innerHeight <= 0) return;
-    Surface inside(innerWidth, innerHeight);
-    inside.fill(colours::kTransparentKey);
+    Surface inside(surface, left_ + 1, top_ + 1, innerWidth, innerHeight);
+    const int dx = std::min(0, left_ + 1), dy = std::min(0, top_ + 1);
     FontStyle style(*font_, 0x001F, colours::kBlack, true);
     const wchar_t* newest = lines_.back();
     for (int i = 0; i < lines_.iSize; ++i) {
         std::string text;
         for (const wchar_t* c = lines_[i]; *c; ++c) text += static_cast<char>(*c < 256 ? *c : '?');
         font_->setForeground(lines_[i] == newest ? colours::kWhite : 0x001F);
-        font_->draw(inside, 4, 1 + 13 * i, text.c_str());
+        font_->draw(inside, 4 + dx, 1 + 13 * i + dy, text.c_str());
     }
-    blitKeyed(surface, left_ + 1, top_ + 1, inside.pixels(), innerWidth, 0, 0, innerWidth, innerHeight,
-              colours::kTransparentKey);
 }
 
 void drawCheckBox(Surface& surface, int x, int y, const uint16_t* sheet, int sheetStride, int sheetX,

@@ -8,6 +8,7 @@
 #include "gamekit/cards/CardTheme.h"
 #include "gamekit/graphics/BitmapFont.h"
 #include "gamekit/graphics/Blit.h"
+#include "gamekit/graphics/DrawingRecord.h"
 #include "gamekit/graphics/Primitives.h"
 #include "gamekit/ui/Controls.h"
 #include "games/cribbage/CribbageSprites.h"
@@ -306,13 +307,11 @@ void TableView::draw(Surface& surface, const TableScene& scene) {
     if (board_.empty() || boardTheme_ != scene.theme || boardSheet_ != scene.sheet ||
         boardSetScore_ != scene.setScore) {
         paintBoard(scene);
+        // The board picture changed under the same pointer: no call of the
+        // frame shows that, so the frame is painted whole.
+        if (gamekit::DrawingRecord* record = surface.record()) record->forget();
     }
-    if (surface.width() == kScreenWidth && surface.height() == kScreenHeight) {
-        std::memcpy(surface.pixels(), board_.data(), board_.size() * sizeof(uint16_t));
-    } else {
-        gamekit::blitOpaque(surface, 0, 0, board_.data(), kScreenWidth, 0, 0, kScreenWidth,
-                            kScreenHeight);
-    }
+    gamekit::blitOpaque(surface, 0, 0, board_.data(), kScreenWidth, 0, 0, kScreenWidth, kScreenHeight);
     if (scene.game == nullptr) return;
     drawSetPegs(surface, scene);
     drawPegs(surface, scene);
