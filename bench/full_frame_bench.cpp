@@ -1,7 +1,16 @@
 // Whole frames as the main loop makes them: every game's table (reflection,
 // Pellandine, Velloran, cribbage) drawn, menu bar included, into the 240 x 320
-// image and presented on each display kind; the present step alone per kind;
-// and the 153,600-byte copy every figure is measured against, in the same run.
+// image through the frame record and presented on each display kind; the
+// present step alone per kind; and the 153,600-byte copy every figure is
+// measured against, in the same run.
+//
+// The main loop keeps the last frame and paints only what changed, so each
+// table is measured three ways: <Game>Table, a frame like the one before
+// (the usual frame: the game's whole drawing code runs and is compared,
+// nothing needs painting); <Game>TableChanging, one thing changing every
+// frame (a clock, a score, a selection); <Game>TableWhole, the frame painted
+// whole, as after a tap or key. <Game>DrawOnly draws straight onto the image
+// with no record, for the cost of the drawing code itself.
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +20,7 @@
 
 #include "gamekit/cards/CardTheme.h"
 #include "gamekit/graphics/BitmapFont.h"
+#include "gamekit/graphics/DrawingRecord.h"
 #include "gamekit/graphics/Surface.h"
 #include "gamekit/shell/Presentation.h"
 #include "gamekit/ui/Controls.h"
@@ -94,6 +104,8 @@ struct ReflectionFrame {
         scene.pick.waiting = true;
     }
     ~ReflectionFrame() { gamekit::destroyThemes(themes); }
+    // The clock moves on a second.
+    void change(int step) { scene.seconds = 123 + step; }
     void draw(gamekit::Surface& surface) {
         reflection::drawTable(surface, scene);
         bar.draw(surface);
@@ -135,6 +147,8 @@ struct PellandineFrame {
         scene.bar = &bar;
     }
     ~PellandineFrame() { gamekit::destroyThemes(themes); }
+    // The score counts.
+    void change(int step) { scene.score = rules.score() + step % 100; }
     void draw(gamekit::Surface& surface) { pellandine::drawTable(surface, scene); }
     pellandine::PellandineRules rules;
     std::vector<uint16_t> backs, sheet;
@@ -169,19 +183,44 @@ void BM_Present(benchmark::State& state) {
 }
 BENCHMARK(BM_Present)->DenseRange(0, kKinds - 1);
 
+// How the frames of one table run follow one another.
+enum class Frames { Alike, Changing, Whole };
+
 template <class Frame>
-void tableFrame(benchmark::State& state) {
+void tableFrames(benchmark::State& state, Frames frames) {
     Display display(static_cast<DisplayKind>(state.range(0)));
     Frame frame;
     std::vector<uint16_t> back(240 * 320);
     gamekit::Surface surface(back.data(), 240, 320);
+    gamekit::DrawingRecord record;
+    int step = 0;
+    long painted = 0;
     for (auto _ : state) {
-        frame.draw(surface);
+        if (frames == Frames::Changing) frame.change(++step);
+        if (frames == Frames::Whole) record.forget();
+        record.drawFrame(surface, [&frame](gamekit::Surface& s) { frame.draw(s); });
         display.present(back.data());
+        painted += record.changed().area();
         benchmark::DoNotOptimize(display.memory.data());
         benchmark::ClobberMemory();
     }
     state.SetLabel(platform::displayKindName(display.kind));
+    state.counters["painted"] = benchmark::Counter(static_cast<double>(painted) / 76800.0,
+                                                   benchmark::Counter::kAvgIterations);
+    state.counters["calls"] = static_cast<double>(record.calls());
+}
+
+template <class Frame>
+void tableFrame(benchmark::State& state) {
+    tableFrames<Frame>(state, Frames::Alike);
+}
+template <class Frame>
+void tableFrameChanging(benchmark::State& state) {
+    tableFrames<Frame>(state, Frames::Changing);
+}
+template <class Frame>
+void tableFrameWhole(benchmark::State& state) {
+    tableFrames<Frame>(state, Frames::Whole);
 }
 
 template <class Frame>
@@ -196,14 +235,19 @@ void tableDrawOnly(benchmark::State& state) {
     }
 }
 
-void BM_ReflectionTable(benchmark::State& state) { tableFrame<ReflectionFrame>(state); }
-void BM_PellandineTable(benchmark::State& state) { tableFrame<PellandineFrame>(state); }
-void BM_ReflectionDrawOnly(benchmark::State& state) { tableDrawOnly<ReflectionFrame>(state); }
-void BM_PellandineDrawOnly(benchmark::State& state) { tableDrawOnly<PellandineFrame>(state); }
-BENCHMARK(BM_ReflectionTable)->DenseRange(0, kKinds - 1);
-BENCHMARK(BM_PellandineTable)->DenseRange(0, kKinds - 1);
-BENCHMARK(BM_ReflectionDrawOnly);
-BENCHMARK(BM_PellandineDrawOnly);
+// Every table, each way, on every display kind.
+#define TABLE_BENCHMARKS(Game, Frame)                                                      \
+    void BM_##Game##Table(benchmark::State& state) { tableFrame<Frame>(state); }           \
+    void BM_##Game##TableChanging(benchmark::State& state) { tableFrameChanging<Frame>(state); } \
+    void BM_##Game##TableWhole(benchmark::State& state) { tableFrameWhole<Frame>(state); } \
+    void BM_##Game##DrawOnly(benchmark::State& state) { tableDrawOnly<Frame>(state); }     \
+    BENCHMARK(BM_##Game##Table)->DenseRange(0, kKinds - 1);                                \
+    BENCHMARK(BM_##Game##TableChanging)->DenseRange(0, kKinds - 1);                        \
+    BENCHMARK(BM_##Game##TableWhole)->DenseRange(0, kKinds - 1);                           \
+    BENCHMARK(BM_##Game##DrawOnly)
+
+TABLE_BENCHMARKS(Reflection, ReflectionFrame);
+TABLE_BENCHMARKS(Pellandine, PellandineFrame);
 
 // The menu bar every table screen ends with, its three menus in place.
 struct TableMenuBar {
@@ -240,6 +284,8 @@ struct VelloranFrame {
         scene.displayCardsInDeck = true;
     }
     ~VelloranFrame() { gamekit::destroyThemes(themes); }
+    // The hint markers come and go.
+    void change(int step) { scene.displayHints = step % 2 == 0; }
     void draw(gamekit::Surface& surface) {
         velloran::drawPlayScreen(surface, scene, buttons);
         menus.bar.draw(surface);
@@ -291,6 +337,10 @@ struct CribbageFrame {
         scene.statusLine = &status;
     }
     ~CribbageFrame() { gamekit::destroyThemes(themes); }
+    // The person's selection moves from card to card.
+    void change(int step) {
+        for (int i = 0; i < 4; ++i) scene.selected[i] = i == step % 4;
+    }
     void draw(gamekit::Surface& surface) {
         view.draw(surface, scene);
         menus.bar.draw(surface);
@@ -304,13 +354,7 @@ struct CribbageFrame {
     TableMenuBar menus;
 };
 
-void BM_VelloranTable(benchmark::State& state) { tableFrame<VelloranFrame>(state); }
-void BM_CribbageTable(benchmark::State& state) { tableFrame<CribbageFrame>(state); }
-void BM_VelloranDrawOnly(benchmark::State& state) { tableDrawOnly<VelloranFrame>(state); }
-void BM_CribbageDrawOnly(benchmark::State& state) { tableDrawOnly<CribbageFrame>(state); }
-BENCHMARK(BM_VelloranTable)->DenseRange(0, kKinds - 1);
-BENCHMARK(BM_CribbageTable)->DenseRange(0, kKinds - 1);
-BENCHMARK(BM_VelloranDrawOnly);
-BENCHMARK(BM_CribbageDrawOnly);
+TABLE_BENCHMARKS(Velloran, VelloranFrame);
+TABLE_BENCHMARKS(Cribbage, CribbageFrame);
 
 }  // namespace

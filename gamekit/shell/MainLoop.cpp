@@ -53,8 +53,9 @@ void reportFatal(const char* message) {
 }
 
 void drawFrame(State& s) {
+    if (s.app == nullptr) return;
     Surface surface(s.backBuffer, kScreenWidth, kScreenHeight);
-    if (s.app) s.app->draw(surface);
+    s.frames.drawFrame(surface, [&s](Surface& screen) { s.app->draw(screen); });
 }
 
 void farewell(State& s) {
@@ -76,6 +77,7 @@ void farewell(State& s) {
 void handPenToGame(State& s) {
     shell::InputState& in = s.input;
     if (in.tracking) {
+        s.frames.forget();
         if (in.trackedReleased) {
             in.tracking = false;
             s.app->penUp(in.trackedUpX, in.trackedUpY);
@@ -85,6 +87,7 @@ void handPenToGame(State& s) {
         return;
     }
     if (!takeTap()) return;
+    s.frames.forget();
     in.tracking = true;
     in.trackedReleased = in.pendingReleased;
     in.trackedUpX = in.pendingUpX;
@@ -119,6 +122,7 @@ void suspend(State& s) {
     if (s.undimmed == nullptr) s.undimmed = static_cast<uint16_t*>(std::malloc(bytes));
     if (s.undimmed != nullptr) std::memcpy(s.undimmed, s.backBuffer, bytes);
     drawPausedScreen(s);
+    s.frames.forget();
     presentFrame();
     s.handedBack = true;
     shell::dropPendingInput(s);
@@ -139,11 +143,15 @@ void suspend(State& s) {
         s.frameStartTick = GetTickCount();
         handPenToGame(s);
         bool left = takeLeft(), right = takeRight();
+        if (left || right) s.frames.forget();
         if (s.program->hasLeftRight) {
             if (left) s.app->commandLeft();
             if (right) s.app->commandRight();
         }
-        if (takeUp() && !s.program->ignoresUpIn(s.app->state())) s.app->commandNew();
+        if (takeUp() && !s.program->ignoresUpIn(s.app->state())) {
+            s.frames.forget();
+            s.app->commandNew();
+        }
         if (takeDown()) farewell(s);
         if (s.suspendRequested) suspend(s);
 

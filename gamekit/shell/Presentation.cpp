@@ -309,18 +309,19 @@ void convertFrameFixed(const uint16_t* back, uint8_t* fixedAddress) {
 }
 
 void presentFrame() {
-    if (backBuffer() == nullptr) return;  // before start-up or after shutdown
+    const uint16_t* image = screenImage();
+    if (image == nullptr) return;  // before start-up or after shutdown
     const DisplayInfo& info = displayInfo();
     if (info.fixedFrameBuffer) {
         uint8_t* address = platform::fixedFrameBufferAddress();
         if (address == nullptr) return;
-        convertFrameFixed(backBuffer(), address);
+        convertFrameFixed(image, address);
         platform::fixedFrameWritten();
         return;
     }
     if (info.bitsPerPixel != 16 && info.bitsPerPixel != 8 && info.bitsPerPixel != 4) return;
     auto* destination = static_cast<uint8_t*>(GXBeginDraw());
-    convertFrame(backBuffer(), info, destination);
+    convertFrame(image, info, destination);
     GXEndDraw();
 }
 

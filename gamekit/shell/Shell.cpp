@@ -40,7 +40,14 @@ void taskbar(bool show) {
 
 using shell::state;
 
-uint16_t* backBuffer() { return state().backBuffer; }
+uint16_t* backBuffer() {
+    shell::State& s = state();
+    s.frames.paint();
+    s.frames.forget();
+    return s.backBuffer;
+}
+
+const uint16_t* screenImage() { return state().backBuffer; }
 const DisplayInfo& displayInfo() { return state().display; }
 uint32_t frameStartTick() { return state().frameStartTick; }
 

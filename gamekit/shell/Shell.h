@@ -19,8 +19,13 @@ namespace gamekit {
 // first (as the device does) and 1 when the window cannot be made.
 int runProgram(const ProgramInfo& program, GameAppFactory factory);
 
-// The 5-6-5 image of the whole screen every frame is drawn into.
+// The 5-6-5 image of the whole screen every frame is drawn into. The main
+// loop paints only what changed from one frame to the next; whoever asks
+// for the image may write it, so the frame being drawn is painted up to
+// here and the next one is painted whole.
 uint16_t* backBuffer();
+// The same image, to be read only (as presenting it does).
+const uint16_t* screenImage();
 const DisplayInfo& displayInfo();
 
 // The polled keys and taps; the press and move points reach the game through

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "gamekit/graphics/DrawingRecord.h"
 #include "gamekit/shell/Shell.h"
 #include "platform/Windows.h"
 
@@ -55,6 +56,10 @@ struct State {
     InputState input;
     const ProgramInfo* program = nullptr;
     GameApp* app = nullptr;
+    // The frames drawn into backBuffer, painted where they change. Input
+    // handed to the game may change what no drawing call shows (a theme's
+    // colours, a cached picture), so the frame after it is painted whole.
+    DrawingRecord frames;
 };
 
 State& state();

@@ -52,6 +52,7 @@ void gainFocus(State& s, HWND window) {
     if (s.undimmed != nullptr) {
         // Back from Suspend: the screen the game last drew, not its dimmed copy.
         std::memcpy(s.backBuffer, s.undimmed, sizeof(uint16_t) * kScreenWidth * kScreenHeight);
+        s.frames.forget();
         std::free(s.undimmed);
         s.undimmed = nullptr;
     }
