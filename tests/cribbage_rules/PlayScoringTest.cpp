@@ -36,8 +36,7 @@ TEST(PlayScoring, TheLastCardScoresWithThoseBeforeIt) {
         {"no pair across a card", "7S 8H 7D", 0, ""},
         // A fifteen with a pair: one move of 4, the fifteen's message first.
         {"fifteen and pair", "3S 6H 6D", 4, "2 pts for a fifteen / 2 pts for a pair"},
-        {"fifteen and pair royal", "5S 5H 5D", 8,
-         "2 pts for a fifteen / 6 pts for a pair royal"},
+        {"fifteen and pair royal", "5S 5H 5D", 8, "2 pts for a fifteen / 6 pts for a pair royal"},
         {"run of three in any order", "3S 5H 4D", 3, "3 pts for a run of three"},
         {"run of four", "6S 4H 5D 3C", 4, "4 pts for a run of four"},
         {"run of five and fifteen", "AS 3H 2D 5C 4S", 7,

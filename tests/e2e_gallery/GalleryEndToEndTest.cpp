@@ -78,7 +78,8 @@ TEST(GalleryEndToEnd, AMissingValueShowsTheRecoveryPanelAndRewritesTheDefaults) 
     ASSERT_TRUE(panel.load(shot));
     ASSERT_TRUE(splash.load(after));
     EXPECT_EQ(panel.at(100, 125), screenColour(0x0012));  // the panel's heading bar
-    EXPECT_EQ(splash.at(10, 150), screenColour(0x001F));  // gone after the tap: the blue start-up screen
+    // Gone after the tap: the blue start-up screen.
+    EXPECT_EQ(splash.at(10, 150), screenColour(0x001F));
     EXPECT_NE(root.registry().find(kGalleryKey + kDefaults), std::string::npos);  // CardBack 5 again
 }
 

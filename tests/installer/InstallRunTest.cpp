@@ -111,7 +111,8 @@ TEST(Install, IfMissingRepairsOnlyTheMissingAndDamagedFiles) {
     std::vector<uint8_t> wrongWidth = before.bytes.at("Pellandine_Images.bmp");
     wrongWidth[18] ^= 1;
     {
-        std::ofstream out(root.installed("Pellandine_Images.bmp"), std::ios::binary | std::ios::trunc);
+        std::ofstream out(root.installed("Pellandine_Images.bmp"),
+                          std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(wrongWidth.data()),
                   static_cast<std::streamsize>(wrongWidth.size()));
     }

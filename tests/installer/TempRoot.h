@@ -11,7 +11,9 @@ namespace test_files {
 // installed() names a file of the installed directory.
 class TempRoot : public testing_support::TempDeviceRoot {
   public:
-    std::string installDir() const { return path() + "/Program Files/Tarnwick Software/Deckhollow"; }
+    std::string installDir() const {
+        return path() + "/Program Files/Tarnwick Software/Deckhollow";
+    }
     std::string installed(const std::string& name) const { return installDir() + "/" + name; }
 };
 

@@ -86,9 +86,10 @@ TEST(LeastDeadwood, SharedCardsBrokenUpMeldsAndTies) {
          "7S 7C 7D 4D 5D 6D 8D 9D TD KH", 10, "7S 7C 7D | TD 9D 8D | 6D 5D 4D"},
         {"four of a kind with one in a run: the other three still a set",
          "5S 5C 5H 5D 6D 7D KC QC 9H 2S", 10 + 10 + 9 + 2, "5S 5C 5H | 7D 6D 5D"},
-        {"A-2-3 is a run", "AS 2S 3S 8C 8D TH JH 4C 6D 9S", 8 + 8 + 10 + 10 + 4 + 6 + 9, "3S 2S AS"},
-        {"Q-K-A is not", "QS KS AS 8C 8D TH JH 4C 6D 9S",
-         10 + 10 + 1 + 8 + 8 + 10 + 10 + 4 + 6 + 9, ""},
+        {"A-2-3 is a run", "AS 2S 3S 8C 8D TH JH 4C 6D 9S", 8 + 8 + 10 + 10 + 4 + 6 + 9,
+         "3S 2S AS"},
+        {"Q-K-A is not", "QS KS AS 8C 8D TH JH 4C 6D 9S", 10 + 10 + 1 + 8 + 8 + 10 + 10 + 4 + 6 + 9,
+         ""},
         {"a run of four lends its end card to a set", "9H 8H 7H 6H 6S 6C KD KS 2C 3D",
          10 + 10 + 2 + 3, "6S 6C 6H | 9H 8H 7H"},
         // 8D in the set leaves 9D 7D (16); in the run it leaves 8S 8C (16).
