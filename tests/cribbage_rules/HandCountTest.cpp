@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 
 #include "games/cribbage/rules/HandCount.h"
 #include "tests/cribbage_rules/CribbageTestSupport.h"
@@ -9,80 +10,78 @@ using namespace cribbage_test;
 
 namespace {
 
-TEST(HandCount, EdgeCasesOfTheCount) {
-    // 5-5-5-J with the five of the jack's suit: 8 fifteens, a double pair royal, his knobs.
-    HandCount h = count("5H 5C 5S JD", "5D");
-    EXPECT_EQ(h.fifteens, 8);
-    EXPECT_EQ(h.doublePairRoyals, 1);
-    EXPECT_EQ(h.hisKnobs, 1);
-    EXPECT_EQ(h.total, 29);
-
-    // Everything sums to 15: one fifteen and nothing smaller; two pairs.
-    h = count("AS AC 3D 5H", "5C");
-    EXPECT_EQ(h.fifteens, 1);
-    EXPECT_EQ(h.pairs, 2);
-    EXPECT_EQ(h.total, 6);
-
-    h = count("3S 3C 4D 4H", "5C");
-    EXPECT_EQ(h.runCount, 4);
-    EXPECT_EQ(h.runLength, 3);
-    EXPECT_EQ(h.pairs, 2);
-    EXPECT_EQ(h.total, 2 * h.fifteens + 12 + 4);
-
-    h = count("3S 3C 3D 4H", "5C");
-    EXPECT_EQ(h.runCount, 3);
-    EXPECT_EQ(h.pairRoyals, 1);
-    EXPECT_EQ(h.pairs, 0);
-    EXPECT_EQ(h.total, 2 * h.fifteens + 9 + 6);
-
-    // A run of five is one run of five, not runs of three or four.
-    h = count("AS 2C 3D 4H", "5C");
-    EXPECT_EQ(h.runCount, 1);
-    EXPECT_EQ(h.runLength, 5);
-    EXPECT_EQ(h.total, 2 * h.fifteens + 5);
+// A count in one line: fifteens, pairs / pair royals / double pair royals,
+// runs (count x length), flush / five-card flush, his knobs, = the total.
+std::string summary(const HandCount& h) {
+    char text[96];
+    std::snprintf(text, sizeof text,
+                  "15s %d, pairs %d/%d/%d, runs %dx%d, flush %d/%d, knobs %d = %d", h.fifteens,
+                  h.pairs, h.pairRoyals, h.doublePairRoyals, h.runCount, h.runLength, h.flush,
+                  h.fiveCardFlush, h.hisKnobs, h.total);
+    return text;
 }
 
-TEST(HandCount, FlushesOfHandAndCrib) {
-    EXPECT_EQ(count("2D 4D 8D QD", "KS").flush, 1);
-    EXPECT_EQ(count("2D 4D 8D QD", "KS").total, 4);
-    EXPECT_EQ(count("2D 4D 8D QD", "KS", true).flush, 0);
-    const HandCount five = count("2D 4D 8D QD", "KD");
-    const HandCount fiveCrib = count("2D 4D 8D QD", "KD", true);
-    EXPECT_EQ(five.fiveCardFlush, 1);
-    EXPECT_EQ(fiveCrib.fiveCardFlush, 1);
-    EXPECT_EQ(five.total, fiveCrib.total);
-    EXPECT_EQ(five.total - count("2D 4D 8D QD", "KS").total, 1);
-    // Without a starter a hand flush counts 4, a crib flush nothing.
-    EXPECT_EQ(count("2D 4D 8D QD").flush, 1);
-    EXPECT_EQ(count("2D 4D 8D QD", "", true).flush, 0);
-    // Three of a suit and the starter make no flush.
-    EXPECT_EQ(count("2D 4D 8D QS", "KD").flush, 0);
-}
-
-TEST(HandCount, HisKnobsIsAHandJackOfTheStartersSuit) {
-    const HandCount h = count("JH 2C 4S 9D", "KH");
-    EXPECT_EQ(h.hisKnobs, 1);
-    EXPECT_EQ(count("JH 2C 4S 9D", "KS").hisKnobs, 0);
-    // The starter itself being a jack scores nothing in the count.
-    EXPECT_EQ(count("AH 2C 4S 9D", "JH").hisKnobs, 0);
-    EXPECT_EQ(count("JH 2C 4S 9D").hisKnobs, 0);
-}
-
-TEST(HandCount, WithoutAStarterEachTwoCardFifteenCountsOnce) {
-    EXPECT_EQ(count("5S TC 5D KH").fifteens, 4);
-    EXPECT_EQ(count("7S 8C AD 2H").fifteens, 1);
-    EXPECT_EQ(count("5S 5C 5D 2H").fifteens, 1);  // 5+5+5
-    EXPECT_EQ(count("5S 5C 5D 2H").pairRoyals, 1);
-}
-
-// A pair at the bottom of the sorted list: the runs step must not look two
-// places back from the second card (caught by the address sanitizer).
-TEST(HandCount, APairAtTheLowestRankIsCountedWithoutReadingBeforeTheList) {
-    // Two fifteens (each ace with 2 3 9), the pair, two runs of three.
-    EXPECT_EQ(count("AS AC 2D 3H", "9C").total, 4 + 2 + 6);
-    EXPECT_EQ(count("AS AC 2D 3H", "9C").runCount, 2);
-    EXPECT_EQ(count("AS AC 2D 3H").runCount, 2);
-    EXPECT_EQ(count("2S 2C 9D KH").pairs, 1);
+TEST(HandCount, TheBreakdownOfKnownHands) {
+    const struct {
+        const char* name;
+        const char* hand;
+        const char* starter;
+        bool crib;
+        const char* expected;
+    } cases[] = {
+        {"5-5-5-J with the five of the jack's suit", "5H 5C 5S JD", "5D", false,
+         "15s 8, pairs 0/0/1, runs 0x0, flush 0/0, knobs 1 = 29"},
+        {"everything sums to 15, two pairs", "AS AC 3D 5H", "5C", false,
+         "15s 1, pairs 2/0/0, runs 0x0, flush 0/0, knobs 0 = 6"},
+        {"a double run of three with two pairs", "3S 3C 4D 4H", "5C", false,
+         "15s 2, pairs 2/0/0, runs 4x3, flush 0/0, knobs 0 = 20"},
+        {"a triple run with a pair royal", "3S 3C 3D 4H", "5C", false,
+         "15s 3, pairs 0/1/0, runs 3x3, flush 0/0, knobs 0 = 21"},
+        {"a run of five is one run", "AS 2C 3D 4H", "5C", false,
+         "15s 1, pairs 0/0/0, runs 1x5, flush 0/0, knobs 0 = 7"},
+        {"a hand flush", "2D 4D 8D QD", "KS", false,
+         "15s 0, pairs 0/0/0, runs 0x0, flush 1/0, knobs 0 = 4"},
+        {"a crib of four of a suit", "2D 4D 8D QD", "KS", true,
+         "15s 0, pairs 0/0/0, runs 0x0, flush 0/0, knobs 0 = 0"},
+        {"a five-card flush", "2D 4D 8D QD", "KD", false,
+         "15s 0, pairs 0/0/0, runs 0x0, flush 1/1, knobs 0 = 5"},
+        {"a five-card crib flush", "2D 4D 8D QD", "KD", true,
+         "15s 0, pairs 0/0/0, runs 0x0, flush 1/1, knobs 0 = 5"},
+        // Without a starter a hand flush counts 4, a crib flush nothing.
+        {"a hand flush without a starter", "2D 4D 8D QD", "", false,
+         "15s 0, pairs 0/0/0, runs 0x0, flush 1/0, knobs 0 = 4"},
+        {"a crib flush without a starter", "2D 4D 8D QD", "", true,
+         "15s 0, pairs 0/0/0, runs 0x0, flush 0/0, knobs 0 = 0"},
+        {"three of a suit and the starter", "2D 4D 8D QS", "KD", false,
+         "15s 0, pairs 0/0/0, runs 0x0, flush 0/0, knobs 0 = 0"},
+        {"his knobs", "JH 2C 4S 9D", "KH", false,
+         "15s 1, pairs 0/0/0, runs 0x0, flush 0/0, knobs 1 = 3"},
+        {"a jack of another suit", "JH 2C 4S 9D", "KS", false,
+         "15s 1, pairs 0/0/0, runs 0x0, flush 0/0, knobs 0 = 2"},
+        {"a jack as the starter", "AH 2C 4S 9D", "JH", false,
+         "15s 2, pairs 0/0/0, runs 0x0, flush 0/0, knobs 0 = 4"},
+        {"a jack without a starter", "JH 2C 4S 9D", "", false,
+         "15s 1, pairs 0/0/0, runs 0x0, flush 0/0, knobs 0 = 2"},
+        // Without a starter each two-card fifteen counts once.
+        {"two fives, two tens", "5S TC 5D KH", "", false,
+         "15s 4, pairs 1/0/0, runs 0x0, flush 0/0, knobs 0 = 10"},
+        {"one fifteen of four", "7S 8C AD 2H", "", false,
+         "15s 1, pairs 0/0/0, runs 0x0, flush 0/0, knobs 0 = 2"},
+        {"three fives", "5S 5C 5D 2H", "", false,
+         "15s 1, pairs 0/1/0, runs 0x0, flush 0/0, knobs 0 = 8"},
+        // A pair at the bottom of the sorted list: the runs step must not
+        // look two places back from the second card (caught by the address
+        // sanitizer).
+        {"a pair at the lowest rank", "AS AC 2D 3H", "9C", false,
+         "15s 2, pairs 1/0/0, runs 2x3, flush 0/0, knobs 0 = 12"},
+        {"a pair at the lowest rank without a starter", "AS AC 2D 3H", "", false,
+         "15s 0, pairs 1/0/0, runs 2x3, flush 0/0, knobs 0 = 8"},
+        {"a lone pair", "2S 2C 9D KH", "", false,
+         "15s 0, pairs 1/0/0, runs 0x0, flush 0/0, knobs 0 = 2"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(summary(count(c.hand, c.starter, c.crib)), c.expected) << c.name;
+    }
 }
 
 TEST(HandCount, DisplayLinesInOrder) {
@@ -91,8 +90,7 @@ TEST(HandCount, DisplayLinesInOrder) {
                                                "1 dbl pr royal= 12", "His knobs = 1"};
     EXPECT_EQ(lines, expected);
 
-    const std::vector<std::string> blue =
-        countDisplayLines(count("3S 3C 4D 4H", "5C"), false);
+    const std::vector<std::string> blue = countDisplayLines(count("3S 3C 4D 4H", "5C"), false);
     const std::vector<std::string> blueExpected = {"Blue scores 20 pts", "2 fifteens = 4",
                                                    "4 runs of 3 = 12", "2 pairs = 4"};
     EXPECT_EQ(blue, blueExpected);

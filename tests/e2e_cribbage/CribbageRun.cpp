@@ -243,10 +243,4 @@ int differingPixels(const testing_support::PngImage& shot, const std::vector<uin
     return n;
 }
 
-uint32_t screenColour(uint16_t c) {
-    const uint32_t r = (c >> 11) & 31, g = (c >> 5) & 63, b = c & 31;
-    // The decoder widens each field by repeating its top bits.
-    return (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
-}
-
 }  // namespace cribbage_e2e

@@ -118,6 +118,6 @@ class ExpectedTable {
 int differingPixels(const testing_support::PngImage& shot, const std::vector<uint32_t>& expected,
                     const cribbage::ScreenBox& box);
 
-uint32_t screenColour(uint16_t colour);
+using testing_support::screenColour;
 
 }  // namespace cribbage_e2e

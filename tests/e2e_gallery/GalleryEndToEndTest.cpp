@@ -51,11 +51,6 @@ const std::string kPastSplash = "wait 100\ntap 120 160\nwait 100\n";
 // Configure > Appearance...
 const std::string kOpenAppearance = "tap 80 8\nwait 100\ntap 90 26\nwait 100\n";
 
-uint32_t rgb(uint16_t p) {
-    uint32_t r = (p >> 11) & 0x1F, g = (p >> 5) & 0x3F, b = p & 0x1F;
-    return (((r << 3) | (r >> 2)) << 16) | (((g << 2) | (g >> 4)) << 8) | ((b << 3) | (b >> 2));
-}
-
 }  // namespace
 
 TEST(GalleryEndToEnd, AFirstStartWritesEveryDefaultAndASecondChangesNothing) {
@@ -82,8 +77,9 @@ TEST(GalleryEndToEnd, AMissingValueShowsTheRecoveryPanelAndRewritesTheDefaults) 
     PngImage panel, splash;
     ASSERT_TRUE(panel.load(shot));
     ASSERT_TRUE(splash.load(after));
-    EXPECT_EQ(panel.at(100, 125), rgb(0x0012));  // the panel's heading bar
-    EXPECT_EQ(splash.at(10, 150), rgb(0x001F));  // gone after the tap: the blue start-up screen
+    EXPECT_EQ(panel.at(100, 125), screenColour(0x0012));  // the panel's heading bar
+    // Gone after the tap: the blue start-up screen.
+    EXPECT_EQ(splash.at(10, 150), screenColour(0x001F));
     EXPECT_NE(root.registry().find(kGalleryKey + kDefaults), std::string::npos);  // CardBack 5 again
 }
 
@@ -95,13 +91,13 @@ TEST(GalleryEndToEnd, VersionOneShowsTheVersionPanelAndZeroIsTakenAsTwo) {
     RunResult one = runHeadless(kGallery, root, "wait 300\nshot " + shot + "\ntap 10 10\nwait 100\n");
     PngImage panel;
     ASSERT_TRUE(panel.load(shot));
-    EXPECT_EQ(panel.at(100, 125), rgb(0x0012));
+    EXPECT_EQ(panel.at(100, 125), screenColour(0x0012));
     root.editRegistry("\"MajorVersion\"=dword:00000001", "\"MajorVersion\"=dword:00000000");
     std::string none = root.file("none.png");
     runHeadless(kGallery, root, "wait 300\nshot " + none + "\n");
     PngImage splash;
     ASSERT_TRUE(splash.load(none));
-    EXPECT_EQ(splash.at(10, 150), rgb(0x001F));  // no panel
+    EXPECT_EQ(splash.at(10, 150), screenColour(0x001F));  // no panel
     EXPECT_NE(root.registry().find("\"MajorVersion\"=dword:00000002"), std::string::npos);
 }
 
@@ -142,7 +138,7 @@ TEST(GalleryEndToEnd, ThemeAndSpeedChosenOnAppearanceSurviveARestart) {
     runHeadless(kGallery, root, kPastSplash + kOpenAppearance + "shot " + shot + "\n");
     PngImage page;
     ASSERT_TRUE(page.load(shot));
-    EXPECT_EQ(page.at(150, 140), rgb(0x0010));  // the preview in Standard 1's table colour
+    EXPECT_EQ(page.at(150, 140), screenColour(0x0010));  // the preview in Standard 1's table colour
     EXPECT_EQ(page.at(174, 95), 0x000000u);     // the ninth speed box filled
 }
 

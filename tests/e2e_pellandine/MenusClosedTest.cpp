@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "PellandineDevice.h"
-#include "games/pellandine/rules/GroupRules.h"
 
 using namespace pellandine_e2e;
 using testing_support::PngImage;
@@ -39,14 +38,9 @@ TEST(PellandineMenus, UpWithAMenuOpenDealsWithTheMenuClosed) {
 
 TEST(PellandineMenus, TheBoxOfANewGameFromTheMenuStandsOverTheTableWithoutTheMenu) {
     Device device;
-    RunResult first = device.run(kDealScript + device.shotLine("dealt"));
-    ASSERT_EQ(first.exitCode, 0);
-    PngImage image;
-    ASSERT_TRUE(device.load("dealt", &image));
-    ReadTable table = readTable(image, pellandine::kSum14);
+    const ReadTable table = dealAndRead(device, "dealt");
     ASSERT_TRUE(table.ok);
-    std::vector<pellandine::Group> groups;
-    pellandine::findGroups(table.grid, groups);
+    const std::vector<pellandine::Group> groups = groupsOn(table.grid);
     ASSERT_FALSE(groups.empty()) << "try another DECKHOLLOW_TICK0: this deal has no group";
     const pellandine::Group group = groups.front();
 

@@ -1,5 +1,7 @@
 #include "PellandineDevice.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -131,6 +133,23 @@ void Device::keep(const std::string& name) const {
 bool Device::load(const std::string& name, testing_support::PngImage* image) const {
     keep(name);
     return image->load(shot(name));
+}
+
+ReadTable dealAndRead(Device& device, const std::string& name) {
+    const testing_support::RunResult r = device.run(kDealScript + device.shotLine(name));
+    EXPECT_EQ(r.exitCode, 0) << r.stderrText;
+    testing_support::PngImage image;
+    if (r.exitCode != 0 || !device.load(name, &image)) return ReadTable{};
+    ReadTable table = readTable(image, pellandine::kSum14);
+    EXPECT_EQ(table.cardsRead, 10);
+    table.ok = table.ok && table.cardsRead == 10;
+    return table;
+}
+
+std::vector<pellandine::Group> groupsOn(const pellandine::TableGrid& grid) {
+    std::vector<pellandine::Group> groups;
+    pellandine::findGroups(grid, groups);
+    return groups;
 }
 
 int countColour(const testing_support::PngImage& image, int x1, int y1, int x2, int y2,

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "games/pellandine/rules/GroupRules.h"
 #include "games/pellandine/rules/TableGrid.h"
 #include "support/PngImage.h"
 #include "support/ProgramRun.h"
@@ -66,6 +67,12 @@ struct ReadTable {
     bool ok = false;  // every place is a known card or empty
 };
 ReadTable readTable(const testing_support::PngImage& image, int gameType, uint16_t border = 0x0000);
+
+// The first deal of the default variation (Sum 14), shot as `name` and read
+// off the screen; ok only when the run ended well and all ten cards were read.
+ReadTable dealAndRead(Device& device, const std::string& name);
+// The groups the rules find on a table.
+std::vector<pellandine::Group> groupsOn(const pellandine::TableGrid& grid);
 
 // Script lines tapping the centre of each slot of a group.
 std::string tapsFor(const pellandine::TableGrid& grid, const int* indices, int count);

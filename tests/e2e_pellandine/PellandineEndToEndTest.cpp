@@ -7,7 +7,6 @@
 
 #include "PellandineDevice.h"
 #include "games/pellandine/TableLayout.h"
-#include "games/pellandine/rules/GroupRules.h"
 
 using namespace pellandine_e2e;
 using testing_support::PngImage;
@@ -64,15 +63,9 @@ TEST(PellandineEndToEnd, FirstStartDefaultsUpOnlyDealsOnTheTableAndDownSaysThank
 TEST(PellandineEndToEnd, ARemovalReadFromTheScreenScoresAndNewEntersItInTheList) {
     Device device;
     // First run: the deal, read off the screen.
-    RunResult first = device.run(kDealScript + device.shotLine("sum14_dealt"));
-    ASSERT_EQ(first.exitCode, 0);
-    PngImage image;
-    ASSERT_TRUE(device.load("sum14_dealt", &image));
-    ReadTable table = readTable(image, pellandine::kSum14);
+    const ReadTable table = dealAndRead(device, "sum14_dealt");
     ASSERT_TRUE(table.ok);
-    ASSERT_EQ(table.cardsRead, 10);
-    std::vector<pellandine::Group> groups;
-    pellandine::findGroups(table.grid, groups);
+    const std::vector<pellandine::Group> groups = groupsOn(table.grid);
     ASSERT_FALSE(groups.empty()) << "try another DECKHOLLOW_TICK0: this deal has no group";
     const pellandine::Group group = groups.front();
 

@@ -10,7 +10,6 @@
 
 #include "PellandineDevice.h"
 #include "gamekit/cards/CardText.h"
-#include "games/pellandine/rules/GroupRules.h"
 
 using namespace pellandine_e2e;
 using testing_support::PngImage;
@@ -61,14 +60,9 @@ std::string runTool(const std::string& input, const std::string& inputPath) {
 
 TEST(PellandineReplayTool, PrintsTheTableAScreenshotShowsAfterTheSameTaps) {
     Device device;
-    ASSERT_EQ(device.run(kDealScript + device.shotLine("replay_dealt")).exitCode, 0);
-    PngImage dealtShot;
-    ASSERT_TRUE(device.load("replay_dealt", &dealtShot));
-    const ReadTable dealt = readTable(dealtShot, pellandine::kSum14);
+    const ReadTable dealt = dealAndRead(device, "replay_dealt");
     ASSERT_TRUE(dealt.ok);
-    ASSERT_EQ(dealt.cardsRead, 10);
-    std::vector<pellandine::Group> groups;
-    pellandine::findGroups(dealt.grid, groups);
+    const std::vector<pellandine::Group> groups = groupsOn(dealt.grid);
     ASSERT_FALSE(groups.empty()) << "try another start tick: this deal has no group";
     const pellandine::Group group = groups.back();
 

@@ -106,20 +106,4 @@ std::string DealPredictor::play(const reflection::Move& move) {
     return tapsFor(move);
 }
 
-uint32_t screenColour(uint16_t c) {
-    const uint32_t r = (c >> 11) & 31, g = (c >> 5) & 63, b = c & 31;
-    // The decoder widens each field by repeating its top bits.
-    return (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
-}
-
-bool anyPixel(const testing_support::PngImage& image, int x1, int y1, int x2, int y2,
-              uint32_t colour) {
-    for (int y = y1; y <= y2; ++y) {
-        for (int x = x1; x <= x2; ++x) {
-            if (image.at(x, y) == colour) return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace reflection_e2e

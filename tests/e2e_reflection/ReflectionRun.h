@@ -72,10 +72,7 @@ class DealPredictor {
     reflection::ReflectionSession session_;
 };
 
-// Colours as the decoded screenshots show them.
-uint32_t screenColour(uint16_t colour);
-// Whether any pixel from (x1, y1) to (x2, y2), both included, is `colour`.
-bool anyPixel(const testing_support::PngImage& image, int x1, int y1, int x2, int y2,
-              uint32_t colour = 0x000000u);
+using testing_support::anyPixel;
+using testing_support::screenColour;
 
 }  // namespace reflection_e2e

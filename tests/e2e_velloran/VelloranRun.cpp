@@ -231,21 +231,4 @@ std::string TablePredictor::layOffEverything() {
     return out;
 }
 
-uint32_t screenColour(uint16_t c) {
-    const uint32_t r = (c >> 11) & 31, g = (c >> 5) & 63, b = c & 31;
-    return (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
-}
-
-int countPixels(const testing_support::PngImage& image, int x1, int y1, int x2, int y2, uint32_t colour) {
-    int n = 0;
-    for (int y = y1; y <= y2; ++y) {
-        for (int x = x1; x <= x2; ++x) n += image.at(x, y) == colour;
-    }
-    return n;
-}
-
-bool anyPixel(const testing_support::PngImage& image, int x1, int y1, int x2, int y2, uint32_t colour) {
-    return countPixels(image, x1, y1, x2, y2, colour) > 0;
-}
-
 }  // namespace velloran_e2e

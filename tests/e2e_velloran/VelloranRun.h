@@ -84,8 +84,8 @@ class TablePredictor {
     int panels_ = 0;
 };
 
-uint32_t screenColour(uint16_t colour);
-bool anyPixel(const testing_support::PngImage& image, int x1, int y1, int x2, int y2, uint32_t colour);
-int countPixels(const testing_support::PngImage& image, int x1, int y1, int x2, int y2, uint32_t colour);
+using testing_support::anyPixel;
+using testing_support::countPixels;
+using testing_support::screenColour;
 
 }  // namespace velloran_e2e

@@ -69,6 +69,11 @@ F real(const char* name) {
     return reinterpret_cast<F>(::dlsym(RTLD_NEXT, name));
 }
 
+// The mode an open passes only when it may create the file.
+mode_t modeArgument(int flags, va_list args) {
+    return (flags & (O_CREAT | O_TMPFILE)) != 0 ? static_cast<mode_t>(va_arg(args, int)) : 0;
+}
+
 int openCommon(const char* symbol, int dirfd, const char* path, int flags, mode_t mode) {
     using OpenAt = int (*)(int, const char*, int, ...);
     using Open = int (*)(const char*, int, ...);
@@ -215,46 +220,34 @@ using faults::state;
 extern "C" {
 
 int open(const char* path, int flags, ...) {
-    mode_t mode = 0;
-    if ((flags & (O_CREAT | O_TMPFILE)) != 0) {
-        va_list args;
-        va_start(args, flags);
-        mode = static_cast<mode_t>(va_arg(args, int));
-        va_end(args);
-    }
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = faults::modeArgument(flags, args);
+    va_end(args);
     return faults::openCommon("open", AT_FDCWD, path, flags, mode);
 }
 
 int open64(const char* path, int flags, ...) {
-    mode_t mode = 0;
-    if ((flags & (O_CREAT | O_TMPFILE)) != 0) {
-        va_list args;
-        va_start(args, flags);
-        mode = static_cast<mode_t>(va_arg(args, int));
-        va_end(args);
-    }
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = faults::modeArgument(flags, args);
+    va_end(args);
     return faults::openCommon("open", AT_FDCWD, path, flags, mode);
 }
 
 int openat(int dirfd, const char* path, int flags, ...) {
-    mode_t mode = 0;
-    if ((flags & (O_CREAT | O_TMPFILE)) != 0) {
-        va_list args;
-        va_start(args, flags);
-        mode = static_cast<mode_t>(va_arg(args, int));
-        va_end(args);
-    }
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = faults::modeArgument(flags, args);
+    va_end(args);
     return faults::openCommon("openat", dirfd, path, flags, mode);
 }
 
 int openat64(int dirfd, const char* path, int flags, ...) {
-    mode_t mode = 0;
-    if ((flags & (O_CREAT | O_TMPFILE)) != 0) {
-        va_list args;
-        va_start(args, flags);
-        mode = static_cast<mode_t>(va_arg(args, int));
-        va_end(args);
-    }
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = faults::modeArgument(flags, args);
+    va_end(args);
     return faults::openCommon("openat", dirfd, path, flags, mode);
 }
 

@@ -33,7 +33,9 @@ class InstalledPictures : public ::testing::Test {
     }
     static void TearDownTestSuite() { root_.reset(); }
 
-    static Bitmap load(const std::string& name) { return decodeBmp(readBytes(root_->file(name))); }
+    static Bitmap load(const std::string& name) {
+        return decodeBmp(readBytes(root_->installed(name)));
+    }
 
     static std::unique_ptr<TempRoot> root_;
 };

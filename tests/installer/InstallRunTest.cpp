@@ -38,8 +38,8 @@ Snapshot snapshot(const TempRoot& root) {
     Snapshot s;
     for (const char* name : kFiles) {
         struct stat st {};
-        stat(root.file(name).c_str(), &st);
-        s.bytes[name] = readBytes(root.file(name));
+        stat(root.installed(name).c_str(), &st);
+        s.bytes[name] = readBytes(root.installed(name));
         s.times[name] = st.st_mtim;
         s.inodes[name] = st.st_ino;
     }
@@ -67,7 +67,7 @@ TEST(Install, WritesEveryFileIntoTheInstallDirectory) {
     EXPECT_TRUE(report.ok()) << report.firstError;
     EXPECT_EQ(report.written, kFileCount);
     EXPECT_EQ(report.directory, root.installDir());
-    for (const char* name : kFiles) EXPECT_TRUE(fs::is_regular_file(root.file(name))) << name;
+    for (const char* name : kFiles) EXPECT_TRUE(fs::is_regular_file(root.installed(name))) << name;
     // Nothing half-written is left behind.
     int entries = 0;
     for (const auto& entry : fs::directory_iterator(root.installDir())) {
@@ -100,18 +100,19 @@ TEST(Install, IfMissingRepairsOnlyTheMissingAndDamagedFiles) {
     TempRoot root;
     ASSERT_TRUE(runInstall(root).ok());
     const Snapshot before = snapshot(root);
-    fs::remove(root.file("TarnwickSoftware_Knock.wav"));
+    fs::remove(root.installed("TarnwickSoftware_Knock.wav"));
     // Damage the games would refuse at start ("Problem: ERROR!"): a picture
     // that is not one, a picture cut short, a sound cut short, a header
     // that promises other sizes.
-    { std::ofstream(root.file("Gallery_Images.bmp"), std::ios::trunc) << "damaged"; }
-    fs::resize_file(root.file("TarnwickSoftware_CardBacks.bmp"),
+    { std::ofstream(root.installed("Gallery_Images.bmp"), std::ios::trunc) << "damaged"; }
+    fs::resize_file(root.installed("TarnwickSoftware_CardBacks.bmp"),
                     before.bytes.at("TarnwickSoftware_CardBacks.bmp").size() - 1);
-    fs::resize_file(root.file("TarnwickSoftware_Shuffle.wav"), 100);
+    fs::resize_file(root.installed("TarnwickSoftware_Shuffle.wav"), 100);
     std::vector<uint8_t> wrongWidth = before.bytes.at("Pellandine_Images.bmp");
     wrongWidth[18] ^= 1;
     {
-        std::ofstream out(root.file("Pellandine_Images.bmp"), std::ios::binary | std::ios::trunc);
+        std::ofstream out(root.installed("Pellandine_Images.bmp"),
+                          std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(wrongWidth.data()),
                   static_cast<std::streamsize>(wrongWidth.size()));
     }

@@ -20,7 +20,7 @@ Wave installedWave(const std::string& name) {
     static TempRoot root;
     static bool installed = runInstall(root).ok();
     EXPECT_TRUE(installed);
-    return decodeWav(readBytes(root.file(name)));
+    return decodeWav(readBytes(root.installed(name)));
 }
 
 int peakOf(const std::vector<int16_t>& s, size_t from, size_t to) {

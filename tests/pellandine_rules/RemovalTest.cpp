@@ -6,6 +6,46 @@ using namespace pellandine_test;
 
 // Pairs and Sum 11 deal row by row over all twenty places.
 
+// Taps on a fresh deal, one after the other: what the last one removed and
+// what stays selected.
+TEST(Removal, TheCardsOfAGroupGoTogetherAndOthersAreNoGroup) {
+    struct Tap {
+        int row, column;
+    };
+    const struct {
+        const char* name;
+        int game;
+        const char* deal;
+        std::vector<Tap> taps;
+        int removed;  // by the last tap
+        int stillSelected;
+    } cases[] = {
+        {"pairs: the end of a row and the start of the next", kPairs, "2S 3S 4S 5S 7S 7C",
+         {{0, 4}, {1, 0}}, 0, 1},
+        {"sum 10: five and five anywhere", kSum10, "5S 2C 3C 4C 6C 7C 8C 9C AD 2D 3D 4D 5C",
+         {{0, 0}, {2, 4}}, 2, 0},
+        {"sum 10: ten, jack, queen and king in another order", kSum10,
+         "KD 2C 10D 3C 4C QD 5H JD", {{1, 3}, {0, 0}, {0, 2}, {1, 1}}, 4, 0},
+        {"sum 14: king then ace", kSum14, "KS 9D 5C 6C 7C 8C 2H 3H 4H AS", {{0, 0}, {1, 4}}, 2,
+         0},
+        {"sum 11: five over six diagonally", kSum11, "5S 2C 3C 4C 7C 8C 6H", {{0, 0}, {1, 1}}, 2,
+         0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto rules = stacked(c.game, c.deal);
+        PlayResult r;
+        for (const Tap& t : c.taps) r = tap(*rules, t.row, t.column);
+        EXPECT_EQ(r.removed, c.removed > 0);
+        EXPECT_EQ(r.cardsRemoved, c.removed);
+        EXPECT_EQ(rules->score(), c.removed);
+        EXPECT_EQ(rules->cardsLeft(), 52 - c.removed);
+        EXPECT_EQ(rules->selectionCount(), c.stillSelected);
+        // A card that makes no group is not kept selected.
+        EXPECT_FALSE(c.removed == 0 && isSelected(*rules, c.taps.back().row, c.taps.back().column));
+    }
+}
+
 TEST(Pairs, TwoSevensSideBySideAreRemoved) {
     auto rules = stacked(kPairs, "7S 7C 2D");
     EXPECT_EQ(rules->select(0, 0).tap, TapKind::Selected);
@@ -39,14 +79,6 @@ TEST(Pairs, EqualCardsTwoColumnsApartStayAndTheSecondIsUnselected) {
     EXPECT_EQ(rules->score(), 0);
     // The first stays selected and can still be paired.
     EXPECT_TRUE(rules->selection().at(0) == &rules->grid().slot(0, 0));
-}
-
-TEST(Pairs, EndOfOneRowAndStartOfTheNextAreNotNeighbours) {
-    auto rules = stacked(kPairs, "2S 3S 4S 5S 7S 7C");
-    tap(*rules, 0, 4);
-    EXPECT_FALSE(tap(*rules, 1, 0).removed);
-    EXPECT_EQ(rules->selectionCount(), 1);
-    EXPECT_FALSE(isSelected(*rules, 1, 0));
 }
 
 TEST(Pairs, DiagonalAndVerticalPairsAreRemovedButDifferentValuesAreNot) {
@@ -100,15 +132,6 @@ TEST(Selection, TappingEmptySpaceClearsTheWholeSelection) {
 // Sum 10 deals row 1 (5), row 2 columns 1-3, row 3 (5): reading positions
 // (0,0..4) (1,1..3) (2,0..4).
 
-TEST(Sum10, FiveAndFiveAreRemovedAnywhere) {
-    auto rules = stacked(kSum10, "5S 2C 3C 4C 6C 7C 8C 9C AD 2D 3D 4D 5C");
-    tap(*rules, 0, 0);
-    PlayResult r = tap(*rules, 2, 4);
-    EXPECT_TRUE(r.removed);
-    EXPECT_EQ(rules->score(), 2);
-    EXPECT_EQ(rules->cardsLeft(), 50);
-}
-
 TEST(Sum10, HonoursOfOneSuitStaySelectedUntilTheFourthAndAnOtherSuitIsDropped) {
     auto rules = stacked(kSum10, "JH QH KS 7C 10H 2C 3C KH");
     tap(*rules, 0, 0);
@@ -126,15 +149,6 @@ TEST(Sum10, HonoursOfOneSuitStaySelectedUntilTheFourthAndAnOtherSuitIsDropped) {
     EXPECT_EQ(rules->score(), 4);
     EXPECT_EQ(rules->cardsLeft(), 48);
     EXPECT_EQ(at(*rules, 0, 2), "KS");
-}
-
-TEST(Sum10, TenJackQueenKingInAnotherOrderAreRemovedToo) {
-    auto rules = stacked(kSum10, "KD 2C 10D 3C 4C QD 5H JD");
-    tap(*rules, 1, 3);                       // J♦
-    tap(*rules, 0, 0);                       // K♦
-    tap(*rules, 0, 2);                       // 10♦
-    EXPECT_TRUE(tap(*rules, 1, 1).removed);  // Q♦
-    EXPECT_EQ(rules->score(), 4);
 }
 
 TEST(Sum10, AKingThenASevenOfAnotherSuitDropsTheSeven) {
@@ -166,13 +180,6 @@ TEST(Sum14, AceTwoThreeDropsANineAndIsRemovedWithAnEightOnTheFourthTap) {
     EXPECT_EQ(rules->cardsLeft(), 48);
 }
 
-TEST(Sum14, KingThenAceIsRemoved) {
-    auto rules = stacked(kSum14, "KS 9D 5C 6C 7C 8C 2H 3H 4H AS");
-    tap(*rules, 0, 0);
-    EXPECT_TRUE(tap(*rules, 1, 4).removed);
-    EXPECT_EQ(rules->score(), 2);
-}
-
 TEST(Sum14, ASeventhCardCannotBeSelected) {
     auto rules = stacked(kSum14, "AS AC AH AD 2S 2C 3S");
     for (int c = 0; c < 5; ++c) tap(*rules, 0, c);
@@ -185,13 +192,6 @@ TEST(Sum14, ASeventhCardCannotBeSelected) {
 }
 
 // Sum 11: face cards go under the next card dealt.
-
-TEST(Sum11, FiveOverSixDiagonallyIsRemoved) {
-    auto rules = stacked(kSum11, "5S 2C 3C 4C 7C 8C 6H");
-    tap(*rules, 0, 0);
-    EXPECT_TRUE(tap(*rules, 1, 1).removed);
-    EXPECT_EQ(rules->score(), 2);
-}
 
 TEST(Sum11, ElevenApartOrAnotherSumIsRefused) {
     auto rules = stacked(kSum11, "5S 2C 6C 5D");

@@ -22,4 +22,18 @@ bool PngImage::load(const std::string& path) {
     return true;
 }
 
+uint32_t screenColour(uint16_t c) {
+    const uint32_t r = (c >> 11) & 31, g = (c >> 5) & 63, b = c & 31;
+    // The decoder widens each field by repeating its top bits.
+    return (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
+}
+
+int countPixels(const PngImage& image, int x1, int y1, int x2, int y2, uint32_t colour) {
+    int n = 0;
+    for (int y = y1; y <= y2; ++y) {
+        for (int x = x1; x <= x2; ++x) n += image.at(x, y) == colour;
+    }
+    return n;
+}
+
 }  // namespace testing_support

@@ -69,49 +69,41 @@ TEST(Sorts, OrderTheRangeAndStopAtTheFirstEmptySlot) {
     EXPECT_EQ(cardsText(mixed.data(), 7), "9S KS 2C JC 2H 5H 5D");
 }
 
-TEST(LeastDeadwood, SharedCardsAndBrokenUpMelds) {
-    // Ten cards all melded: two runs and a set of four.
-    EXPECT_EQ(analyse("AS 2S 3S 9H TH JH 6C 6D 6S 6H").deadwood, 0);
-
-    // Three sevens and 5-6-7-8 of diamonds sharing the seven: with it in
-    // the run two sevens are left (14), better than 5-6-8 (19).
-    MeldAnalysis a = analyse("7S 7C 7D 5D 6D 8D KS QS 2H 3C");
-    EXPECT_EQ(a.deadwood, 14 + 25);
-    EXPECT_EQ(meldsText(a.melds), "8D 7D 6D 5D");
-
-    // A seven-card run whose 7 is also in a set: both ends stay melds.
-    a = analyse("7S 7C 7D 4D 5D 6D 8D 9D TD KH");
-    EXPECT_EQ(a.deadwood, 10);
-    EXPECT_EQ(meldsText(a.melds), "7S 7C 7D | TD 9D 8D | 6D 5D 4D");
-
-    // Four of a kind with one also in a run: the other three still a set.
-    a = analyse("5S 5C 5H 5D 6D 7D KC QC 9H 2S");
-    EXPECT_EQ(a.deadwood, 10 + 10 + 9 + 2);
-    EXPECT_EQ(meldsText(a.melds), "5S 5C 5H | 7D 6D 5D");
-
-    // A-2-3 is a run, Q-K-A is not.
-    EXPECT_EQ(analyse("AS 2S 3S 8C 8D TH JH 4C 6D 9S").deadwood, 8 + 8 + 10 + 10 + 4 + 6 + 9);
-    EXPECT_EQ(analyse("QS KS AS 8C 8D TH JH 4C 6D 9S").deadwood,
-              10 + 10 + 1 + 8 + 8 + 10 + 10 + 4 + 6 + 9);
-
-    // A run of four lends its end card to a set.
-    a = analyse("9H 8H 7H 6H 6S 6C KD KS 2C 3D");
-    EXPECT_EQ(a.deadwood, 10 + 10 + 2 + 3);
-    EXPECT_EQ(meldsText(a.melds), "6S 6C 6H | 9H 8H 7H");
-}
-
-TEST(LeastDeadwood, EqualSplitsKeepTheSharedCardInItsSet) {
-    // 8D in the set leaves 9D 7D (16); in the run it leaves 8S 8C (16).
-    const MeldAnalysis a = analyse("8S 8C 8D 9D 7D KH 2C 3C 4H 5S");
-    EXPECT_EQ(a.deadwood, 16 + 10 + 2 + 3 + 4 + 5);
-    EXPECT_EQ(meldsText(a.melds), "8S 8C 8D");
-}
-
-TEST(LeastDeadwood, AnEleventhCardAndNoMelds) {
-    EXPECT_EQ(analyse("AS 3C 5H 7D 9S JC KH 2D 4S 6C").deadwood, 1 + 3 + 5 + 7 + 9 + 10 + 10 + 2 + 4 + 6);
-    const MeldAnalysis a = analyse("AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS");
-    EXPECT_EQ(a.deadwood, 0);
-    EXPECT_EQ(meldsText(a.melds), "JS TS 9S 8S 7S 6S 5S 4S 3S 2S AS");
+TEST(LeastDeadwood, SharedCardsBrokenUpMeldsAndTies) {
+    const struct {
+        const char* name;
+        const char* hand;
+        int deadwood;
+        const char* melds;
+    } cases[] = {
+        {"ten cards all melded: two runs and a set of four", "AS 2S 3S 9H TH JH 6C 6D 6S 6H", 0,
+         "6S 6C 6H 6D | 3S 2S AS | JH TH 9H"},
+        // With the shared seven in the run two sevens are left (14), better
+        // than 5-6-8 (19).
+        {"three sevens and 5-6-7-8 sharing the seven", "7S 7C 7D 5D 6D 8D KS QS 2H 3C", 14 + 25,
+         "8D 7D 6D 5D"},
+        {"a seven-card run whose 7 is also in a set: both ends stay melds",
+         "7S 7C 7D 4D 5D 6D 8D 9D TD KH", 10, "7S 7C 7D | TD 9D 8D | 6D 5D 4D"},
+        {"four of a kind with one in a run: the other three still a set",
+         "5S 5C 5H 5D 6D 7D KC QC 9H 2S", 10 + 10 + 9 + 2, "5S 5C 5H | 7D 6D 5D"},
+        {"A-2-3 is a run", "AS 2S 3S 8C 8D TH JH 4C 6D 9S", 8 + 8 + 10 + 10 + 4 + 6 + 9,
+         "3S 2S AS"},
+        {"Q-K-A is not", "QS KS AS 8C 8D TH JH 4C 6D 9S", 10 + 10 + 1 + 8 + 8 + 10 + 10 + 4 + 6 + 9,
+         ""},
+        {"a run of four lends its end card to a set", "9H 8H 7H 6H 6S 6C KD KS 2C 3D",
+         10 + 10 + 2 + 3, "6S 6C 6H | 9H 8H 7H"},
+        // 8D in the set leaves 9D 7D (16); in the run it leaves 8S 8C (16).
+        {"an equal split keeps the shared card in its set", "8S 8C 8D 9D 7D KH 2C 3C 4H 5S",
+         16 + 10 + 2 + 3 + 4 + 5, "8S 8C 8D"},
+        {"no melds", "AS 3C 5H 7D 9S JC KH 2D 4S 6C", 1 + 3 + 5 + 7 + 9 + 10 + 10 + 2 + 4 + 6, ""},
+        {"an eleventh card", "AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS", 0,
+         "JS TS 9S 8S 7S 6S 5S 4S 3S 2S AS"},
+    };
+    for (const auto& c : cases) {
+        const MeldAnalysis a = analyse(c.hand);
+        EXPECT_EQ(a.deadwood, c.deadwood) << c.name;
+        EXPECT_EQ(meldsText(a.melds), c.melds) << c.name;
+    }
 }
 
 // --- Brute force ---------------------------------------------------------

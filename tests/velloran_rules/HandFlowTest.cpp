@@ -19,14 +19,20 @@ bool hasMessage(const Events& events, const std::string& title) {
 const char* kComputerJunk = "KS QC 9D 7H 5S 3C JD 8H 6C 2D";
 const char* kPlayerJunk = "KH QD 9S 7C 5D 3H JS 8C 6H 2S";
 
+// The junk deal with the computer dealing, both having passed the upcard:
+// the person to draw.
+void junkDealPassed(VelloranGame& game, const char* rest) {
+    deal(game, stackedDeal(kComputerJunk, kPlayerJunk, rest), true);
+    game.apply(Action::of(Action::BeginPlay));
+    game.apply(Action::of(Action::Pass));
+}
+
 // The hands as they stand when the computer has just knocked (or gone gin)
 // with `computerDeadwood` left, both having passed the upcard; the person
 // then acknowledges the knock.
 void afterComputerKnock(VelloranGame& game, const char* playerHand, const char* computerHand,
                         int computerDeadwood) {
-    deal(game, stackedDeal(kComputerJunk, kPlayerJunk, "KD"), true);
-    game.apply(Action::of(Action::BeginPlay));
-    game.apply(Action::of(Action::Pass));
+    junkDealPassed(game, "KD");
     setPlayerHand(game, playerHand);
     setComputerHand(game, computerHand);
     game.computeDeadwood(Side::Player);
@@ -134,9 +140,7 @@ TEST(UpcardOffer, TheDealerTakingTheUpcardEndsTheOffer) {
 
 TEST(Play, ADrawnCardLandsByRankAfterTheLastOccupiedSlot) {
     VelloranGame game;
-    deal(game, stackedDeal(kComputerJunk, kPlayerJunk, "KD 9C"), true);
-    game.apply(Action::of(Action::BeginPlay));
-    game.apply(Action::of(Action::Pass));
+    junkDealPassed(game, "KD 9C");
     setPlayerHand(game, "AS AC AH 3D 4D 6S KC 9H 5H 2H");
     game.computeDeadwood(Side::Player);
     Events events;
@@ -154,9 +158,7 @@ TEST(Play, ADrawnCardLandsByRankAfterTheLastOccupiedSlot) {
 
 TEST(Play, SelectingMovingAndThePrompts) {
     VelloranGame game;
-    deal(game, stackedDeal(kComputerJunk, kPlayerJunk, "KD 9C"), true);
-    game.apply(Action::of(Action::BeginPlay));
-    game.apply(Action::of(Action::Pass));
+    junkDealPassed(game, "KD 9C");
     // Three melds and a seven and a two: 7 once the two is selected.
     setPlayerHand(game, "KS KC KD 9H 8H 7H 4C 4D 4S 7C");
     game.computeDeadwood(Side::Player);
@@ -196,9 +198,7 @@ TEST(Play, SelectingMovingAndThePrompts) {
 
 TEST(Tie, TwoCardsLeftEndTheHandEvenAfterAComputerKnock) {
     VelloranGame game;
-    deal(game, stackedDeal(kComputerJunk, kPlayerJunk, "KD"), true);
-    game.apply(Action::of(Action::BeginPlay));
-    game.apply(Action::of(Action::Pass));
+    junkDealPassed(game, "KD");
     // The computer one card from a knock; three cards left, the next its 5H.
     setComputerHand(game, "AS 2S 3S 4C 4D 4H 9C 9D 9H KH");
     game.nextCard = 49;
@@ -227,9 +227,7 @@ TEST(Tie, TwoCardsLeftEndTheHandEvenAfterAComputerKnock) {
 
 TEST(Tie, ThePersonDrawingTheThirdLastCardTiesAtOnce) {
     VelloranGame game;
-    deal(game, stackedDeal(kComputerJunk, kPlayerJunk, "KD"), true);
-    game.apply(Action::of(Action::BeginPlay));
-    game.apply(Action::of(Action::Pass));
+    junkDealPassed(game, "KD");
     game.nextCard = 49;
     Events events;
     ASSERT_TRUE(game.apply(Action::of(Action::TakeStock), &events));
@@ -242,9 +240,7 @@ TEST(Tie, ThePersonDrawingTheThirdLastCardTiesAtOnce) {
 // and the hand is scored.
 TEST(KnockAndMeld, ThePersonKnocksAndTheComputerLaysOff) {
     VelloranGame game;
-    deal(game, stackedDeal(kComputerJunk, kPlayerJunk, "KD TC"), true);
-    game.apply(Action::of(Action::BeginPlay));
-    game.apply(Action::of(Action::Pass));
+    junkDealPassed(game, "KD TC");
     setPlayerHand(game, "5H 6H 7H 9C 9D 9S AC 2C 3C 4S");
     setComputerHand(game, "8H 9H JS QS KC 2D 4D 6S 8S TD");
     game.computeDeadwood(Side::Player);
@@ -367,9 +363,7 @@ TEST(KnockAndMeld, NoLayOffsOntoGin) {
 
     // The person's own gin.
     VelloranGame mine;
-    deal(mine, stackedDeal(kComputerJunk, kPlayerJunk, "KD 4C"), true);
-    mine.apply(Action::of(Action::BeginPlay));
-    mine.apply(Action::of(Action::Pass));
+    junkDealPassed(mine, "KD 4C");
     setPlayerHand(mine, "5H 6H 7H 9C 9D 9S AC 2C 3C KS");
     mine.computeDeadwood(Side::Player);
     ASSERT_TRUE(mine.apply(Action::of(Action::TakeStock)));  // 4C

@@ -16,43 +16,36 @@ void score(VelloranGame& game, bool playerEnded, const std::string& playerLeft,
 }
 
 TEST(ScoreHand, KnocksGinsAndUndercuts) {
-    VelloranGame game;
-    // The player knocks with 6 against 6: undercut, 0 + 25.
-    score(game, true, "AS 5C", "2S 4C");
-    EXPECT_FALSE(game.playerWonHand);
-    EXPECT_EQ(game.handBonus, 25);
-    EXPECT_EQ(game.handScore, 25);
-    EXPECT_EQ(game.statusLine, "You were 'undercut'!");
-
-    // The computer knocks with 8, the player has 8 after laying off.
-    score(game, false, "8H", "3S 5D");
-    EXPECT_TRUE(game.playerWonHand);
-    EXPECT_EQ(game.handScore, 25);
-    EXPECT_EQ(game.statusLine, "Computer was 'undercut'!");
-
-    // Gin by the player against 40.
-    score(game, true, "", "KS QS JS TS");
-    EXPECT_TRUE(game.playerWonHand);
-    EXPECT_EQ(game.handScore, 65);
-    EXPECT_EQ(game.statusLine, "You went 'gin'!");
-
-    // A plain knock each way, and the computer's gin.
-    score(game, true, "2S 3S", "KS 9D");
-    EXPECT_TRUE(game.playerWonHand);
-    EXPECT_EQ(game.handBonus, 0);
-    EXPECT_EQ(game.handScore, 14);
-    EXPECT_EQ(game.statusLine, "You knocked");
-    score(game, false, "KS 9D", "2S 3S");
-    EXPECT_FALSE(game.playerWonHand);
-    EXPECT_EQ(game.handScore, 14);
-    EXPECT_EQ(game.statusLine, "Computer knocked");
-    score(game, false, "KS 9D", "");
-    EXPECT_EQ(game.handScore, 44);
-    EXPECT_EQ(game.statusLine, "Computer went 'gin'!");
-
-    // A knocker who melds everything scores as gin.
-    score(game, false, "AS", "");
-    EXPECT_EQ(game.handBonus, 25);
+    const struct {
+        const char* name;
+        bool playerEnded;
+        const char* playerLeft;
+        const char* computerLeft;
+        bool playerWon;
+        int bonus;
+        int score;
+        const char* status;
+    } cases[] = {
+        {"the player undercut, 6 against 6", true, "AS 5C", "2S 4C", false, 25, 25,
+         "You were 'undercut'!"},
+        {"the computer undercut, 8 against 8 after laying off", false, "8H", "3S 5D", true, 25, 25,
+         "Computer was 'undercut'!"},
+        {"the player's gin against 40", true, "", "KS QS JS TS", true, 25, 65, "You went 'gin'!"},
+        {"the player knocks", true, "2S 3S", "KS 9D", true, 0, 14, "You knocked"},
+        {"the computer knocks", false, "KS 9D", "2S 3S", false, 0, 14, "Computer knocked"},
+        {"the computer's gin", false, "KS 9D", "", false, 25, 44, "Computer went 'gin'!"},
+        // A knocker who melds everything scores as gin.
+        {"the computer melds all", false, "AS", "", false, 25, 26, "Computer went 'gin'!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        VelloranGame game;
+        score(game, c.playerEnded, c.playerLeft, c.computerLeft);
+        EXPECT_EQ(game.playerWonHand, c.playerWon);
+        EXPECT_EQ(game.handBonus, c.bonus);
+        EXPECT_EQ(game.handScore, c.score);
+        EXPECT_EQ(game.statusLine, c.status);
+    }
 }
 
 TEST(ScoreHand, ResultLinesForThePanel) {
