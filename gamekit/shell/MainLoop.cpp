@@ -54,8 +54,12 @@ void reportFatal(const char* message) {
 
 void drawFrame(State& s) {
     if (s.app == nullptr) return;
+    if (s.wholeFrames) s.frames.forget();
     Surface surface(s.backBuffer, kScreenWidth, kScreenHeight);
     s.frames.drawFrame(surface, [&s](Surface& screen) { s.app->draw(screen); });
+    const ChangedArea& changed = s.frames.changed();
+    for (int i = 0; i < changed.count(); ++i) shell::rowsWritten(changed[i].top, changed[i].bottom);
+    shell::frameDrawn();
 }
 
 void farewell(State& s) {
@@ -123,6 +127,7 @@ void suspend(State& s) {
     if (s.undimmed != nullptr) std::memcpy(s.undimmed, s.backBuffer, bytes);
     drawPausedScreen(s);
     s.frames.forget();
+    shell::rowsWritten(0, kScreenHeight);
     presentFrame();
     s.handedBack = true;
     shell::dropPendingInput(s);
@@ -176,6 +181,8 @@ void suspend(State& s) {
 int runProgram(const ProgramInfo& program, GameAppFactory factory) {
     State& s = state();
     s.program = &program;
+    const char* whole = std::getenv("DECKHOLLOW_WHOLE_FRAMES");
+    s.wholeFrames = whole != nullptr && std::strcmp(whole, "1") == 0;
     // The window's title is the program's title, which may differ from its
     // class ("Pellandine Solitaire", class "PellandineSolitaire").
     const std::wstring title(program.title, program.title + std::strlen(program.title));

@@ -1,9 +1,11 @@
 #include "gamekit/shell/Presentation.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "gamekit/shell/PresentWide.h"
 #include "gamekit/shell/Shell.h"
+#include "gamekit/shell/ShellState.h"
 #include "platform/Gx.h"
 
 #if defined(__SSE2__)
@@ -299,6 +301,16 @@ void convertFrame(const uint16_t* back, const DisplayInfo& info, uint8_t* destin
     convertFrame(back, info, destination, PresentPath::Wide);
 }
 
+bool convertRows(const uint16_t* back, const DisplayInfo& info, uint8_t* destination, int top, int bottom) {
+    if (info.bitsPerPixel != 16 || evenPitch(info.xPitch) != 2) return false;
+    top = std::max(top, 0);
+    bottom = std::min(bottom, kH);
+    if (destination == nullptr || top >= bottom) return true;
+    const long pitch = info.yPitch == 480 ? kW * 2 : kPitch512;
+    for (int y = top; y < bottom; ++y) std::memcpy(destination + y * pitch, back + y * kW, kW * 2);
+    return true;
+}
+
 void convertFrameFixed(const uint16_t* back, uint8_t* fixedAddress, PresentPath path) {
     if (fixedAddress == nullptr) return;
     landscape(back, fixedAddress, resolved(path));
@@ -316,12 +328,16 @@ void presentFrame() {
         uint8_t* address = platform::fixedFrameBufferAddress();
         if (address == nullptr) return;
         convertFrameFixed(image, address);
+        shell::rowsPresented();
         platform::fixedFrameWritten();
         return;
     }
     if (info.bitsPerPixel != 16 && info.bitsPerPixel != 8 && info.bitsPerPixel != 4) return;
     auto* destination = static_cast<uint8_t*>(GXBeginDraw());
-    convertFrame(image, info, destination);
+    if (destination == nullptr) return;  // the rows stay to be shown
+    const shell::RowSpan rows = shell::unpresentedRows();
+    if (!convertRows(image, info, destination, rows.top, rows.bottom)) convertFrame(image, info, destination);
+    shell::rowsPresented();
     GXEndDraw();
 }
 

@@ -34,6 +34,11 @@ enum class PresentPath { Wide, Vector, Blocked };
 bool hasVectorPresent();
 void convertFrame(const uint16_t* back, const DisplayInfo& info, uint8_t* destination, PresentPath path);
 
+// Copies rows top..bottom-1 of `back` alone where the display's rows are
+// the image's rows (16 bits, 2-byte x-pitch); false, with nothing written,
+// for any other layout, which takes whole frames.
+bool convertRows(const uint16_t* back, const DisplayInfo& info, uint8_t* destination, int top, int bottom);
+
 // The fixed-frame-buffer device: the picture turned by a quarter into a
 // landscape buffer of 640 bytes a row, written from the cell that stands for
 // the device's fixed address.
@@ -48,7 +53,9 @@ inline uint8_t greyLevel(uint16_t p) {
     return static_cast<uint8_t>((((p >> 5) & 0x3F) + ((p >> 11) & 0x1F) + (p & 0x1F)) >> 3);
 }
 
-// Copies backBuffer to the display in use.
+// Copies backBuffer to the display in use: the rows written since the last
+// time where the layout allows, else the whole frame. The display keeps
+// what it was given.
 void presentFrame();
 
 }  // namespace gamekit

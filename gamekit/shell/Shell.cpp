@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -44,7 +45,34 @@ uint16_t* backBuffer() {
     shell::State& s = state();
     s.frames.paint();
     s.frames.forget();
+    shell::rowsWritten(0, kScreenHeight);
     return s.backBuffer;
+}
+
+shell::RowSpan shell::unpresentedRows() {
+    const shell::State& s = state();
+    if (!s.onlyFrameDrawn) return {0, kScreenHeight};
+    return {s.unpresentedTop, s.unpresentedBottom};
+}
+
+void shell::frameDrawn() { state().onlyFrameDrawn = true; }
+
+void shell::rowsWritten(int top, int bottom) {
+    shell::State& s = state();
+    if (top >= bottom) return;
+    if (s.unpresentedTop >= s.unpresentedBottom) {
+        s.unpresentedTop = top;
+        s.unpresentedBottom = bottom;
+        return;
+    }
+    s.unpresentedTop = std::min(s.unpresentedTop, top);
+    s.unpresentedBottom = std::max(s.unpresentedBottom, bottom);
+}
+
+void shell::rowsPresented() {
+    shell::State& s = state();
+    s.unpresentedTop = s.unpresentedBottom = 0;
+    s.onlyFrameDrawn = false;
 }
 
 const uint16_t* screenImage() { return state().backBuffer; }

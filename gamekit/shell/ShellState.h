@@ -60,6 +60,13 @@ struct State {
     // handed to the game may change what no drawing call shows (a theme's
     // colours, a cached picture), so the frame after it is painted whole.
     DrawingRecord frames;
+    // The rows of backBuffer written since they were last presented, and
+    // whether the main loop's frame is all that was drawn since: anything
+    // else may keep the image's address and write it between presents.
+    int unpresentedTop = 0, unpresentedBottom = kScreenHeight;
+    bool onlyFrameDrawn = false;
+    // DECKHOLLOW_WHOLE_FRAMES=1: every frame painted and presented whole.
+    bool wholeFrames = false;
 };
 
 State& state();
@@ -72,5 +79,16 @@ void dropPendingInput(State& s);
 // Saves the game's settings for the end of the program; false when they
 // could not be written.
 bool saveForEnd();
+
+// Rows of backBuffer, bottom excluded.
+struct RowSpan {
+    int top = 0, bottom = 0;
+};
+// What presenting has to copy: the rows the main loop's frame painted since
+// the last present, or every row when anything else may have drawn.
+RowSpan unpresentedRows();
+void rowsWritten(int top, int bottom);
+void frameDrawn();
+void rowsPresented();
 
 }  // namespace gamekit::shell

@@ -56,6 +56,8 @@ void gainFocus(State& s, HWND window) {
         std::free(s.undimmed);
         s.undimmed = nullptr;
     }
+    // Back in front: the whole screen is shown again.
+    rowsWritten(0, kScreenHeight);
     pumpMessages(true);
 }
 

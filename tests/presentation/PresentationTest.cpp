@@ -86,6 +86,29 @@ TEST(Presentation, SixteenBitRowsAreByteCopiesAtTheirPitch) {
     }
 }
 
+// Presenting only the rows a frame changed: on the kinds whose rows are
+// the image's, those rows land as a whole present would put them and the
+// rest stays as it was; every other kind takes whole frames.
+TEST(Presentation, RowsAloneWhereTheLayoutKeepsTheImagesRows) {
+    auto before = randomImage(5), after = randomImage(6);
+    for (DisplayKind kind : {DisplayKind::Portrait16, DisplayKind::Pitch512, DisplayKind::Landscape16,
+                             DisplayKind::Palette8, DisplayKind::Gray4}) {
+        SCOPED_TRACE(platform::displayKindName(kind));
+        auto layout = platform::display::layoutOf(kind);
+        std::vector<uint8_t> memory = present(kind, before), untouched = memory;
+        const bool rows = gamekit::convertRows(after.data(), infoOf(kind), memory.data() + layout.topLeftOffset, 100, 137);
+        if (kind != DisplayKind::Portrait16 && kind != DisplayKind::Pitch512) {
+            EXPECT_FALSE(rows);
+            EXPECT_EQ(memory, untouched);
+            continue;
+        }
+        ASSERT_TRUE(rows);
+        std::vector<uint16_t> mixed = before;
+        std::copy(after.begin() + 100 * 240, after.begin() + 137 * 240, mixed.begin() + 100 * 240);
+        EXPECT_EQ(memory, present(kind, mixed));
+    }
+}
+
 TEST(Presentation, LandscapeBufferSeenInPortraitIsUpright) {
     // x pitch -640, y pitch 2: the top-left pixel lies at the start of the
     // last landscape row; each source row becomes one landscape column.
