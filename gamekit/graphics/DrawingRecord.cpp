@@ -95,6 +95,7 @@ void DrawingRecord::beginFrame(Surface& screen) {
     screenHeight_ = screen.height_;
     current_ = 1 - current_;
     frames_[current_].clear();
+    through_ = !kept_;
     screen.record_ = this;
     screen.originX_ = screen.originY_ = 0;
     listening_ = screenPixels_ != nullptr;
@@ -130,6 +131,7 @@ bool DrawingRecord::note(const Surface& on, const DrawCommand& command, long lon
         const auto* from = static_cast<const uint8_t*>(extra);
         frame.extra.insert(frame.extra.end(), from, from + bytes);
     }
+    if (through_) paintCommand(noted, nullptr);
     return true;
 }
 
@@ -153,7 +155,9 @@ void DrawingRecord::paint() {
     if (!listening_) return;
     listening_ = false;
     kept_ = false;  // the rest of the frame goes unnoted
-    for (const DrawCommand& c : frames_[current_].commands) paintCommand(c, nullptr);
+    if (!through_) {
+        for (const DrawCommand& c : frames_[current_].commands) paintCommand(c, nullptr);
+    }
     changed_.clear();
     changed_.add({0, 0, screenWidth_, screenHeight_});
 }
@@ -216,7 +220,10 @@ void DrawingRecord::endFrame(Surface& screen) {
     screen_ = nullptr;
     if (!listening_) return;  // painted as it was drawn
     listening_ = false;
-    if (kept_) {
+    if (through_) {
+        changed_.clear();
+        changed_.add({0, 0, screenWidth_, screenHeight_});
+    } else if (kept_) {
         findChanges();
         paintChanged();
     } else {

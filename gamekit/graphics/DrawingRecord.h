@@ -125,8 +125,8 @@ class DrawingRecord {
 
     // For the drawing calls: notes `command`, made on `on`, that may write
     // the pixels left..right-1 by top..bottom-1 of `on`, with `bytes` bytes
-    // of `extra`. False when the frame is being painted straight away
-    // instead: the caller then draws as usual.
+    // of `extra`. False when the frame is being painted straight away: the
+    // caller then draws as usual.
     bool note(const Surface& on, const DrawCommand& command, long long left, long long top,
               long long right, long long bottom, const void* extra = nullptr, size_t bytes = 0);
     // Paints everything noted so far and lets the rest of the frame draw
@@ -154,6 +154,9 @@ class DrawingRecord {
     int screenWidth_ = 0, screenHeight_ = 0;
     bool kept_ = false;       // the screen holds the last frame as noted
     bool listening_ = false;  // between beginFrame and endFrame, not painted yet
+    // A frame known to be painted whole from its start paints each call as
+    // it is noted, in order, as drawing straight onto the screen would.
+    bool through_ = false;
     ChangedArea changed_;
 };
 
