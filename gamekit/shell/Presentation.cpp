@@ -306,8 +306,13 @@ bool convertRows(const uint16_t* back, const DisplayInfo& info, uint8_t* destina
     top = std::max(top, 0);
     bottom = std::min(bottom, kH);
     if (destination == nullptr || top >= bottom) return true;
-    const long pitch = info.yPitch == 480 ? kW * 2 : kPitch512;
-    for (int y = top; y < bottom; ++y) std::memcpy(destination + y * pitch, back + y * kW, kW * 2);
+    if (top == 0 && bottom == kH) {
+        convertFrame(back, info, destination);
+    } else if (info.yPitch == 480) {
+        std::memcpy(destination + top * kW * 2, back + top * kW, static_cast<size_t>(bottom - top) * kW * 2);
+    } else {
+        for (int y = top; y < bottom; ++y) std::memcpy(destination + y * kPitch512, back + y * kW, kW * 2);
+    }
     return true;
 }
 
