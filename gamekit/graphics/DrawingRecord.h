@@ -8,6 +8,9 @@
 //
 // The screen's pixels are the last frame's, kept: whatever else writes them
 // between frames must say so (forget), and the next frame is painted whole.
+// A call is painted after the frame's drawing code has run, so whatever it
+// copies from (a sheet, a cached picture) must outlive the frame: a picture
+// drawn for one frame only is drawn on a window of the screen instead.
 // Every drawing call paints over what lies beneath (keyed and transparent
 // pixels leave it as it was), so painting a frame again over itself changes
 // nothing; that is what lets the unchanged part stay as it is.
