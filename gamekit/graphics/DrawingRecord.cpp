@@ -89,7 +89,6 @@ void DrawingRecord::beginFrame(Surface& screen) {
         screen.height_ != screenHeight_ || screen.stride_ != screen.width_) {
         kept_ = false;
     }
-    screen_ = &screen;
     screenPixels_ = screen.pixels_;
     screenWidth_ = screen.width_;
     screenHeight_ = screen.height_;
@@ -217,7 +216,6 @@ void DrawingRecord::paintChanged() const {
 
 void DrawingRecord::endFrame(Surface& screen) {
     screen.record_ = nullptr;
-    screen_ = nullptr;
     if (!listening_) return;  // painted as it was drawn
     listening_ = false;
     if (through_) {

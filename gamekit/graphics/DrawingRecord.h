@@ -152,7 +152,6 @@ class DrawingRecord {
 
     Frame frames_[2];
     int current_ = 0;
-    Surface* screen_ = nullptr;
     uint16_t* screenPixels_ = nullptr;
     int screenWidth_ = 0, screenHeight_ = 0;
     bool kept_ = false;       // the screen holds the last frame as noted
