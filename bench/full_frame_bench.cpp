@@ -15,7 +15,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <vector>
@@ -66,13 +65,9 @@ struct Display {
     // The rows a frame changed where the layout allows, as presentFrame
     // does after the main loop's frame.
     void presentChanged(const uint16_t* back, const gamekit::ChangedArea& changed) {
-        int top = 0, bottom = 0;
-        for (int i = 0; i < changed.count(); ++i) {
-            top = i == 0 ? changed[i].top : std::min(top, changed[i].top);
-            bottom = std::max(bottom, changed[i].bottom);
-        }
+        const gamekit::ScreenBox rows = changed.bounds();
         if (info.fixedFrameBuffer ||
-            !gamekit::convertRows(back, info, memory.data() + layout.topLeftOffset, top, bottom)) {
+            !gamekit::convertRows(back, info, memory.data() + layout.topLeftOffset, rows.top, rows.bottom)) {
             present(back);
         }
     }

@@ -1,7 +1,10 @@
 // One full frame of the Velloran play screen, as the main loop makes it:
 // the person's deadwood counted again, the whole table drawn (both hands,
-// the piles, the panel, the turn button, the hint marks, the menu bar) and
-// the image presented, beside the one block copy of a 240 x 320 screen.
+// the piles, the panel, the turn button, the hint marks, the menu bar)
+// through the frame record and the rows it changed presented, beside the
+// one block copy of a 240 x 320 screen. BM_VelloranPlayFrame is the usual
+// frame, like the one before; BM_VelloranPlayFrameWhole the frame painted
+// whole after a tap.
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +14,7 @@
 
 #include "gamekit/cards/CardTheme.h"
 #include "gamekit/graphics/BitmapFont.h"
+#include "gamekit/graphics/DrawingRecord.h"
 #include "gamekit/graphics/Surface.h"
 #include "gamekit/shell/Presentation.h"
 #include "gamekit/ui/Menu.h"
@@ -62,7 +66,7 @@ struct Pictures {
     gamekit::GArray<gamekit::CardTheme*> themes;
 };
 
-void BM_VelloranPlayFrame(benchmark::State& state) {
+void playFrames(benchmark::State& state, bool whole) {
     const Pictures pictures;
     VelloranGame game;
     handInPlay(game);
@@ -73,18 +77,28 @@ void BM_VelloranPlayFrame(benchmark::State& state) {
     bar.addMenu(&help, 1);
     TableButtons buttons;
     const TableScene scene = pictures.scene(game);
-    gamekit::Surface screen(gamekit::kScreenWidth, gamekit::kScreenHeight);
+    std::vector<uint16_t> image(gamekit::kScreenWidth * gamekit::kScreenHeight);
+    gamekit::Surface screen(image.data(), gamekit::kScreenWidth, gamekit::kScreenHeight);
     std::vector<uint8_t> display(kScreenBytes);
     const gamekit::DisplayInfo portrait;
+    gamekit::DrawingRecord record;
     for (auto _ : state) {
-        game.computeDeadwood(Side::Player);
-        drawPlayScreen(screen, scene, buttons);
-        bar.draw(screen);
-        gamekit::convertFrame(screen.pixels(), portrait, display.data());
+        if (whole) record.forget();
+        record.drawFrame(screen, [&](gamekit::Surface& s) {
+            game.computeDeadwood(Side::Player);
+            drawPlayScreen(s, scene, buttons);
+            bar.draw(s);
+        });
+        const gamekit::ScreenBox rows = record.changed().bounds();
+        gamekit::convertRows(image.data(), portrait, display.data(), rows.top, rows.bottom);
         benchmark::DoNotOptimize(display[kScreenBytes / 2]);
     }
 }
+
+void BM_VelloranPlayFrame(benchmark::State& state) { playFrames(state, false); }
+void BM_VelloranPlayFrameWhole(benchmark::State& state) { playFrames(state, true); }
 BENCHMARK(BM_VelloranPlayFrame);
+BENCHMARK(BM_VelloranPlayFrameWhole);
 
 // The analysis the frame repeats: the person's least deadwood.
 void BM_VelloranFrameAnalysis(benchmark::State& state) {

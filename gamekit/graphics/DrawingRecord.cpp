@@ -63,6 +63,12 @@ bool ChangedArea::meets(const ScreenBox& box) const {
     return false;
 }
 
+ScreenBox ChangedArea::bounds() const {
+    ScreenBox all;
+    for (int i = 0; i < count_; ++i) all = all.joinedWith(boxes_[i]);
+    return all;
+}
+
 long ChangedArea::area() const {
     long sum = 0;
     for (int i = 0; i < count_; ++i) sum += boxes_[i].area();

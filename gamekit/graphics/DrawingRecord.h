@@ -92,6 +92,8 @@ class ChangedArea {
     int count() const { return count_; }
     const ScreenBox& operator[](int i) const { return boxes_[i]; }
     long area() const;
+    // The one box holding them all (empty when nothing changed).
+    ScreenBox bounds() const;
 
   private:
     void joinMeeting(int index);

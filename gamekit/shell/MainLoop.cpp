@@ -57,8 +57,8 @@ void drawFrame(State& s) {
     if (s.wholeFrames) s.frames.forget();
     Surface surface(s.backBuffer, kScreenWidth, kScreenHeight);
     s.frames.drawFrame(surface, [&s](Surface& screen) { s.app->draw(screen); });
-    const ChangedArea& changed = s.frames.changed();
-    for (int i = 0; i < changed.count(); ++i) shell::rowsWritten(changed[i].top, changed[i].bottom);
+    const ScreenBox changed = s.frames.changed().bounds();
+    shell::rowsWritten(changed.top, changed.bottom);
     shell::frameDrawn();
 }
 
