@@ -1,6 +1,6 @@
 // Every program, played with the same taps twice: once as it runs, each
 // frame painted and presented only where it changed, and once with every
-// frame painted and presented whole. Every screenshot of the two runs must
+// frame painted and presented whole; two of them on other display kinds. Every screenshot of the two runs must
 // be the same, pixel for pixel.
 #include <gtest/gtest.h>
 
@@ -19,6 +19,7 @@ using testing_support::PngImage;
 struct Program {
     const char* name;
     const char* path;
+    const char* display;
 };
 
 constexpr int kTaps = 36;
@@ -64,7 +65,8 @@ TEST_P(WholeFrames, ShowTheSameScreensAsFramesPaintedWhereTheyChange) {
     const Program program = GetParam();
     testing_support::InstalledRoot changedRoot(INSTALLER_PATH), wholeRoot(INSTALLER_PATH);
     ASSERT_TRUE(changedRoot.installed() && wholeRoot.installed());
-    const std::map<std::string, std::string> tick{{"DECKHOLLOW_TICK0", "7000"}};
+    const std::map<std::string, std::string> tick{{"DECKHOLLOW_TICK0", "7000"},
+                                                  {"DECKHOLLOW_DISPLAY", program.display}};
     std::map<std::string, std::string> whole = tick;
     whole["DECKHOLLOW_WHOLE_FRAMES"] = "1";
     for (uint32_t seed : {3u, 4u}) {
@@ -85,9 +87,15 @@ TEST_P(WholeFrames, ShowTheSameScreensAsFramesPaintedWhereTheyChange) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, WholeFrames,
-                         ::testing::Values(Program{"reflection", REFLECTION_PATH}, Program{"pellandine", PELLANDINE_PATH},
-                                           Program{"velloran", VELLORAN_PATH}, Program{"cribbage", CRIBBAGE_PATH},
-                                           Program{"gallery", GALLERY_PATH}),
+                         // Row by row where the display's rows are the image's
+                         // (portrait16, pitch512), whole frames elsewhere.
+                         ::testing::Values(Program{"reflection", REFLECTION_PATH, "portrait16"},
+                                           Program{"pellandine", PELLANDINE_PATH, "portrait16"},
+                                           Program{"velloran", VELLORAN_PATH, "portrait16"},
+                                           Program{"cribbage", CRIBBAGE_PATH, "portrait16"},
+                                           Program{"gallery", GALLERY_PATH, "portrait16"},
+                                           Program{"cribbage_pitch512", CRIBBAGE_PATH, "pitch512"},
+                                           Program{"velloran_gray4", VELLORAN_PATH, "gray4"}),
                          [](const ::testing::TestParamInfo<Program>& info) { return std::string(info.param.name); });
 
 }  // namespace
