@@ -45,12 +45,6 @@ Surface::~Surface() {
     if (ownsPixels_) delete[] pixels_;
 }
 
-// The C library's memset and wmemset use the widest stores the machine has,
-// chosen when the program runs; a loop compiled for the baseline instruction
-// set stores 16 bytes at a time, a third of the speed on a wide machine. A
-// colour whose two bytes differ is written as pairs of pixels, wmemset's
-// 4-byte units where the library has them (a pixel either side when the
-// pairs do not line up).
 void Surface::paintRecord() const { record_->paint(); }
 
 namespace {
@@ -74,6 +68,12 @@ void Surface::putPixel(int x, int y, Colour colour) {
     pixels_[static_cast<long>(y) * stride_ + x] = colour;
 }
 
+// The C library's memset and wmemset use the widest stores the machine has,
+// chosen when the program runs; a loop compiled for the baseline instruction
+// set stores 16 bytes at a time, a third of the speed on a wide machine. A
+// colour whose two bytes differ is written as pairs of pixels, wmemset's
+// 4-byte units where the library has them (a pixel either side when the
+// pairs do not line up).
 void Surface::fill(Colour colour) {
     if (record_ != nullptr) {
         const DrawCommand c = DrawCommand::make(&paintFill, true, {colour});

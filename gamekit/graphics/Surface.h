@@ -36,8 +36,8 @@ class DrawingRecord;
 // no padding), owning width x height pixels of its own, or a window onto a
 // rectangle of another surface.
 //
-// While a DrawingRecord listens to a surface (the frame being drawn, see
-// RetainedScreen), the drawing calls on it are noted instead of painted.
+// While a DrawingRecord listens to a surface (the frame the main loop
+// draws), the drawing calls on it are noted instead of painted.
 // Asking such a surface for its pixels paints everything noted so far first
 // and the rest of the frame straight away, so code that reads or writes the
 // pixels itself always sees the frame as drawn up to that point.
