@@ -80,8 +80,12 @@ void tableFrames(benchmark::State& state, bool whole) {
     gamekit::destroyThemes(themes);
 }
 
-void BM_CribbageTableFrame(benchmark::State& state) { tableFrames(state, false); }
-void BM_CribbageTableFrameWhole(benchmark::State& state) { tableFrames(state, true); }
+void BM_CribbageTableFrame(benchmark::State& state) {
+    tableFrames(state, false);
+}
+void BM_CribbageTableFrameWhole(benchmark::State& state) {
+    tableFrames(state, true);
+}
 BENCHMARK(BM_CribbageTableFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CribbageTableFrameWhole)->Unit(benchmark::kMicrosecond);
 

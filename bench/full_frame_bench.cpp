@@ -67,7 +67,8 @@ struct Display {
     void presentChanged(const uint16_t* back, const gamekit::ChangedArea& changed) {
         const gamekit::ScreenBox rows = changed.bounds();
         if (info.fixedFrameBuffer ||
-            !gamekit::convertRows(back, info, memory.data() + layout.topLeftOffset, rows.top, rows.bottom)) {
+            !gamekit::convertRows(back, info, memory.data() + layout.topLeftOffset, rows.top,
+                                  rows.bottom)) {
             present(back);
         }
     }
@@ -246,14 +247,22 @@ void tableDrawOnly(benchmark::State& state) {
 }
 
 // Every table, each way, on every display kind.
-#define TABLE_BENCHMARKS(Game, Frame)                                                      \
-    void BM_##Game##Table(benchmark::State& state) { tableFrame<Frame>(state); }           \
-    void BM_##Game##TableChanging(benchmark::State& state) { tableFrameChanging<Frame>(state); } \
-    void BM_##Game##TableWhole(benchmark::State& state) { tableFrameWhole<Frame>(state); } \
-    void BM_##Game##DrawOnly(benchmark::State& state) { tableDrawOnly<Frame>(state); }     \
-    BENCHMARK(BM_##Game##Table)->DenseRange(0, kKinds - 1);                                \
-    BENCHMARK(BM_##Game##TableChanging)->DenseRange(0, kKinds - 1);                        \
-    BENCHMARK(BM_##Game##TableWhole)->DenseRange(0, kKinds - 1);                           \
+#define TABLE_BENCHMARKS(Game, Frame)                               \
+    void BM_##Game##Table(benchmark::State& state) {                \
+        tableFrame<Frame>(state);                                   \
+    }                                                               \
+    void BM_##Game##TableChanging(benchmark::State& state) {        \
+        tableFrameChanging<Frame>(state);                           \
+    }                                                               \
+    void BM_##Game##TableWhole(benchmark::State& state) {           \
+        tableFrameWhole<Frame>(state);                              \
+    }                                                               \
+    void BM_##Game##DrawOnly(benchmark::State& state) {             \
+        tableDrawOnly<Frame>(state);                                \
+    }                                                               \
+    BENCHMARK(BM_##Game##Table)->DenseRange(0, kKinds - 1);         \
+    BENCHMARK(BM_##Game##TableChanging)->DenseRange(0, kKinds - 1); \
+    BENCHMARK(BM_##Game##TableWhole)->DenseRange(0, kKinds - 1);    \
     BENCHMARK(BM_##Game##DrawOnly)
 
 TABLE_BENCHMARKS(Reflection, ReflectionFrame);

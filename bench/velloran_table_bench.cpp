@@ -95,8 +95,12 @@ void playFrames(benchmark::State& state, bool whole) {
     }
 }
 
-void BM_VelloranPlayFrame(benchmark::State& state) { playFrames(state, false); }
-void BM_VelloranPlayFrameWhole(benchmark::State& state) { playFrames(state, true); }
+void BM_VelloranPlayFrame(benchmark::State& state) {
+    playFrames(state, false);
+}
+void BM_VelloranPlayFrameWhole(benchmark::State& state) {
+    playFrames(state, true);
+}
 BENCHMARK(BM_VelloranPlayFrame);
 BENCHMARK(BM_VelloranPlayFrameWhole);
 

@@ -209,8 +209,9 @@ using Wide = long long;
 void paintCard(Surface& target, const DrawCommand& c, int dx, int dy, const uint8_t*) {
     const PlayingCard card(c.value[2], c.value[3], c.value[4] != 0);
     const bool ownSize = c.value[5] == 0 && c.value[6] == 0;
-    drawCard(target, card, static_cast<const CardTheme*>(c.pointer[0]), c.value[0] + dx, c.value[1] + dy,
-             ownSize ? c.width + dx : c.value[5], ownSize ? c.height + dy : c.value[6], c.value[7] != 0);
+    drawCard(target, card, static_cast<const CardTheme*>(c.pointer[0]), c.value[0] + dx,
+             c.value[1] + dy, ownSize ? c.width + dx : c.value[5],
+             ownSize ? c.height + dy : c.value[6], c.value[7] != 0);
 }
 
 // Notes the card on a surface a record listens to; false when it is to be
@@ -225,19 +226,23 @@ bool notedCard(Surface& surface, const PlayingCard& card, const CardTheme* theme
     const int backHeight = theme != nullptr ? theme->backHeight : kBackHeight;
     // Its rounded shapes must leave room for both bands, as a face cut
     // short by the surface's edge does not.
-    const bool roomy = card.faceUp ? right - x >= 2 * kCornerRadius && bottom - y >= 2 * kCornerRadius
-                                   : backWidth + 1 >= 2 * kCornerRadius && backHeight + 2 >= 2 * kCornerRadius;
+    const bool roomy =
+        card.faceUp ? right - x >= 2 * kCornerRadius && bottom - y >= 2 * kCornerRadius
+                    : backWidth + 1 >= 2 * kCornerRadius && backHeight + 2 >= 2 * kCornerRadius;
     const bool cuttable = clipWidth == 0 && clipHeight == 0 && roomy;
     // Whatever it shows lies within the selection block around the face
     // and the back's frame; shapes whose corners meet may reach a radius
     // beyond.
     const Wide reach = roomy ? 0 : kCornerRadius;
-    const Wide width = std::max(kCardWidth + 2, backWidth + 2), height = std::max(kCardHeight + 2, backHeight + 3);
+    const Wide width = std::max(kCardWidth + 2, backWidth + 2),
+               height = std::max(kCardHeight + 2, backHeight + 3);
     const DrawCommand c = DrawCommand::make(
-        &paintCard, cuttable, {x, y, card.rank, card.suit, card.faceUp, clipWidth, clipHeight, selected}, theme);
+        &paintCard, cuttable,
+        {x, y, card.rank, card.suit, card.faceUp, clipWidth, clipHeight, selected}, theme);
     // A clip left of or above the card turns the face's corners round.
-    return record->note(surface, c, std::min<Wide>(x, right) - 2 - reach, std::min<Wide>(y, bottom) - 2 - reach,
-                        Wide{x} + width + reach, Wide{y} + height + reach);
+    return record->note(surface, c, std::min<Wide>(x, right) - 2 - reach,
+                        std::min<Wide>(y, bottom) - 2 - reach, Wide{x} + width + reach,
+                        Wide{y} + height + reach);
 }
 
 }  // namespace

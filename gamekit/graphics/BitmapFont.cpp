@@ -34,13 +34,15 @@ int BitmapFont::glyphWidth(unsigned char c) const {
 int BitmapFont::measure(const char* text) const {
     if (text == nullptr) return 0;
     int width = 0;
-    for (const auto* p = reinterpret_cast<const unsigned char*>(text); *p != '\0'; ++p) width += measures_[*p];
+    for (const auto* p = reinterpret_cast<const unsigned char*>(text); *p != '\0'; ++p)
+        width += measures_[*p];
     return width;
 }
 
 long BitmapFont::advance(const char* text) const {
     long width = 0;
-    for (const auto* p = reinterpret_cast<const unsigned char*>(text); *p != '\0'; ++p) width += advances_[*p];
+    for (const auto* p = reinterpret_cast<const unsigned char*>(text); *p != '\0'; ++p)
+        width += advances_[*p];
     return width;
 }
 
@@ -51,10 +53,10 @@ int BitmapFont::draw(Surface& target, int x, int y, const char* text) const {
     if (DrawingRecord* record = target.record()) {
         // The style is the font's now, so it goes with the call; the text
         // cuts at any box like the surface's edges.
-        const DrawCommand c =
-            DrawCommand::make(&paintText, true, {x, y, ink.foreground, ink.background, ink.transparent}, this);
-        if (record->note(target, c, x, y, x + advance(text), static_cast<long long>(y) + height_, text,
-                         static_cast<size_t>(length) + 1)) {
+        const DrawCommand c = DrawCommand::make(
+            &paintText, true, {x, y, ink.foreground, ink.background, ink.transparent}, this);
+        if (record->note(target, c, x, y, x + advance(text), static_cast<long long>(y) + height_,
+                         text, static_cast<size_t>(length) + 1)) {
             return length;
         }
     }
@@ -62,10 +64,13 @@ int BitmapFont::draw(Surface& target, int x, int y, const char* text) const {
     return length;
 }
 
-void BitmapFont::paintText(Surface& target, const DrawCommand& c, int dx, int dy, const uint8_t* extra) {
+void BitmapFont::paintText(Surface& target, const DrawCommand& c, int dx, int dy,
+                           const uint8_t* extra) {
     const auto* font = static_cast<const BitmapFont*>(c.pointer[0]);
-    const Ink ink{static_cast<Colour>(c.value[2]), static_cast<Colour>(c.value[3]), c.value[4] != 0};
-    font->drawInk(target, c.value[0] + dx, c.value[1] + dy, reinterpret_cast<const char*>(extra), ink);
+    const Ink ink{static_cast<Colour>(c.value[2]), static_cast<Colour>(c.value[3]),
+                  c.value[4] != 0};
+    font->drawInk(target, c.value[0] + dx, c.value[1] + dy, reinterpret_cast<const char*>(extra),
+                  ink);
 }
 
 void BitmapFont::drawInk(Surface& target, int x, int y, const char* text, Ink ink) const {
@@ -158,7 +163,8 @@ void BitmapFont::flipRows() {
 // then writes those columns eight at a time with masks: no test per pixel,
 // and nothing written outside the target or outside a cell. The rows go in
 // bands of kBandRows, each laid out on its own.
-void BitmapFont::drawWindow(Surface& target, int x, int y, const char* text, int left, Ink ink) const {
+void BitmapFont::drawWindow(Surface& target, int x, int y, const char* text, int left,
+                            Ink ink) const {
     const int firstRow = std::max(0, -y);
     const int endRow = static_cast<int>(std::min(long{height_}, long{target.height()} - y));
     for (int band = firstRow; band < endRow; band += kBandRows) {

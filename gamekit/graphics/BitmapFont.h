@@ -76,8 +76,8 @@ class BitmapFont {
     void flipRows();
     void drawInk(Surface& target, int x, int y, const char* text, Ink ink) const;
     void drawWindow(Surface& target, int x, int y, const char* text, int left, Ink ink) const;
-    void drawBand(Surface& target, int x, int y, const char* text, int left, int firstRow, int endRow,
-                  Ink ink) const;
+    void drawBand(Surface& target, int x, int y, const char* text, int left, int firstRow,
+                  int endRow, Ink ink) const;
     // Columns from the start of `text` to the end of its last cell.
     long advance(const char* text) const;
 

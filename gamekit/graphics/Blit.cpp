@@ -115,8 +115,8 @@ void paintBlit(Surface& target, const DrawCommand& c, int dx, int dy, const uint
 
 // Notes a blit on a surface a record listens to; false when it is to be
 // drawn now. The colour pairs travel with the call.
-bool notedBlit(Surface& target, BlitKind kind, int x, int y, const uint16_t* source, int sourceStride,
-               int sourceX, int sourceY, int width, int height, Colour key = 0,
+bool notedBlit(Surface& target, BlitKind kind, int x, int y, const uint16_t* source,
+               int sourceStride, int sourceX, int sourceY, int width, int height, Colour key = 0,
                const Colour* from = nullptr, const Colour* to = nullptr, int pairs = 0) {
     DrawingRecord* record = target.record();
     if (record == nullptr) return false;
@@ -126,16 +126,19 @@ bool notedBlit(Surface& target, BlitKind kind, int x, int y, const uint16_t* sou
     std::copy_n(from, pairs, table);
     std::copy_n(to, pairs, table + pairs);
     const DrawCommand c = DrawCommand::make(
-        &paintBlit, true, {kind, x, y, sourceStride, sourceX, sourceY, width, height, key, pairs}, source);
-    return record->note(target, c, x, y, Coord{x} + std::max(width, 0), Coord{y} + std::max(height, 0),
-                        table, sizeof(Colour) * 2 * static_cast<size_t>(pairs));
+        &paintBlit, true, {kind, x, y, sourceStride, sourceX, sourceY, width, height, key, pairs},
+        source);
+    return record->note(target, c, x, y, Coord{x} + std::max(width, 0),
+                        Coord{y} + std::max(height, 0), table,
+                        sizeof(Colour) * 2 * static_cast<size_t>(pairs));
 }
 
 }  // namespace
 
 void blitOpaque(Surface& target, int x, int y, const uint16_t* source, int sourceStride,
                 int sourceX, int sourceY, int width, int height) {
-    if (notedBlit(target, kOpaque, x, y, source, sourceStride, sourceX, sourceY, width, height)) return;
+    if (notedBlit(target, kOpaque, x, y, source, sourceStride, sourceX, sourceY, width, height))
+        return;
     forEachVisibleRow(target, x, y, source, sourceStride, sourceX, sourceY, width, height,
                       [](uint16_t* to, const uint16_t* from, size_t count) {
                           std::memmove(to, from, count * sizeof(uint16_t));
@@ -144,7 +147,8 @@ void blitOpaque(Surface& target, int x, int y, const uint16_t* source, int sourc
 
 void blitKeyed(Surface& target, int x, int y, const uint16_t* source, int sourceStride, int sourceX,
                int sourceY, int width, int height, Colour key) {
-    if (notedBlit(target, kKeyed, x, y, source, sourceStride, sourceX, sourceY, width, height, key)) return;
+    if (notedBlit(target, kKeyed, x, y, source, sourceStride, sourceX, sourceY, width, height, key))
+        return;
     forEachVisibleRow(target, x, y, source, sourceStride, sourceX, sourceY, width, height,
                       [key](uint16_t* to, const uint16_t* from, size_t count) {
                           keyedRow(to, from, count, key);
@@ -155,8 +159,8 @@ void blitRecoloured(Surface& target, int x, int y, const uint16_t* source, int s
                     int sourceX, int sourceY, int width, int height, const Colour from[],
                     const Colour to[], int pairs) {
     if (pairs > 0 && (from == nullptr || to == nullptr)) return;
-    if (notedBlit(target, kRecoloured, x, y, source, sourceStride, sourceX, sourceY, width, height, 0,
-                  from, to, pairs))
+    if (notedBlit(target, kRecoloured, x, y, source, sourceStride, sourceX, sourceY, width, height,
+                  0, from, to, pairs))
         return;
     forEachVisibleRow(target, x, y, source, sourceStride, sourceX, sourceY, width, height,
                       [&](uint16_t* out, const uint16_t* in, size_t count) {
@@ -168,8 +172,8 @@ void blitRecolouredKeyed(Surface& target, int x, int y, const uint16_t* source, 
                          int sourceX, int sourceY, int width, int height, const Colour from[],
                          const Colour to[], int pairs, Colour key) {
     if (pairs > 0 && (from == nullptr || to == nullptr)) return;
-    if (notedBlit(target, kRecolouredKeyed, x, y, source, sourceStride, sourceX, sourceY, width, height,
-                  key, from, to, pairs))
+    if (notedBlit(target, kRecolouredKeyed, x, y, source, sourceStride, sourceX, sourceY, width,
+                  height, key, from, to, pairs))
         return;
     forEachVisibleRow(target, x, y, source, sourceStride, sourceX, sourceY, width, height,
                       [&](uint16_t* out, const uint16_t* in, size_t count) {
@@ -201,8 +205,8 @@ void paintBlit(Surface& target, const DrawCommand& c, int dx, int dy, const uint
                            table + pairs, pairs);
             break;
         default:
-            blitRecolouredKeyed(target, x, y, source, stride, sourceX, sourceY, width, height, table,
-                                table + pairs, pairs, key);
+            blitRecolouredKeyed(target, x, y, source, stride, sourceX, sourceY, width, height,
+                                table, table + pairs, pairs, key);
             break;
     }
 }

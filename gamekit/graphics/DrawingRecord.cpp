@@ -106,8 +106,9 @@ void DrawingRecord::beginFrame(Surface& screen) {
     listening_ = screenPixels_ != nullptr;
 }
 
-bool DrawingRecord::note(const Surface& on, const DrawCommand& command, long long left, long long top,
-                         long long right, long long bottom, const void* extra, size_t bytes) {
+bool DrawingRecord::note(const Surface& on, const DrawCommand& command, long long left,
+                         long long top, long long right, long long bottom, const void* extra,
+                         size_t bytes) {
     if (!listening_) return false;
     const auto* source = static_cast<const uint16_t*>(command.pointer[0]);
     if (source >= screenPixels_ && source < screenPixels_ + long{screenWidth_} * screenHeight_) {
@@ -117,10 +118,10 @@ bool DrawingRecord::note(const Surface& on, const DrawCommand& command, long lon
     }
     const ScreenBox surface{on.originX_, on.originY_, on.originX_ + on.width_,
                             on.originY_ + on.height_};
-    const ScreenBox box = ScreenBox{clampToInt(left + on.originX_), clampToInt(top + on.originY_),
-                                    clampToInt(right + on.originX_),
-                                    clampToInt(bottom + on.originY_)}
-                              .cutTo(surface);
+    const ScreenBox box =
+        ScreenBox{clampToInt(left + on.originX_), clampToInt(top + on.originY_),
+                  clampToInt(right + on.originX_), clampToInt(bottom + on.originY_)}
+            .cutTo(surface);
     if (box.empty()) return true;  // nothing of it shows
     Frame& frame = frames_[current_];
     frame.commands.push_back(command);

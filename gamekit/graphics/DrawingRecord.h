@@ -77,7 +77,8 @@ struct DrawCommand {
     }
 };
 
-static_assert(sizeof(DrawCommand) == 3 * sizeof(void*) + 4 * 24, "DrawCommand must have no padding");
+static_assert(sizeof(DrawCommand) == 3 * sizeof(void*) + 4 * 24,
+              "DrawCommand must have no padding");
 
 // The boxes a frame painted: at most kMaxBoxes, apart from one another.
 class ChangedArea {

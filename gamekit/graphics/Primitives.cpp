@@ -126,9 +126,11 @@ bool noted(Surface& surface, DrawCommand::Painter painter, bool cuttable,
 void drawLine(Surface& surface, int x1i, int y1i, int x2i, int y2i, const Colour& colour) {
     // Moving a line along a row or column moves its pixels alike; far off
     // coordinates are left to be painted whole, where moving could overflow.
-    const bool straight = (x1i == x2i || y1i == y2i) && std::max({std::abs(Coord{x1i}), std::abs(Coord{x2i}),
-                                                              std::abs(Coord{y1i}), std::abs(Coord{y2i})}) < (1 << 29);
-    if (noted(surface, &paintLine, straight, {x1i, y1i, x2i, y2i, colour}, {x1i, x2i}, {y1i, y2i})) return;
+    const bool straight = (x1i == x2i || y1i == y2i) &&
+                          std::max({std::abs(Coord{x1i}), std::abs(Coord{x2i}),
+                                    std::abs(Coord{y1i}), std::abs(Coord{y2i})}) < (1 << 29);
+    if (noted(surface, &paintLine, straight, {x1i, y1i, x2i, y2i, colour}, {x1i, x2i}, {y1i, y2i}))
+        return;
     const int width = surface.width();
     const int height = surface.height();
     if (width <= 0 || height <= 0) return;
@@ -190,7 +192,8 @@ namespace {
 // corners are in the surface: the top and bottom rows and the side columns
 // in the edge colour, the inside in the fill colour unless outlined. Here
 // the corners may lie anywhere: only what is on the surface is written.
-void paintRect(Surface& s, Coord x1, Coord y1, Coord x2, Coord y2, int mode, Colour edge, Colour fill) {
+void paintRect(Surface& s, Coord x1, Coord y1, Coord x2, Coord y2, int mode, Colour edge,
+               Colour fill) {
     if (mode == kShapeFilled) edge = fill;
     const Coord firstRow = std::max<Coord>(y1, 0), lastRow = std::min<Coord>(y2, s.height() - 1);
     for (Coord y = firstRow; y <= lastRow; ++y) {
@@ -223,7 +226,8 @@ void drawRect(Surface& surface, int x1i, int y1i, int x2i, int y2i, int mode, Co
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     if (DrawingRecord* record = surface.record()) {
-        const DrawCommand c = DrawCommand::make(&paintRectCommand, true, {x1, y1, x2, y2, mode, edge, fill});
+        const DrawCommand c =
+            DrawCommand::make(&paintRectCommand, true, {x1, y1, x2, y2, mode, edge, fill});
         if (record->note(surface, c, x1, y1, Coord{x2} + 1, Coord{y2} + 1)) return;
     }
     paintRect(surface, x1, y1, x2, y2, mode, edge, fill);
@@ -249,8 +253,8 @@ bool notedBox(Surface& s, int x1, int y1, int x2, int y2, Colour face, Colour to
     const Coord reach = std::max(depth, 0);
     const bool nearby = std::max({std::abs(Coord{x1}), std::abs(Coord{x2}), std::abs(Coord{y1}),
                                   std::abs(Coord{y2}), reach}) < (1 << 28);
-    const DrawCommand c =
-        DrawCommand::make(&paintBevelledBox, nearby, {x1, y1, x2, y2, face, topLeft, bottomRight, depth});
+    const DrawCommand c = DrawCommand::make(&paintBevelledBox, nearby,
+                                            {x1, y1, x2, y2, face, topLeft, bottomRight, depth});
     return record->note(s, c, std::min(x1, x2) - reach, std::min(y1, y2) - reach,
                         std::max<Coord>(x1, x2) + 1 + reach, std::max<Coord>(y1, y2) + 1 + reach);
 }
@@ -316,8 +320,8 @@ void drawTriangle(Surface& surface, int x1, int y1, int x2, int y2, int x3, int 
     Corner c[3] = {{x1, y1}, {x2, y2}, {x3, y3}};
     for (const Corner& p : c)
         if (!surface.contains(p.x, p.y)) return;
-    if (noted(surface, &paintTriangle, false, {x1, y1, x2, y2, x3, y3, mode, edge, fill}, {x1, x2, x3},
-              {y1, y2, y3}))
+    if (noted(surface, &paintTriangle, false, {x1, y1, x2, y2, x3, y3, mode, edge, fill},
+              {x1, x2, x3}, {y1, y2, y3}))
         return;
 
     if (mode != kShapeOutline) {

@@ -114,8 +114,8 @@ void mirrorBandRow(Surface& s, Coord from, Coord to, Coord left, Coord right, Co
 }
 
 void paintCircle(Surface& target, const DrawCommand& c, int, int, const uint8_t*) {
-    drawCircle(target, c.value[0], c.value[1], c.value[2], c.value[3], static_cast<Colour>(c.value[4]),
-               static_cast<Colour>(c.value[5]));
+    drawCircle(target, c.value[0], c.value[1], c.value[2], c.value[3],
+               static_cast<Colour>(c.value[4]), static_cast<Colour>(c.value[5]));
 }
 
 // A rounded rectangle whose bands do not meet is cut at the surface's edges
@@ -143,7 +143,8 @@ void drawCircle(Surface& surface, int cxi, int cyi, int radius, int mode, Colour
     // Drawn only when wholly on its surface: a window of it would change
     // that, so a circle is painted whole.
     if (DrawingRecord* record = surface.record()) {
-        const DrawCommand c = DrawCommand::make(&paintCircle, false, {cxi, cyi, radius, mode, edge, fill});
+        const DrawCommand c =
+            DrawCommand::make(&paintCircle, false, {cxi, cyi, radius, mode, edge, fill});
         if (record->note(surface, c, cx - r, cy - r, cx + r + 1, cy + r + 1)) return;
     }
     const BandPaint paint(mode, edge, fill);
@@ -177,10 +178,11 @@ void drawRoundRect(Surface& surface, int x1i, int y1i, int x2i, int y2i, int rad
         // whole.
         const bool regular = x2 - x1 >= 2 * r && y2 - y1 >= 2 * r;
         const Coord reach = regular ? 0 : r;
-        const DrawCommand c =
-            DrawCommand::make(&paintRoundRect, regular, {x1i, y1i, x2i, y2i, radius, mode, edge, fill});
+        const DrawCommand c = DrawCommand::make(&paintRoundRect, regular,
+                                                {x1i, y1i, x2i, y2i, radius, mode, edge, fill});
         if (record->note(surface, c, std::min(x1, x2) - reach, std::min(y1, y2) - reach,
-                         std::max(x1, x2) + 1 + reach, std::max(y1, y2) + reach + (regular ? 0 : 1)))
+                         std::max(x1, x2) + 1 + reach,
+                         std::max(y1, y2) + reach + (regular ? 0 : 1)))
             return;
     }
     const BandPaint paint(mode, edge, fill);

@@ -45,7 +45,9 @@ Surface::~Surface() {
     if (ownsPixels_) delete[] pixels_;
 }
 
-void Surface::paintRecord() const { record_->paint(); }
+void Surface::paintRecord() const {
+    record_->paint();
+}
 
 namespace {
 
@@ -80,7 +82,8 @@ void Surface::fill(Colour colour) {
         if (record_->note(*this, c, 0, 0, width_, height_)) return;
     }
     if (stride_ != width_) {
-        for (int y = 0; y < height_; ++y) spans::fillRun(row(y), static_cast<size_t>(width_), colour);
+        for (int y = 0; y < height_; ++y)
+            spans::fillRun(row(y), static_cast<size_t>(width_), colour);
         return;
     }
     const size_t count = static_cast<size_t>(width_) * height_;

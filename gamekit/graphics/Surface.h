@@ -77,7 +77,7 @@ public:
     int originX() const { return originX_; }
     int originY() const { return originY_; }
 
-private:
+  private:
     friend class DrawingRecord;
     void paintRecord() const;
 

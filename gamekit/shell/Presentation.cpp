@@ -301,7 +301,8 @@ void convertFrame(const uint16_t* back, const DisplayInfo& info, uint8_t* destin
     convertFrame(back, info, destination, PresentPath::Wide);
 }
 
-bool convertRows(const uint16_t* back, const DisplayInfo& info, uint8_t* destination, int top, int bottom) {
+bool convertRows(const uint16_t* back, const DisplayInfo& info, uint8_t* destination, int top,
+                 int bottom) {
     if (info.bitsPerPixel != 16 || evenPitch(info.xPitch) != 2) return false;
     top = std::max(top, 0);
     bottom = std::min(bottom, kH);
@@ -309,9 +310,11 @@ bool convertRows(const uint16_t* back, const DisplayInfo& info, uint8_t* destina
     if (top == 0 && bottom == kH) {
         convertFrame(back, info, destination);
     } else if (info.yPitch == 480) {
-        std::memcpy(destination + top * kW * 2, back + top * kW, static_cast<size_t>(bottom - top) * kW * 2);
+        std::memcpy(destination + top * kW * 2, back + top * kW,
+                    static_cast<size_t>(bottom - top) * kW * 2);
     } else {
-        for (int y = top; y < bottom; ++y) std::memcpy(destination + y * kPitch512, back + y * kW, kW * 2);
+        for (int y = top; y < bottom; ++y)
+            std::memcpy(destination + y * kPitch512, back + y * kW, kW * 2);
     }
     return true;
 }
@@ -341,7 +344,8 @@ void presentFrame() {
     auto* destination = static_cast<uint8_t*>(GXBeginDraw());
     if (destination == nullptr) return;  // the rows stay to be shown
     const shell::RowSpan rows = shell::unpresentedRows();
-    if (!convertRows(image, info, destination, rows.top, rows.bottom)) convertFrame(image, info, destination);
+    if (!convertRows(image, info, destination, rows.top, rows.bottom))
+        convertFrame(image, info, destination);
     shell::rowsPresented();
     GXEndDraw();
 }

@@ -37,7 +37,8 @@ void convertFrame(const uint16_t* back, const DisplayInfo& info, uint8_t* destin
 // Copies rows top..bottom-1 of `back` alone where the display's rows are
 // the image's rows (16 bits, 2-byte x-pitch); false, with nothing written,
 // for any other layout, which takes whole frames.
-bool convertRows(const uint16_t* back, const DisplayInfo& info, uint8_t* destination, int top, int bottom);
+bool convertRows(const uint16_t* back, const DisplayInfo& info, uint8_t* destination, int top,
+                 int bottom);
 
 // The fixed-frame-buffer device: the picture turned by a quarter into a
 // landscape buffer of 640 bytes a row, written from the cell that stands for

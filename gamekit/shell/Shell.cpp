@@ -1,8 +1,8 @@
 #include "gamekit/shell/Shell.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -55,7 +55,9 @@ shell::RowSpan shell::unpresentedRows() {
     return {s.unpresentedTop, s.unpresentedBottom};
 }
 
-void shell::frameDrawn() { state().onlyFrameDrawn = true; }
+void shell::frameDrawn() {
+    state().onlyFrameDrawn = true;
+}
 
 void shell::rowsWritten(int top, int bottom) {
     shell::State& s = state();
@@ -75,7 +77,9 @@ void shell::rowsPresented() {
     s.onlyFrameDrawn = false;
 }
 
-const uint16_t* screenImage() { return state().backBuffer; }
+const uint16_t* screenImage() {
+    return state().backBuffer;
+}
 const DisplayInfo& displayInfo() { return state().display; }
 uint32_t frameStartTick() { return state().frameStartTick; }
 

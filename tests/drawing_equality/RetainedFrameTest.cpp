@@ -31,7 +31,20 @@ constexpr int kWidth = 240, kHeight = 320;
 constexpr int kSheetWidth = 64, kSheetHeight = 48;
 constexpr Colour kKey = gamekit::colours::kSheetKey;
 
-enum Kind { kFill, kPixel, kRect, kRoundRect, kCircle, kLine, kTriangle, kBox, kBlit, kText, kCard, kKinds };
+enum Kind {
+    kFill,
+    kPixel,
+    kRect,
+    kRoundRect,
+    kCircle,
+    kLine,
+    kTriangle,
+    kBox,
+    kBlit,
+    kText,
+    kCard,
+    kKinds
+};
 
 // One drawing call, on the screen or on a window of it.
 struct Call {
@@ -46,7 +59,9 @@ struct Call {
 class Calls {
   public:
     explicit Calls(uint32_t seed)
-        : random_(seed), strip_(randomStrip(random_)), themes_(gamekit::makeStandardThemes(strip_.data())) {
+        : random_(seed),
+          strip_(randomStrip(random_)),
+          themes_(gamekit::makeStandardThemes(strip_.data())) {
         sheet_.resize(kSheetWidth * kSheetHeight);
         for (Colour& pixel : sheet_) pixel = chance(3) ? kKey : chance(2) ? 0x0000 : colour();
     }
@@ -73,13 +88,14 @@ class Calls {
         call.v[1] = y;
         call.v[2] = chance(3) ? x + number(-3, 60) : coordinate(kWidth);
         call.v[3] = chance(3) ? y + number(-3, 60) : coordinate(kHeight);
-        call.v[4] = number(0, 3);                          // mode, or the kind of blit
+        call.v[4] = number(0, 3);                                // mode, or the kind of blit
         call.v[5] = chance(10) ? number(-2, 47) : number(1, 8);  // radius, or the font
         call.v[6] = number(0, 60);
         call.v[7] = number(0, 60);
         for (Colour& c : call.c) c = colour();
         call.text.assign(static_cast<size_t>(number(0, 20)), ' ');
-        for (char& ch : call.text) ch = static_cast<char>(chance(8) ? number(1, 255) : number(32, 126));
+        for (char& ch : call.text)
+            ch = static_cast<char>(chance(8) ? number(1, 255) : number(32, 126));
     }
 
     // Moves a call a little: the usual change from one frame to the next.
@@ -134,8 +150,8 @@ class Calls {
                 gamekit::drawLine(s, v[0], v[1], v[2], v[3], k.c[0]);
                 break;
             case kTriangle:
-                gamekit::drawTriangle(s, v[0], v[1], v[2], v[3], v[0] + v[6] - 30, v[1] + v[7], v[4], k.c[0],
-                                      k.c[1]);
+                gamekit::drawTriangle(s, v[0], v[1], v[2], v[3], v[0] + v[6] - 30, v[1] + v[7],
+                                      v[4], k.c[0], k.c[1]);
                 break;
             case kBox:
                 gamekit::drawRaisedBox(s, v[0], v[1], v[2], v[3], k.c[0], k.c[1], k.c[2], v[4]);
@@ -144,7 +160,8 @@ class Calls {
                 blit(s, k);
                 break;
             case kText: {
-                gamekit::BitmapFont* fonts[] = {&gamekit::font1(), &gamekit::font2(), &gamekit::font3()};
+                gamekit::BitmapFont* fonts[] = {&gamekit::font1(), &gamekit::font2(),
+                                                &gamekit::font3()};
                 gamekit::BitmapFont& font = *fonts[(v[5] & 0xFF) % 3];
                 const gamekit::FontStyle style(font, k.c[0], k.c[1], v[4] % 2 == 0);
                 font.draw(s, v[0], v[1], k.text.c_str());
@@ -152,7 +169,8 @@ class Calls {
             }
             case kCard: {
                 const gamekit::PlayingCard card(v[6] % 14, v[7] % 5, v[4] != 0);
-                const gamekit::CardTheme* theme = v[6] % 5 == 0 ? nullptr : themes_[v[7] % themes_.size()];
+                const gamekit::CardTheme* theme =
+                    v[6] % 5 == 0 ? nullptr : themes_[v[7] % themes_.size()];
                 const int clipWidth = v[6] % 4 == 0 ? v[2] & 0xFF : 0;
                 const int clipHeight = v[7] % 4 == 0 ? v[3] & 0x1FF : 0;
                 gamekit::drawCard(s, card, theme, v[0], v[1], clipWidth, clipHeight, v[5] % 2 == 0);
@@ -166,7 +184,8 @@ class Calls {
     void blit(Surface& s, const Call& k) {
         const int* v = k.v;
         const int sx = v[6] % kSheetWidth, sy = v[7] % kSheetHeight;
-        const int w = (v[2] & 0x3F) % (kSheetWidth - sx + 1), h = (v[3] & 0x3F) % (kSheetHeight - sy + 1);
+        const int w = (v[2] & 0x3F) % (kSheetWidth - sx + 1),
+                  h = (v[3] & 0x3F) % (kSheetHeight - sy + 1);
         const Colour from[2] = {0x0000, kKey}, to[2] = {k.c[1], k.c[2]};
         const uint16_t* sheet = sheet_.data();
         switch (v[4]) {
@@ -177,10 +196,12 @@ class Calls {
                 gamekit::blitKeyed(s, v[0], v[1], sheet, kSheetWidth, sx, sy, w, h, kKey);
                 break;
             case 2:
-                gamekit::blitRecoloured(s, v[0], v[1], sheet, kSheetWidth, sx, sy, w, h, from, to, 2);
+                gamekit::blitRecoloured(s, v[0], v[1], sheet, kSheetWidth, sx, sy, w, h, from, to,
+                                        2);
                 break;
             default:
-                gamekit::blitRecolouredKeyed(s, v[0], v[1], sheet, kSheetWidth, sx, sy, w, h, from, to, 1, kKey);
+                gamekit::blitRecolouredKeyed(s, v[0], v[1], sheet, kSheetWidth, sx, sy, w, h, from,
+                                             to, 1, kKey);
                 break;
         }
     }
@@ -191,7 +212,8 @@ class Calls {
     gamekit::GArray<gamekit::CardTheme*> themes_;
 };
 
-std::string firstDifference(const std::vector<uint16_t>& painted, const std::vector<uint16_t>& whole) {
+std::string firstDifference(const std::vector<uint16_t>& painted,
+                            const std::vector<uint16_t>& whole) {
     for (size_t i = 0; i < painted.size(); ++i) {
         if (painted[i] != whole[i]) {
             return std::to_string(i % kWidth) + "," + std::to_string(i / kWidth) + ": " +
@@ -215,7 +237,8 @@ void compareFrames(uint32_t seed, int frames, Change change) {
     }
     for (int i = calls.number(5, 60); i > 0; --i) list.push_back(calls.make());
     std::vector<uint16_t> painted(kWidth * kHeight, 0x1234), whole(painted);
-    Surface paintedScreen(painted.data(), kWidth, kHeight), wholeScreen(whole.data(), kWidth, kHeight);
+    Surface paintedScreen(painted.data(), kWidth, kHeight),
+        wholeScreen(whole.data(), kWidth, kHeight);
     DrawingRecord record;
     for (int frame = 0; frame < frames; ++frame) {
         record.drawFrame(paintedScreen, [&](Surface& s) {
@@ -260,21 +283,26 @@ TEST(RetainedFrames, CardsCutShortByTheEdgesStayWhole) {
     for (const bool faceUp : {true, false}) {
         for (int edge = 1; edge <= 12; ++edge) {
             std::vector<uint16_t> painted(kWidth * kHeight, 0), whole(painted);
-            Surface paintedScreen(painted.data(), kWidth, kHeight), wholeScreen(whole.data(), kWidth, kHeight);
+            Surface paintedScreen(painted.data(), kWidth, kHeight),
+                wholeScreen(whole.data(), kWidth, kHeight);
             DrawingRecord record;
             for (int frame = 0; frame < 12; ++frame) {
                 auto table = [&](Surface& s) {
                     s.fill(0x0400);
-                    gamekit::drawCard(s, {4, 2, faceUp}, themes[2], 100, kHeight - edge, 0, 0, frame % 3 == 0);
-                    gamekit::drawCard(s, {9, 0, faceUp}, themes[2], kWidth - edge, 100, 0, 0, false);
-                    gamekit::drawRect(s, 95 + frame * 3, kHeight - 4, 97 + frame * 3, kHeight - 2 - frame % 2,
-                                      gamekit::kShapeFilled, 0xFFFF, 0xFFFF);
-                    gamekit::drawRect(s, kWidth - 5, 95 + frame * 4, kWidth - 3 + frame % 2, 97 + frame * 4,
-                                      gamekit::kShapeFilled, 0xFFFF, 0xFFFF);
+                    gamekit::drawCard(s, {4, 2, faceUp}, themes[2], 100, kHeight - edge, 0, 0,
+                                      frame % 3 == 0);
+                    gamekit::drawCard(s, {9, 0, faceUp}, themes[2], kWidth - edge, 100, 0, 0,
+                                      false);
+                    gamekit::drawRect(s, 95 + frame * 3, kHeight - 4, 97 + frame * 3,
+                                      kHeight - 2 - frame % 2, gamekit::kShapeFilled, 0xFFFF,
+                                      0xFFFF);
+                    gamekit::drawRect(s, kWidth - 5, 95 + frame * 4, kWidth - 3 + frame % 2,
+                                      97 + frame * 4, gamekit::kShapeFilled, 0xFFFF, 0xFFFF);
                 };
                 record.drawFrame(paintedScreen, table);
                 table(wholeScreen);
-                ASSERT_EQ(firstDifference(painted, whole), "") << edge << " pixels showing, frame " << frame;
+                ASSERT_EQ(firstDifference(painted, whole), "")
+                    << edge << " pixels showing, frame " << frame;
             }
         }
     }
@@ -314,7 +342,8 @@ TEST(RetainedFrames, PaintOnlyWhatChanged) {
     int cardX = 50;
     auto table = [&](Surface& s) {
         s.fill(0x0400);
-        for (int i = 0; i < 10; ++i) gamekit::drawCard(s, {i, 1, true}, themes[5], 5 + 22 * i, 200, 0, 0, false);
+        for (int i = 0; i < 10; ++i)
+            gamekit::drawCard(s, {i, 1, true}, themes[5], 5 + 22 * i, 200, 0, 0, false);
         gamekit::drawCard(s, {3, 2, true}, themes[5], cardX, 60, 0, 0, true);
         gamekit::font1().draw(s, 4, 300, "Score: 12");
     };

@@ -91,12 +91,13 @@ TEST(Presentation, SixteenBitRowsAreByteCopiesAtTheirPitch) {
 // rest stays as it was; every other kind takes whole frames.
 TEST(Presentation, RowsAloneWhereTheLayoutKeepsTheImagesRows) {
     auto before = randomImage(5), after = randomImage(6);
-    for (DisplayKind kind : {DisplayKind::Portrait16, DisplayKind::Pitch512, DisplayKind::Landscape16,
-                             DisplayKind::Palette8, DisplayKind::Gray4}) {
+    for (DisplayKind kind : {DisplayKind::Portrait16, DisplayKind::Pitch512,
+                             DisplayKind::Landscape16, DisplayKind::Palette8, DisplayKind::Gray4}) {
         SCOPED_TRACE(platform::displayKindName(kind));
         auto layout = platform::display::layoutOf(kind);
         std::vector<uint8_t> memory = present(kind, before), untouched = memory;
-        const bool rows = gamekit::convertRows(after.data(), infoOf(kind), memory.data() + layout.topLeftOffset, 100, 137);
+        const bool rows = gamekit::convertRows(after.data(), infoOf(kind),
+                                               memory.data() + layout.topLeftOffset, 100, 137);
         if (kind != DisplayKind::Portrait16 && kind != DisplayKind::Pitch512) {
             EXPECT_FALSE(rows);
             EXPECT_EQ(memory, untouched);

@@ -311,7 +311,8 @@ void TableView::draw(Surface& surface, const TableScene& scene) {
         // frame shows that, so the frame is painted whole.
         if (gamekit::DrawingRecord* record = surface.record()) record->forget();
     }
-    gamekit::blitOpaque(surface, 0, 0, board_.data(), kScreenWidth, 0, 0, kScreenWidth, kScreenHeight);
+    gamekit::blitOpaque(surface, 0, 0, board_.data(), kScreenWidth, 0, 0, kScreenWidth,
+                        kScreenHeight);
     if (scene.game == nullptr) return;
     drawSetPegs(surface, scene);
     drawPegs(surface, scene);
