@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <iterator>
 #include <vector>
 
 #include "gamekit/graphics/Surface.h"
@@ -70,7 +71,7 @@ struct DrawCommand {
         DrawCommand c;
         c.painter = painter;
         c.cuttable = cuttable ? 1 : 0;
-        std::copy(values.begin(), values.end(), c.value);
+        std::copy_n(values.begin(), std::min(values.size(), std::size(c.value)), c.value);
         c.pointer[0] = first;
         c.pointer[1] = second;
         return c;
