@@ -222,19 +222,6 @@ void tableFrames(benchmark::State& state, Frames frames) {
 }
 
 template <class Frame>
-void tableFrame(benchmark::State& state) {
-    tableFrames<Frame>(state, Frames::Alike);
-}
-template <class Frame>
-void tableFrameChanging(benchmark::State& state) {
-    tableFrames<Frame>(state, Frames::Changing);
-}
-template <class Frame>
-void tableFrameWhole(benchmark::State& state) {
-    tableFrames<Frame>(state, Frames::Whole);
-}
-
-template <class Frame>
 void tableDrawOnly(benchmark::State& state) {
     Frame frame;
     std::vector<uint16_t> back(240 * 320);
@@ -249,13 +236,13 @@ void tableDrawOnly(benchmark::State& state) {
 // Every table, each way, on every display kind.
 #define TABLE_BENCHMARKS(Game, Frame)                               \
     void BM_##Game##Table(benchmark::State& state) {                \
-        tableFrame<Frame>(state);                                   \
+        tableFrames<Frame>(state, Frames::Alike);                   \
     }                                                               \
     void BM_##Game##TableChanging(benchmark::State& state) {        \
-        tableFrameChanging<Frame>(state);                           \
+        tableFrames<Frame>(state, Frames::Changing);                \
     }                                                               \
     void BM_##Game##TableWhole(benchmark::State& state) {           \
-        tableFrameWhole<Frame>(state);                              \
+        tableFrames<Frame>(state, Frames::Whole);                   \
     }                                                               \
     void BM_##Game##DrawOnly(benchmark::State& state) {             \
         tableDrawOnly<Frame>(state);                                \

@@ -209,7 +209,7 @@ using Wide = long long;
 void paintCard(Surface& target, const DrawCommand& c, int dx, int dy, const uint8_t*) {
     const PlayingCard card(c.value[2], c.value[3], c.value[4] != 0);
     const bool ownSize = c.value[5] == 0 && c.value[6] == 0;
-    drawCard(target, card, static_cast<const CardTheme*>(c.pointer[0]), c.value[0] + dx,
+    drawCard(target, card, static_cast<const CardTheme*>(c.pointer), c.value[0] + dx,
              c.value[1] + dy, ownSize ? c.width + dx : c.value[5],
              ownSize ? c.height + dy : c.value[6], c.value[7] != 0);
 }

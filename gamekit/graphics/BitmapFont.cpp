@@ -66,7 +66,7 @@ int BitmapFont::draw(Surface& target, int x, int y, const char* text) const {
 
 void BitmapFont::paintText(Surface& target, const DrawCommand& c, int dx, int dy,
                            const uint8_t* extra) {
-    const auto* font = static_cast<const BitmapFont*>(c.pointer[0]);
+    const auto* font = static_cast<const BitmapFont*>(c.pointer);
     const Ink ink{static_cast<Colour>(c.value[2]), static_cast<Colour>(c.value[3]),
                   c.value[4] != 0};
     font->drawInk(target, c.value[0] + dx, c.value[1] + dy, reinterpret_cast<const char*>(extra),

@@ -186,7 +186,7 @@ namespace {
 // A blit lands where its block meets the target, so on a window of its
 // surface it paints the same pixels.
 void paintBlit(Surface& target, const DrawCommand& c, int dx, int dy, const uint8_t* extra) {
-    const auto* source = static_cast<const uint16_t*>(c.pointer[0]);
+    const auto* source = static_cast<const uint16_t*>(c.pointer);
     const int x = c.value[1] + dx, y = c.value[2] + dy;
     const int stride = c.value[3], sourceX = c.value[4], sourceY = c.value[5];
     const int width = c.value[6], height = c.value[7], pairs = c.value[9];

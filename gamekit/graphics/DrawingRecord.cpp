@@ -110,7 +110,7 @@ bool DrawingRecord::note(const Surface& on, const DrawCommand& command, long lon
                          long long top, long long right, long long bottom, const void* extra,
                          size_t bytes) {
     if (!listening_) return false;
-    const auto* source = static_cast<const uint16_t*>(command.pointer[0]);
+    const auto* source = static_cast<const uint16_t*>(command.pointer);
     if (source >= screenPixels_ && source < screenPixels_ + long{screenWidth_} * screenHeight_) {
         // A copy from the screen itself reads the frame as drawn so far.
         paint();

@@ -53,7 +53,7 @@ struct DrawCommand {
                              const uint8_t* extra);
 
     Painter painter = nullptr;
-    const void* pointer[2] = {nullptr, nullptr};
+    const void* pointer = nullptr;
     int32_t value[12] = {};
     // A call that paints the same pixels on a window of its surface, moved
     // to the window's corner, can be painted cut to any box. Any other one
@@ -67,18 +67,17 @@ struct DrawCommand {
     uint32_t unused = 0;
 
     static DrawCommand make(Painter painter, bool cuttable, std::initializer_list<int32_t> values,
-                            const void* first = nullptr, const void* second = nullptr) {
+                            const void* pointer = nullptr) {
         DrawCommand c;
         c.painter = painter;
         c.cuttable = cuttable ? 1 : 0;
         std::copy_n(values.begin(), std::min(values.size(), std::size(c.value)), c.value);
-        c.pointer[0] = first;
-        c.pointer[1] = second;
+        c.pointer = pointer;
         return c;
     }
 };
 
-static_assert(sizeof(DrawCommand) == 3 * sizeof(void*) + 4 * 24,
+static_assert(sizeof(DrawCommand) == 2 * sizeof(void*) + 4 * 24,
               "DrawCommand must have no padding");
 
 // The boxes a frame painted: at most kMaxBoxes, apart from one another.

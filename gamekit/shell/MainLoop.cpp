@@ -81,11 +81,12 @@ void farewell(State& s) {
 void handPenToGame(State& s) {
     shell::InputState& in = s.input;
     if (in.tracking) {
-        s.frames.forget();
         if (in.trackedReleased) {
             in.tracking = false;
+            s.frames.forget();
             s.app->penUp(in.trackedUpX, in.trackedUpY);
         } else if (in.penDown && s.program->hasPenMove) {
+            s.frames.forget();
             s.app->penMove(in.moveX, in.moveY);
         }
         return;
@@ -148,8 +149,8 @@ void suspend(State& s) {
         s.frameStartTick = GetTickCount();
         handPenToGame(s);
         bool left = takeLeft(), right = takeRight();
-        if (left || right) s.frames.forget();
-        if (s.program->hasLeftRight) {
+        if (s.program->hasLeftRight && (left || right)) {
+            s.frames.forget();
             if (left) s.app->commandLeft();
             if (right) s.app->commandRight();
         }

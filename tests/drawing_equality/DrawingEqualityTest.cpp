@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "RandomPictures.h"
 #include "ReferenceDrawing.h"
 #include "gamekit/cards/CardDrawing.h"
 #include "gamekit/cards/CardTheme.h"
@@ -30,7 +31,7 @@ class Scene {
   public:
     explicit Scene(uint32_t seed)
         : random_(seed),
-          strip_(randomStrip(random_)),
+          strip_(drawing_test::randomBackStrip(random_)),
           themes_(gamekit::makeStandardThemes(strip_.data())) {
         sheet_.resize(kSheetWidth * kSheetHeight);
         const Colour common[] = {kKey, kInk, kLine, kShade};
@@ -45,12 +46,6 @@ class Scene {
     }
 
   private:
-    static std::vector<uint16_t> randomStrip(std::mt19937& random) {
-        std::vector<uint16_t> strip(gamekit::kBackStripWidth * gamekit::kBackHeight);
-        for (Colour& pixel : strip) pixel = static_cast<Colour>(random());
-        return strip;
-    }
-
     static constexpr int kSheetWidth = 64;
     static constexpr int kSheetHeight = 48;
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "RandomPictures.h"
 #include "gamekit/cards/CardDrawing.h"
 #include "gamekit/cards/CardTheme.h"
 #include "gamekit/cards/PlayingCard.h"
@@ -60,7 +61,7 @@ class Calls {
   public:
     explicit Calls(uint32_t seed)
         : random_(seed),
-          strip_(randomStrip(random_)),
+          strip_(drawing_test::randomBackStrip(random_)),
           themes_(gamekit::makeStandardThemes(strip_.data())) {
         sheet_.resize(kSheetWidth * kSheetHeight);
         for (Colour& pixel : sheet_) pixel = chance(3) ? kKey : chance(2) ? 0x0000 : colour();
@@ -120,11 +121,6 @@ class Calls {
     bool chance(int oneIn) { return number(1, oneIn) == 1; }
 
   private:
-    static std::vector<uint16_t> randomStrip(std::mt19937& random) {
-        std::vector<uint16_t> strip(gamekit::kBackStripWidth * gamekit::kBackHeight);
-        for (Colour& pixel : strip) pixel = static_cast<Colour>(random());
-        return strip;
-    }
     Colour colour() { return static_cast<Colour>(random_()); }
     int coordinate(int size) { return chance(25) ? number(-3000, 3000) : number(-40, size + 40); }
 
