@@ -161,11 +161,16 @@ void DrawingRecord::paint() {
     if (!listening_) return;
     listening_ = false;
     kept_ = false;  // the rest of the frame goes unnoted
-    if (!through_) {
-        for (const DrawCommand& c : frames_[current_].commands) paintCommand(c, nullptr);
-    }
+    paintWhole();
+}
+
+// The whole screen changes: every call noted so far is painted, unless the
+// frame paints its calls as they come.
+void DrawingRecord::paintWhole() {
     changed_.clear();
     changed_.add({0, 0, screenWidth_, screenHeight_});
+    if (through_) return;
+    for (const DrawCommand& c : frames_[current_].commands) paintCommand(c, nullptr);
 }
 
 // The boxes where this frame's calls differ from the last frame's: the
@@ -225,16 +230,11 @@ void DrawingRecord::endFrame(Surface& screen) {
     screen.record_ = nullptr;
     if (!listening_) return;  // painted as it was drawn
     listening_ = false;
-    if (through_) {
-        changed_.clear();
-        changed_.add({0, 0, screenWidth_, screenHeight_});
-    } else if (kept_) {
+    if (kept_ && !through_) {
         findChanges();
         paintChanged();
     } else {
-        changed_.clear();
-        changed_.add({0, 0, screenWidth_, screenHeight_});
-        for (const DrawCommand& c : frames_[current_].commands) paintCommand(c, nullptr);
+        paintWhole();
     }
     kept_ = true;
 }

@@ -152,6 +152,7 @@ class DrawingRecord {
     void findChanges();
     void paintCommand(const DrawCommand& c, const ScreenBox* cut) const;
     void paintChanged() const;
+    void paintWhole();
 
     Frame frames_[2];
     int current_ = 0;
